@@ -1,0 +1,17 @@
+// What the main window is given from outside: the program folder, the web site and the seams.
+#pragma once
+
+#include <QString>
+
+namespace platform { class Prompts; class Shell; }
+
+namespace app {
+
+struct AppEnvironment {
+    QString programFolder;  // holds music.mdb; the shared file dialog starts here
+    QString siteAddress;    // the maker's web site, without a trailing slash
+    platform::Prompts &prompts;
+    platform::Shell &shell;
+};
+
+} // namespace app

@@ -1,0 +1,43 @@
+// The web controls of the main window.
+#include "app/WebBand.h"
+
+#include "platform/Accessibility.h"
+#include "platform/ClickableLabel.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace app {
+
+WebBand buildWebBand(QWidget *window)
+{
+    WebBand band;
+    band.newsBoard = new QLabel(window);
+    platform::nameCaptionlessControl(band.newsBoard, QStringLiteral("画板1"));
+    band.newsBoard->setGeometry(600, 3, 252, 57);
+    band.newsBoard->setCursor(Qt::PointingHandCursor);
+    band.newsBoard->setAlignment(Qt::AlignCenter);
+
+    band.newsLink = new platform::ClickableLabel(QStringLiteral("   "), window);
+    platform::nameControl(band.newsLink, QStringLiteral("透明标签1"));
+    band.newsLink->setGeometry(584, -2, 264, 72);
+    band.newsLink->setCursor(Qt::PointingHandCursor);
+
+    band.notice = new QLabel(QStringLiteral("正在统计使用情况"), window);
+    platform::nameControl(band.notice, QStringLiteral("标签2"));
+    band.notice->setGeometry(720, 448, 120, 16);
+    band.notice->setStyleSheet(QStringLiteral("color: red;"));
+    band.notice->hide();
+
+    band.browser = new QWidget(window);
+    platform::nameCaptionlessControl(band.browser, QStringLiteral("超文本浏览框1"));
+    band.browser->setGeometry(1040, 248, 80, 104);
+
+    band.timer = new QTimer(window);
+    band.timer->setObjectName(QStringLiteral("时钟1"));
+    band.timer->setTimerType(Qt::PreciseTimer);
+    band.timer->setSingleShot(false);
+    return band;
+}
+
+} // namespace app

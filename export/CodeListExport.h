@@ -1,0 +1,51 @@
+// The code list export: every song code to a GBK text file, one per CR LF line, with its panel.
+#pragma once
+
+#include "platform/FileDialog.h"
+
+#include <QObject>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+namespace platform { class BusyGate; class Prompts; }
+namespace songs { class SongTableModel; }
+
+namespace exporting {
+
+// The export panel: 分组框1 with its progress caption, code box and close button, and the log
+// box that sits over it without being its child.
+struct CodeListPanel {
+    QGroupBox *frame = nullptr;      // 分组框1
+    QLabel *progress = nullptr;      // 标签1
+    QPlainTextEdit *codes = nullptr; // 编辑框1
+    QPushButton *close = nullptr;    // 按钮3
+    QPlainTextEdit *log = nullptr;   // 编辑框2
+};
+
+// Creates the hidden panel on the main window at its place.
+CodeListPanel buildCodeListPanel(QWidget *window);
+
+class CodeListExport : public QObject {
+    Q_OBJECT
+public:
+    CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
+                   platform::BusyGate &busy, QWidget *dialogParent, QObject *parent = nullptr);
+
+    void ExportCodeList();
+    void HidePanel();
+
+    platform::FileDialog &dialog() { return m_dialog; } // 通用对话框_公用1
+
+private:
+    CodeListPanel m_panel;
+    songs::SongTableModel &m_table;
+    platform::Prompts &m_prompts;
+    platform::BusyGate &m_busy;
+    QWidget *m_dialogParent;
+    platform::FileDialog m_dialog;
+};
+
+} // namespace exporting

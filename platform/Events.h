@@ -1,0 +1,22 @@
+// Handling the window events that are waiting, from inside a long operation.
+#pragma once
+
+#include <QElapsedTimer>
+
+namespace platform {
+
+void processWaitingEvents();
+
+// Lets a long loop keep the window painted without paying for an event round on every step:
+// tick() handles waiting events once a few milliseconds of work have passed.
+class EventPump {
+public:
+    explicit EventPump(int intervalMs = 16);
+    void tick();
+
+private:
+    QElapsedTimer m_clock;
+    int m_intervalMs;
+};
+
+} // namespace platform

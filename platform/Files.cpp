@@ -1,0 +1,28 @@
+// File-system helpers.
+#include "platform/Files.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace platform {
+
+QByteArray readWholeFile(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    return bytes;
+}
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace platform

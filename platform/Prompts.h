@@ -1,0 +1,51 @@
+// The modal prompts of the program (message boxes and file dialogs) behind one seam, so tests can answer them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// Message-box styles and answers carry the values of the Windows message-box API, so callers can
+// combine them the way the program always has (Ok | IconInformation).
+namespace mb {
+inline constexpr unsigned Ok = 0x0;
+inline constexpr unsigned YesNo = 0x4;
+inline constexpr unsigned IconInformation = 0x40;
+inline constexpr unsigned ButtonMask = 0xF;
+inline constexpr unsigned IconMask = 0xF0;
+
+inline constexpr int IdOk = 1;
+inline constexpr int IdYes = 6;
+inline constexpr int IdNo = 7;
+} // namespace mb
+
+struct FileDialogSettings {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;            // empty: the toolkit's default caption
+    QString fileName;         // pre-filled name, or the full path chosen last time
+    QString filter;           // "description|pattern" pairs, all joined by '|'
+    QString defaultExtension; // without the dot; appended to a saved name that has none
+    QString initialFolder;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Shows a modal message box; a null title means the toolkit's default caption. Returns mb::IdOk,
+    // mb::IdYes or mb::IdNo.
+    virtual int messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title) = 0;
+
+    // Shows a modal file dialog; the chosen full path, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
+};
+
+// Convenience for the common case without a title.
+int messageBox(Prompts &prompts, QWidget *parent, const QString &text, unsigned style = mb::Ok,
+               const QString &title = QString());
+
+} // namespace platform

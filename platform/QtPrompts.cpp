@@ -1,0 +1,71 @@
+// Qt implementations of the modal prompts.
+#include "platform/QtPrompts.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+QString QtPrompts::defaultTitle()
+{
+    return QCoreApplication::applicationName();
+}
+
+QStringList QtPrompts::nameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << parts[i] + QStringLiteral(" (") + patterns + u')';
+    }
+    return filters;
+}
+
+int QtPrompts::messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isNull() ? defaultTitle() : title);
+    box.setText(text);
+    box.setIcon((style & mb::IconMask) == mb::IconInformation ? QMessageBox::Information : QMessageBox::NoIcon);
+    if ((style & mb::ButtonMask) == mb::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+        // Closing the box without a choice counts as "No", as the Windows box does.
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? mb::IdYes : mb::IdNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+    return mb::IdOk;
+}
+
+std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+{
+    QFileDialog dialog(parent, settings.title);
+    const bool save = settings.mode == FileDialogSettings::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(settings.filter));
+    dialog.setDefaultSuffix(settings.defaultExtension);
+
+    const QFileInfo current(settings.fileName);
+    if (current.isAbsolute())
+        dialog.setDirectory(current.absolutePath());
+    else if (!settings.initialFolder.isEmpty())
+        dialog.setDirectory(settings.initialFolder);
+    if (!settings.fileName.isEmpty())
+        dialog.selectFile(current.fileName());
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace platform

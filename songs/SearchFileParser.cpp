@@ -1,0 +1,89 @@
+// Cutting a search file into lines, fields and song rows.
+#include "songs/SearchFileParser.h"
+
+#include "platform/Gbk.h"
+
+#include <algorithm>
+
+namespace songs {
+
+int cutFields(QStringView line, std::span<QStringView> fields)
+{
+    if (fields.empty())
+        return 0;
+    int count = 0;
+    qsizetype start = 0;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype bar = line.indexOf(u'|', from);
+        if (bar < 0 || bar + 1 >= line.size()) {
+            fields[size_t(count++)] = line.sliced(start);
+            return count;
+        }
+        if (line[bar + 1] != u'|') {
+            from = bar + 1;
+            continue;
+        }
+        fields[size_t(count++)] = line.sliced(start, bar - start);
+        if (count == int(fields.size()))
+            return count;
+        start = from = bar + 2;
+    }
+}
+
+bool appendSongRecord(QStringView line, SongStore &rows)
+{
+    std::array<QStringView, kLastUsedField> fields;
+    const int count = cutFields(line, fields);
+    if (count <= 2)
+        return false;
+    // Fields a short record lacks leave their cells empty.
+    SongStore::Cells cells;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int field = kFieldOfColumn[size_t(column)];
+        cells[size_t(column)] = field <= count ? fields[size_t(field - 1)] : QStringView();
+    }
+    rows.appendRow(cells);
+    return true;
+}
+
+void parseSearchText(QStringView text, ParsedSearchFile &parsed)
+{
+    forEachLine(text, [&parsed](QStringView line) {
+        ++parsed.lineCount;
+        appendSongRecord(line, parsed.rows);
+    });
+}
+
+ParsedSearchFile parseSearchFile(QByteArrayView bytes)
+{
+    const qsizetype zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+
+    ParsedSearchFile parsed;
+    const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
+    // Only the pages that get written are ever resident, so reserving generously is cheap.
+    parsed.rows.reserve(lines, bytes.size());
+
+    // Decode a few megabytes at a time to keep the peak low. A chunk always ends right after a CR LF
+    // pair of bytes: neither byte can be the second byte of a GBK character, so every chunk decodes
+    // exactly as it would inside the whole text and no line spans two chunks.
+    constexpr qsizetype kChunk = 4 << 20;
+    QStringDecoder decoder = platform::gbkDecoder();
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        qsizetype end = bytes.size();
+        if (end - begin > kChunk) {
+            const qsizetype crlf = bytes.indexOf(QByteArrayView("\r\n"), begin + kChunk);
+            if (crlf >= 0)
+                end = crlf + 2;
+        }
+        const QString text = decoder(bytes.sliced(begin, end - begin));
+        parseSearchText(text, parsed);
+        begin = end;
+    }
+    return parsed;
+}
+
+} // namespace songs

@@ -1,0 +1,53 @@
+// Cutting a search file into lines, fields and song rows.
+#pragma once
+
+#include "songs/SongStore.h"
+
+#include <QByteArrayView>
+#include <span>
+
+namespace songs {
+
+// Cuts a line at every "||", scanning left to right without overlap ("x|||y" gives "x" and "|y").
+// Fills at most fields.size() fields, each exact, and ignores the rest of the line; returns the
+// number filled. A line always has at least one field.
+int cutFields(QStringView line, std::span<QStringView> fields);
+
+// Calls onLine for every line of the text, cut at CR LF. A CR LF at the very end does not start
+// another line; an empty text has no lines.
+template<typename OnLine>
+void forEachLine(QStringView text, OnLine &&onLine)
+{
+    qsizetype start = 0;
+    qsizetype from = 0;
+    while (start < text.size()) {
+        const qsizetype cr = text.indexOf(u'\r', from);
+        if (cr < 0 || cr + 1 >= text.size()) {
+            onLine(text.sliced(start));
+            return;
+        }
+        if (text[cr + 1] != u'\n') {
+            from = cr + 1;
+            continue;
+        }
+        onLine(text.sliced(start, cr - start));
+        start = from = cr + 2;
+    }
+}
+
+// The rows a line gives: a line of three or more fields is a song record. Returns false for a
+// line that is skipped.
+bool appendSongRecord(QStringView line, SongStore &rows);
+
+struct ParsedSearchFile {
+    SongStore rows;
+    qsizetype lineCount = 0;
+};
+
+// Parses decoded search-file text.
+void parseSearchText(QStringView text, ParsedSearchFile &parsed);
+
+// Parses the bytes of a search file: GBK text that ends at the first zero byte.
+ParsedSearchFile parseSearchFile(QByteArrayView bytes);
+
+} // namespace songs

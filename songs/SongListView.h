@@ -1,0 +1,32 @@
+// The main song list: a report-style view of the song table that also takes dropped files.
+#pragma once
+
+#include <QTreeView>
+
+namespace songs {
+
+class SongTableModel;
+
+class SongListView : public QTreeView {
+    Q_OBJECT
+public:
+    SongListView(SongTableModel *model, QWidget *parent = nullptr);
+
+    // Turns on the file drop target; until then nothing can be dropped here.
+    void acceptFileDrops();
+
+    // The table operations a search result uses, with 0-based row indices.
+    void selectRow(int row);
+    void showRow(int row);
+
+Q_SIGNALS:
+    // One notification per dropped file, in the order the drop lists them.
+    void fileDropped(const QString &path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+};
+
+} // namespace songs

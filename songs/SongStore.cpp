@@ -1,0 +1,67 @@
+// Compact storage of song rows.
+#include "songs/SongStore.h"
+
+namespace songs {
+
+qsizetype SongStore::cellStart(qsizetype row, int column) const
+{
+    const qsizetype index = row * kColumnCount + column;
+    return index == 0 ? 0 : m_cellEnds[size_t(index - 1)];
+}
+
+void SongStore::appendRow(const Cells &cells)
+{
+    for (const QStringView text : cells) {
+        m_text.insert(m_text.end(), text.utf16(), text.utf16() + text.size());
+        m_cellEnds.push_back(qsizetype(m_text.size()));
+    }
+}
+
+void SongStore::appendEmptyRow()
+{
+    m_cellEnds.insert(m_cellEnds.end(), kColumnCount, qsizetype(m_text.size()));
+}
+
+QStringView SongStore::cell(qsizetype row, int column) const
+{
+    const qsizetype start = cellStart(row, column);
+    const qsizetype end = m_cellEnds[size_t(row * kColumnCount + column)];
+    return QStringView(m_text.data() + start, end - start);
+}
+
+void SongStore::setCell(qsizetype row, int column, QStringView text)
+{
+    const qsizetype start = cellStart(row, column);
+    const qsizetype oldEnd = cellEnd(row, column);
+    const qsizetype delta = text.size() - (oldEnd - start);
+    // The import fills the last row, so the shift below is usually empty.
+    if (delta > 0)
+        m_text.insert(m_text.begin() + oldEnd, size_t(delta), u'\0');
+    else if (delta < 0)
+        m_text.erase(m_text.begin() + oldEnd + delta, m_text.begin() + oldEnd);
+    std::copy(text.utf16(), text.utf16() + text.size(), m_text.begin() + start);
+    for (size_t i = size_t(row * kColumnCount + column); i < m_cellEnds.size(); ++i)
+        m_cellEnds[i] += delta;
+}
+
+void SongStore::append(SongStore &&other)
+{
+    if (isEmpty()) {
+        *this = std::move(other);
+        return;
+    }
+    const qsizetype base = qsizetype(m_text.size());
+    m_text.insert(m_text.end(), other.m_text.begin(), other.m_text.end());
+    m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
+    for (const qsizetype end : other.m_cellEnds)
+        m_cellEnds.push_back(base + end);
+    other = SongStore();
+}
+
+void SongStore::reserve(qsizetype rows, qsizetype characters)
+{
+    m_cellEnds.reserve(size_t(rows * kColumnCount));
+    m_text.reserve(size_t(characters));
+}
+
+} // namespace songs

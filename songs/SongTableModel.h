@@ -1,0 +1,35 @@
+// The song table: the imported songs, nine text cells a row, shown by the main song list.
+#pragma once
+
+#include "songs/SongStore.h"
+
+#include <QAbstractTableModel>
+
+namespace songs {
+
+class SongTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // The table operations, all with 0-based indices.
+    int songCount() const { return int(m_store.rowCount()); }
+    int appendRow();
+    void setCell(int row, int column, const QString &text);
+    QString cellText(int row, int column) const;
+    QStringView cellView(int row, int column) const { return m_store.cell(row, column); }
+
+    // Appends a whole import's rows with one insert notification.
+    void appendRows(SongStore &&rows);
+
+private:
+    SongStore m_store;
+};
+
+} // namespace songs

@@ -1,0 +1,46 @@
+// Prompts answered by the test: queued answers for file dialogs and message boxes, and a record of
+// every prompt shown.
+#pragma once
+
+#include "platform/Prompts.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace testing_support {
+
+struct ShownMessage {
+    QString text;
+    unsigned style = 0;
+    QString title; // null when none was given
+};
+
+class ScriptedPrompts final : public platform::Prompts {
+public:
+    // The next file dialog returns this path (or is cancelled when given std::nullopt).
+    void answerFileDialog(std::optional<QString> path) { m_fileAnswers.push_back({path.has_value(), path.value_or(QString())}); }
+    // The next message box returns this answer; unanswered boxes return IdOk or, for Yes/No, IdNo.
+    void answerMessageBox(int answer) { m_messageAnswers.push_back(answer); }
+    // Runs while the next message box is "on screen", before it is answered.
+    void whileMessageShown(std::function<void()> action) { m_messageActions.push_back(std::move(action)); }
+
+    int messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title) override;
+    std::optional<QString> chooseFile(QWidget *parent, const platform::FileDialogSettings &settings) override;
+
+    QList<ShownMessage> messages;
+    QList<platform::FileDialogSettings> dialogs;
+    QStringList messageTexts() const;
+
+private:
+    struct FileAnswer {
+        bool confirmed;
+        QString path;
+    };
+    std::deque<FileAnswer> m_fileAnswers;
+    std::deque<int> m_messageAnswers;
+    std::deque<std::function<void()>> m_messageActions;
+};
+
+} // namespace testing_support
