@@ -1,0 +1,82 @@
+// The toolbar: nine entries with their captions and tooltips, dispatched by caption.
+#include "tests/support/TestWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using testing_support::TestWindow;
+
+TEST(Toolbar, NineEntriesWithCaptionsUnderThirtyTwoPixelPictures)
+{
+    TestWindow t;
+    auto *toolbar = t.find<QToolBar>(QStringLiteral("工具条_顶部"));
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_EQ(toolbar->iconSize(), QSize(32, 32));
+    EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_EQ(toolbar->pos(), QPoint(8, 8));
+    EXPECT_EQ(toolbar->width(), 583);
+    EXPECT_LE(toolbar->geometry().bottom(), 64);
+
+    const QList<QAction *> actions = toolbar->actions();
+    ASSERT_EQ(actions.size(), 9);
+    const QStringList captions = {QString(),
+                                  QStringLiteral("导入8位编码"),
+                                  QStringLiteral("导出明细Excel"),
+                                  QStringLiteral("导出8位编码"),
+                                  QString(),
+                                  QStringLiteral("帮助"),
+                                  QStringLiteral("关于"),
+                                  QStringLiteral("检查更新"),
+                                  QStringLiteral("退出")};
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(actions[i]->isSeparator(), captions[i].isEmpty()) << i;
+        if (!captions[i].isEmpty()) {
+            EXPECT_EQ(actions[i]->text(), captions[i]);
+            EXPECT_TRUE(actions[i]->isEnabled());
+            EXPECT_FALSE(actions[i]->icon().isNull());
+        }
+    }
+    EXPECT_EQ(actions[1]->toolTip(), QStringLiteral("请导入8位编码的搜歌文件"));
+    EXPECT_EQ(actions[2]->toolTip(), QStringLiteral("将导入的8位编码的搜歌文件基本明细导出为Excel表格"));
+    EXPECT_EQ(actions[7]->toolTip(), QStringLiteral("联网进行更新检查，只有最新版本才能获得更多的功能"));
+}
+
+TEST(Toolbar, SeparatorsAndUnknownIndexesDoNothing)
+{
+    TestWindow t;
+    for (int index : {0, 4, 9, -1})
+        t.window->onToolbarEntryClicked(index);
+    EXPECT_TRUE(t.prompts.dialogs.isEmpty());
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+    EXPECT_TRUE(t.shell.addresses.isEmpty());
+}
+
+TEST(Toolbar, ImportEntryOpensTheSharedDialogInTheProgramFolder)
+{
+    TestWindow t;
+    t.prompts.answerFileDialog(std::nullopt);
+    t.window->onToolbarEntryClicked(1);
+    ASSERT_EQ(t.prompts.dialogs.size(), 1);
+    EXPECT_EQ(t.prompts.dialogs[0].mode, platform::FileDialogSettings::Mode::Open);
+    EXPECT_EQ(t.prompts.dialogs[0].filter, QStringLiteral("*.txt|*.txt"));
+    EXPECT_EQ(t.prompts.dialogs[0].initialFolder, t.folder.path());
+}
+
+TEST(Toolbar, QuitEndsTheEventLoopWithCodeZero)
+{
+    TestWindow t;
+    QTimer::singleShot(0, [&t] { t.clickToolbar(QStringLiteral("退出")); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Toolbar, ClosingTheWindowEndsTheEventLoopWithCodeZero)
+{
+    TestWindow t;
+    QTimer::singleShot(0, [&t] { t.window->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}

@@ -1,0 +1,20 @@
+// GBK at the file boundary: round trips and the bytes that are not GBK.
+#include "platform/Gbk.h"
+
+#include <gtest/gtest.h>
+
+TEST(Gbk, RoundTripsSimplifiedAndTraditionalText)
+{
+    const QString text = QStringLiteral("東方之珠 華 億 質 爱情 ABC 123");
+    const QByteArray bytes = platform::toGbk(text);
+    EXPECT_EQ(bytes.left(2), QByteArray("\x96\x7C", 2)) << "東 has '|' as its second byte";
+    EXPECT_EQ(platform::fromGbk(bytes), text);
+}
+
+TEST(Gbk, StrayBytesBecomeReplacementCharactersWithoutSwallowingTheNext)
+{
+    EXPECT_EQ(platform::fromGbk(QByteArrayView("\x81|x", 3)), QStringLiteral("\uFFFD|x"));
+    EXPECT_EQ(platform::fromGbk(QByteArrayView("a\x81\r\n", 4)), QStringLiteral("a\uFFFD\r\n"));
+    EXPECT_EQ(platform::fromGbk(QByteArrayView("ab\x81", 3)), QStringLiteral("ab\uFFFD"))
+        << "a lead byte alone at the end is not dropped";
+}
