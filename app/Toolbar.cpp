@@ -35,6 +35,10 @@ QToolBar *buildToolbar(QWidget *window)
     toolbar->setFloatable(false);
     toolbar->setIconSize(QSize(32, 32));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // The band above the song list is 56 pixels high; the default paddings would overflow it.
+    toolbar->setContentsMargins(0, 0, 0, 0);
+    toolbar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 2px; }"
+                                          "QToolButton { padding: 0px 3px; margin: 0px; }"));
 
     auto *noTooltip = new NoTooltip(toolbar);
     const Entry entries[] = {

@@ -37,7 +37,21 @@ QByteArray toGbk(QStringView text)
 QString fromGbk(QByteArrayView bytes)
 {
     QStringDecoder decoder = gbkDecoder();
-    return decoder(bytes);
+    return decodeToEnd(decoder, bytes);
+}
+
+QString decodeToEnd(QStringDecoder &decoder, QByteArrayView bytes)
+{
+    // The decoder keeps a lead byte at the very end waiting for its partner, even when stateless.
+    // An ASCII line feed after it makes it come out as a replacement character; the line feed itself
+    // is cut off again.
+    QByteArray terminated;
+    terminated.reserve(bytes.size() + 1);
+    terminated.append(bytes);
+    terminated.append('\n');
+    QString text = decoder(terminated);
+    text.chop(1);
+    return text;
 }
 
 } // namespace platform

@@ -6,10 +6,12 @@
 
 namespace platform {
 
-// A GBK decoder (Windows code page 936). Stateless: each call is complete, and a lead byte left
-// alone at the end of the input decodes to a replacement character instead of waiting for more.
+// A GBK decoder (Windows code page 936) whose calls do not depend on one another.
 QStringDecoder gbkDecoder();
 QStringEncoder gbkEncoder();
+
+// Decodes bytes that end the text: a lead byte alone at the end becomes a replacement character.
+QString decodeToEnd(QStringDecoder &decoder, QByteArrayView bytes);
 
 QByteArray toGbk(QStringView text);
 QString fromGbk(QByteArrayView bytes);

@@ -79,7 +79,8 @@ ParsedSearchFile parseSearchFile(QByteArrayView bytes)
             if (crlf >= 0)
                 end = crlf + 2;
         }
-        const QString text = decoder(bytes.sliced(begin, end - begin));
+        const QByteArrayView chunk = bytes.sliced(begin, end - begin);
+        const QString text = end == bytes.size() ? platform::decodeToEnd(decoder, chunk) : decoder(chunk);
         parseSearchText(text, parsed);
         begin = end;
     }

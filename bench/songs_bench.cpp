@@ -1,0 +1,116 @@
+// Import speed and memory of large search files, and scrolling the song list over 300,000 rows.
+#include "bench/SearchFileGenerator.h"
+#include "platform/FileDialog.h"
+#include "platform/QtPrompts.h"
+#include "songs/SongImport.h"
+#include "songs/SongListView.h"
+#include "songs/SongTableModel.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir &folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString searchFilePath(int songs)
+{
+    const QString path = folder().filePath(QStringLiteral("songs-%1.txt").arg(songs));
+    if (!QFile::exists(path)) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bench_support::generateSearchFile(songs));
+    }
+    return path;
+}
+
+// Resident memory in kB: current and the peak since the last reset.
+long procStatus(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qsizetype(strlen(key))).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+void BM_ImportSearchFile(benchmark::State &state)
+{
+    const int songs = int(state.range(0));
+    const QString path = searchFilePath(songs);
+    const double fileMb = double(QFile(path).size()) / (1 << 20);
+    platform::QtPrompts prompts;
+    platform::FileDialog dialog(prompts);
+    QLabel status;
+    double peakOverBaseMb = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto table = std::make_unique<songs::SongTableModel>();
+        songs::SongImport import(*table, dialog, status, nullptr);
+        resetPeak();
+        const long base = procStatus("VmRSS:");
+        state.ResumeTiming();
+
+        import.LoadSearchFile(path);
+
+        state.PauseTiming();
+        peakOverBaseMb = std::max(peakOverBaseMb, double(procStatus("VmHWM:") - base) / 1024);
+        benchmark::DoNotOptimize(table->songCount());
+        table.reset();
+        state.ResumeTiming();
+    }
+    state.counters["file_MB"] = fileMb;
+    state.counters["peak_over_base_MB"] = peakOverBaseMb;
+    state.counters["peak_per_file_size"] = peakOverBaseMb / fileMb;
+}
+BENCHMARK(BM_ImportSearchFile)->Arg(100000)->Arg(300000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ScrollSongList(benchmark::State &state)
+{
+    songs::SongTableModel table;
+    platform::QtPrompts prompts;
+    platform::FileDialog dialog(prompts);
+    QLabel status;
+    songs::SongImport(table, dialog, status, nullptr).LoadSearchFile(searchFilePath(300000));
+    songs::SongListView view(&table);
+    view.resize(838, 399);
+    view.show();
+    QScrollBar *bar = view.verticalScrollBar();
+    int step = 0;
+    for (auto _ : state) {
+        // Page through the list the way a dragged scroll bar does, painting each position.
+        bar->setValue(int((qint64(step++) * 7919 * 97) % (bar->maximum() + 1)));
+        benchmark::DoNotOptimize(view.viewport()->grab());
+    }
+}
+BENCHMARK(BM_ScrollSongList)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,187 @@
+// Importing search files through the real main window: the toolbar with its dialog, dropped files,
+// the status line and bad input.
+#include "songs/SongListView.h"
+#include "tests/support/TestWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+using testing_support::TestWindow;
+
+namespace {
+
+QString record(const QString &code, const QString &name)
+{
+    QStringList fields(28);
+    fields[0] = QStringLiteral("0");
+    fields[1] = code;
+    fields[2] = code + QStringLiteral(".mpg");
+    fields[3] = name;
+    fields[6] = QStringLiteral("流行");
+    fields[7] = QStringLiteral("国语");
+    fields[8] = QStringLiteral("歌手");
+    fields[25] = QStringLiteral("HD");
+    fields[26] = QStringLiteral("S");
+    fields[27] = QStringLiteral("MTV");
+    return fields.join(QStringLiteral("||"));
+}
+
+QByteArray searchFile(const QStringList &names)
+{
+    QStringList lines{QStringLiteral("歌曲库版本||20240108"), QString()};
+    int code = 10613;
+    for (const QString &name : names)
+        lines << record(QStringLiteral("%1").arg(code++, 8, 10, QLatin1Char('0')), name);
+    return gbk(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+QString status(const TestWindow &t)
+{
+    return t.find<QLabel>(QStringLiteral("透明标签2"))->text();
+}
+
+QStringList names(TestWindow &t)
+{
+    QStringList result;
+    for (int row = 0; row < t.window->songTable().songCount(); ++row)
+        result << t.window->songTable().cellText(row, 0);
+    return result;
+}
+
+void dropFiles(QWidget *target, const QStringList &paths)
+{
+    auto *mime = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime->setUrls(urls);
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    delete mime;
+}
+
+} // namespace
+
+TEST(SongImport, ToolbarImportFillsTheNineColumnsAndCountsEveryLine)
+{
+    TestWindow t;
+    const QString path = t.writeFile(QStringLiteral("songs.txt"), searchFile({QStringLiteral("龍鳳榮離開"), QStringLiteral("青春")}));
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+
+    ASSERT_EQ(t.window->songTable().songCount(), 2);
+    const QStringList expected = {QStringLiteral("龍鳳榮離開"), QStringLiteral("歌手"), QStringLiteral("国语"),
+                                  QStringLiteral("流行"),      QStringLiteral("0"),    QStringLiteral("00010613.mpg"),
+                                  QStringLiteral("HD"),        QStringLiteral("MTV"),  QStringLiteral("00010613")};
+    for (int column = 0; column < 9; ++column)
+        EXPECT_EQ(t.window->songTable().cellText(0, column), expected[column]) << column;
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数4个")) << "header and empty line count too";
+    EXPECT_EQ(t.prompts.dialogs[0].filter, QStringLiteral("*.txt|*.txt"));
+}
+
+TEST(SongImport, TheSampleSearchFileImportsAllItsSongs)
+{
+    TestWindow t;
+    t.prompts.answerFileDialog(QStringLiteral(KORVIA_TEST_DATA "/search-sample.txt"));
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+    EXPECT_EQ(t.window->songTable().songCount(), 38);
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数40个"));
+    EXPECT_EQ(t.window->songTable().cellText(0, 0), QStringLiteral("龍鳳榮離開"));
+    EXPECT_EQ(t.window->songTable().cellText(0, 8), QStringLiteral("00010613"));
+}
+
+TEST(SongImport, CancellingTheDialogChangesNothing)
+{
+    TestWindow t;
+    t.prompts.answerFileDialog(std::nullopt);
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+    EXPECT_EQ(t.window->songTable().songCount(), 0);
+    EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+}
+
+TEST(SongImport, ImportingTwiceAppendsEveryRowAgainAndTheDialogKeepsItsName)
+{
+    TestWindow t;
+    const QString path = t.writeFile(QStringLiteral("songs.txt"), searchFile({QStringLiteral("a"), QStringLiteral("b")}));
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+    t.prompts.answerFileDialog(path);
+    t.find<QPushButton>(QStringLiteral("按钮1"))->click();
+    EXPECT_EQ(names(t), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b")}));
+    ASSERT_EQ(t.prompts.dialogs.size(), 2);
+    EXPECT_EQ(t.prompts.dialogs[1].fileName, path);
+}
+
+TEST(SongImport, DroppedFilesImportInTheOrderOfTheDrop)
+{
+    TestWindow t;
+    const QString first = t.writeFile(QStringLiteral("1.txt"), searchFile({QStringLiteral("one")}));
+    const QString second = t.writeFile(QStringLiteral("2.txt"), searchFile({QStringLiteral("two"), QStringLiteral("three")}));
+    dropFiles(t.window->songList().viewport(), {second, first});
+    EXPECT_EQ(names(t), (QStringList{QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("one")}));
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数3个")) << "the last file's lines";
+    EXPECT_TRUE(t.prompts.dialogs.isEmpty());
+}
+
+TEST(SongImport, DropsElsewhereOrBeforeStartUpAreNotTaken)
+{
+    TestWindow early(QStringLiteral("http://127.0.0.1:9"), /*runStartup=*/false);
+    const QString path = early.writeFile(QStringLiteral("1.txt"), searchFile({QStringLiteral("one")}));
+    EXPECT_FALSE(early.window->songList().viewport()->acceptDrops());
+
+    TestWindow t;
+    EXPECT_TRUE(t.window->songList().viewport()->acceptDrops());
+    EXPECT_FALSE(t.window->acceptDrops());
+    EXPECT_FALSE(t.find<QLabel>(QStringLiteral("透明标签2"))->acceptDrops());
+}
+
+TEST(SongImport, UnreadableOrEmptyFilesAddNothingAndKeepTheStatusLine)
+{
+    TestWindow t;
+    const QString empty = t.writeFile(QStringLiteral("empty.txt"), QByteArray());
+    QDir(t.folder.path()).mkdir(QStringLiteral("folder.txt"));
+    const QStringList paths = {t.path(QStringLiteral("missing.txt")), empty, t.path(QStringLiteral("folder.txt")),
+                               QStringLiteral("/proc/self/mem")};
+    for (const QString &path : paths)
+        t.window->songList().fileDropped(path);
+    EXPECT_EQ(t.window->songTable().songCount(), 0);
+    EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+
+    const QString locked = t.writeFile(QStringLiteral("locked.txt"), searchFile({QStringLiteral("x")}));
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    t.window->songList().fileDropped(locked);
+    if (QFile(locked).open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "running as a user who can read any file";
+    EXPECT_EQ(t.window->songTable().songCount(), 0);
+}
+
+TEST(SongImport, BinaryAndHugeInputsEndWithoutHarm)
+{
+    TestWindow t;
+    QByteArray binary(1 << 20, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char((i * 7919) % 251 + 1);
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("binary.bin"), binary));
+
+    QByteArray oneLine = gbk(QStringLiteral("a||b||c||")).repeated((50 << 20) / 9);
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("oneline.txt"), oneLine));
+    const int rows = t.window->songTable().songCount();
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数1个"));
+    EXPECT_EQ(t.window->songTable().cellText(rows - 1, 0), QStringLiteral("a"));
+    EXPECT_EQ(t.window->songTable().cellText(rows - 1, 8), QStringLiteral("b"));
+
+    QByteArray manyFields = QByteArray("x||").repeated(100000);
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("fields.txt"), manyFields));
+    EXPECT_EQ(t.window->songTable().songCount(), rows + 1);
+    EXPECT_EQ(t.window->songTable().cellText(rows, 7), QStringLiteral("x"));
+}
