@@ -17,8 +17,12 @@ EventPump::EventPump(int intervalMs) : m_intervalMs(intervalMs)
 
 void EventPump::tick()
 {
-    if (m_clock.elapsed() < m_intervalMs)
-        return;
+    if (due())
+        process();
+}
+
+void EventPump::process()
+{
     processWaitingEvents();
     m_clock.restart();
 }

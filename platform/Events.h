@@ -13,6 +13,9 @@ class EventPump {
 public:
     explicit EventPump(int intervalMs = 16);
     void tick();
+    // For loops that update the screen before the events are handled: true when that is due.
+    bool due() const { return m_clock.elapsed() >= m_intervalMs; }
+    void process();
 
 private:
     QElapsedTimer m_clock;

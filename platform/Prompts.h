@@ -13,6 +13,7 @@ namespace platform {
 namespace mb {
 inline constexpr unsigned Ok = 0x0;
 inline constexpr unsigned YesNo = 0x4;
+inline constexpr unsigned IconWarning = 0x30;
 inline constexpr unsigned IconInformation = 0x40;
 inline constexpr unsigned ButtonMask = 0xF;
 inline constexpr unsigned IconMask = 0xF0;

@@ -31,7 +31,16 @@ int QtPrompts::messageBox(QWidget *parent, const QString &text, unsigned style, 
     QMessageBox box(parent);
     box.setWindowTitle(title.isNull() ? defaultTitle() : title);
     box.setText(text);
-    box.setIcon((style & mb::IconMask) == mb::IconInformation ? QMessageBox::Information : QMessageBox::NoIcon);
+    switch (style & mb::IconMask) {
+    case mb::IconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case mb::IconWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+    }
     if ((style & mb::ButtonMask) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));

@@ -1,0 +1,57 @@
+// The detail workbook export of 65,535 and 300,000 songs through the real main window.
+#include "bench/BenchPrompts.h"
+#include "app/MainWindow.h"
+#include "export/DetailWorkbookExport.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void fill(songs::SongTableModel &table, int count)
+{
+    songs::SongStore store;
+    const QString names[] = {QStringLiteral("月亮代表我的心"), QStringLiteral("東方之珠"), QStringLiteral("青花瓷")};
+    for (int i = 0; i < count; ++i) {
+        const QString code = QStringLiteral("%1").arg(10000 + i, 8, 10, QLatin1Char('0'));
+        const QString file = code + QStringLiteral(".mpg");
+        const QString name = names[i % 3] + QString::number(i % 5000);
+        const QString cellTexts[] = {name, QStringLiteral("邓丽君"), QStringLiteral("国语"), QStringLiteral("流行"),
+                                     QStringLiteral("0"), file, QStringLiteral("HD"), QStringLiteral("MTV"), code};
+        songs::SongStore::Cells cells;
+        for (int column = 0; column < 9; ++column)
+            cells[size_t(column)] = cellTexts[column];
+        store.appendRow(cells);
+    }
+    table.appendRows(std::move(store));
+}
+
+void BM_ExportDetailWorkbook(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    bench_support::BenchPrompts prompts;
+    bench_support::BenchShell shell;
+    prompts.path = folder.filePath(QStringLiteral("detail.xls"));
+    app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), prompts, shell});
+    window.show();
+    fill(window.songTable(), int(state.range(0)));
+    auto *exporter = window.findChild<exporting::DetailWorkbookExport *>();
+    for (auto _ : state)
+        exporter->ExportDetailWorkbook();
+    state.counters["file_MB"] = double(QFileInfo(prompts.path).size()) / (1 << 20);
+}
+BENCHMARK(BM_ExportDetailWorkbook)->Arg(65535)->Arg(300000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

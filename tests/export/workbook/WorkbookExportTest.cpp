@@ -1,0 +1,224 @@
+// The detail workbook export through the real main window, read back by independent readers.
+#include "WorkbookReaders.h"
+
+#include "export/DetailWorkbookExport.h"
+#include "songs/SongListView.h"
+#include "tests/support/TestWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QProgressBar>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+using testing_support::TestWindow;
+using workbook_test::Sheet;
+
+namespace {
+
+const QStringList kHeader = {QStringLiteral("歌曲名字"), QStringLiteral("歌手名字"), QStringLiteral("歌曲语种"),
+                             QStringLiteral("歌曲类别"), QStringLiteral("音量衰减"), QStringLiteral("歌曲文件"),
+                             QStringLiteral("歌曲质量"), QStringLiteral("歌曲版本"), QStringLiteral("歌曲编码")};
+
+// A search-file line whose nine cells come out as `cells`, in column order.
+QString recordFor(const QStringList &cells)
+{
+    QStringList fields(28);
+    const int fieldOfColumn[] = {4, 9, 8, 7, 1, 3, 26, 28, 2};
+    for (int column = 0; column < 9; ++column)
+        fields[fieldOfColumn[column] - 1] = cells[column];
+    return fields.join(QStringLiteral("||"));
+}
+
+void importRows(TestWindow &t, const QList<QStringList> &rows)
+{
+    QStringList lines;
+    for (const QStringList &row : rows)
+        lines << recordFor(row);
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(lines.join(QStringLiteral("\r\n")))));
+}
+
+// Many generated songs straight into the table.
+QList<QStringList> fillTable(TestWindow &t, int count)
+{
+    songs::SongStore store;
+    QList<QStringList> rows;
+    for (int i = 0; i < count; ++i) {
+        const QString code = QStringLiteral("%1").arg(i, 8, 10, QLatin1Char('0'));
+        const QStringList row = {QStringLiteral("歌%1").arg(i), QStringLiteral("歌手"), QStringLiteral("国语"),
+                                 QStringLiteral("流行"), QStringLiteral("0"), code + QStringLiteral(".mpg"),
+                                 QStringLiteral("HD"), QString(), code};
+        songs::SongStore::Cells cells;
+        for (int column = 0; column < 9; ++column)
+            cells[size_t(column)] = row[column];
+        store.appendRow(cells);
+        rows << row;
+    }
+    t.window->songTable().appendRows(std::move(store));
+    return rows;
+}
+
+QList<Sheet> sheetsOf(const QList<QStringList> &rows)
+{
+    QList<Sheet> sheets;
+    for (qsizetype start = 0; start < rows.size() || sheets.isEmpty(); start += 65535) {
+        Sheet sheet{kHeader};
+        sheet += rows.mid(start, 65535);
+        sheets << sheet;
+    }
+    return sheets;
+}
+
+QString exportTo(TestWindow &t, const QString &name)
+{
+    const QString path = t.path(name);
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    return path;
+}
+
+class WorkbookExport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!workbook_test::haveXlrd())
+            GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
+    }
+};
+
+} // namespace
+
+TEST_F(WorkbookExport, CancelledDialogMakesNoWindowNoFileAndNoMessage)
+{
+    TestWindow t;
+    t.prompts.answerFileDialog(std::nullopt);
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    ASSERT_EQ(t.prompts.dialogs.size(), 1);
+    const platform::FileDialogSettings &dialog = t.prompts.dialogs[0];
+    EXPECT_EQ(dialog.mode, platform::FileDialogSettings::Mode::Save);
+    EXPECT_EQ(dialog.fileName, QStringLiteral("导出XLS格式"));
+    EXPECT_EQ(dialog.filter, QStringLiteral("*.xls|*.xls"));
+    EXPECT_EQ(dialog.defaultExtension, QStringLiteral("xls"));
+    EXPECT_EQ(dialog.initialFolder, t.folder.path());
+    EXPECT_TRUE(dialog.title.isEmpty());
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    EXPECT_EQ(t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度")), nullptr);
+    EXPECT_EQ(QDir(t.folder.path()).entryList({QStringLiteral("*.xls")}).size(), 0);
+}
+
+TEST_F(WorkbookExport, EmptyTableGivesTheHeaderRowReportsSuccessAndOpensTheFile)
+{
+    TestWindow t;
+    const QString path = t.path(QStringLiteral("导出XLS格式.xls"));
+    t.prompts.answerFileDialog(t.path(QStringLiteral("导出XLS格式")));
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    ASSERT_TRUE(QFile::exists(path)) << "the pre-filled name gets its extension";
+    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(t.prompts.messages[0].text, QStringLiteral("导出成功!"));
+    EXPECT_EQ(t.prompts.messages[0].style, platform::mb::Ok | platform::mb::IconInformation);
+    EXPECT_TRUE(t.prompts.messages[0].title.isNull());
+    EXPECT_EQ(t.shell.documents, QStringList{path});
+    EXPECT_EQ(t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度")), nullptr) << "the window is gone";
+}
+
+TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
+{
+    TestWindow t;
+    const QList<QStringList> rows = {
+        {QStringLiteral("張學友 東方之珠"), QStringLiteral("華"), QStringLiteral("国语"), QStringLiteral("流行"),
+         QStringLiteral("-3"), QStringLiteral("00012345.mpg"), QStringLiteral("0.5"), QStringLiteral("1E5"),
+         QStringLiteral("00012345")},
+        {QStringLiteral("=1+1"), QString(), QStringLiteral(" 空格 "), QStringLiteral("€龍"), QStringLiteral("0"),
+         QString(), QString(), QStringLiteral("演唱會版"), QStringLiteral("1234567")},
+    };
+    importRows(t, rows);
+    const QString path = exportTo(t, QStringLiteral("detail.xls"));
+    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    if (workbook_test::haveSsconvert())
+        EXPECT_EQ(workbook_test::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
+}
+
+TEST_F(WorkbookExport, ProgressWindowCountsTheRowsAndCommandsWaitUntilTheEnd)
+{
+    TestWindow t;
+    fillTable(t, 1000);
+    auto *exporter = t.window->findChild<exporting::DetailWorkbookExport *>();
+    ASSERT_NE(exporter, nullptr);
+    int maximum = -1;
+    int lastValue = -1;
+    bool importEnabledDuringExport = true;
+    QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted, [&] {
+        auto *window = t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度"));
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("导出中请稍候......"));
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->size(), QSize(419, 87));
+        auto *bar = window->findChild<QProgressBar *>(QStringLiteral("进度条1"));
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->geometry(), QRect(8, 16, 400, 24));
+        maximum = bar->maximum();
+        QObject::connect(bar, &QProgressBar::valueChanged, [&lastValue](int value) { lastValue = value; });
+        for (QAction *action : t.find<QToolBar>(QStringLiteral("工具条_顶部"))->actions()) {
+            if (action->text() == QStringLiteral("导入8位编码"))
+                importEnabledDuringExport = action->isEnabled();
+        }
+    });
+    exportTo(t, QStringLiteral("progress.xls"));
+    EXPECT_EQ(maximum, 1000);
+    EXPECT_EQ(lastValue, 1000);
+    EXPECT_FALSE(importEnabledDuringExport);
+    for (QAction *action : t.find<QToolBar>(QStringLiteral("工具条_顶部"))->actions())
+        EXPECT_TRUE(action->isSeparator() || action->isEnabled()) << action->text().toStdString();
+}
+
+TEST_F(WorkbookExport, ClosingTheProgressWindowDoesNotStopTheExport)
+{
+    TestWindow t;
+    const QList<QStringList> rows = fillTable(t, 3000);
+    auto *exporter = t.window->findChild<exporting::DetailWorkbookExport *>();
+    QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted,
+                     [&] { t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度"))->close(); });
+    const QString path = exportTo(t, QStringLiteral("closed.xls"));
+    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
+}
+
+TEST_F(WorkbookExport, UnwritablePathIsReportedAndNothingIsOpened)
+{
+    TestWindow t;
+    importRows(t, {{QStringLiteral("歌"), {}, {}, {}, {}, {}, {}, {}, QStringLiteral("00000001")}});
+    const QString path = t.path(QStringLiteral("missing-folder/detail.xls"));
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_TRUE(t.prompts.messages[0].text.startsWith(QStringLiteral("导出失败"))) << t.prompts.messages[0].text.toStdString();
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(path));
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(WorkbookExport, ExistingFileIsReplacedWhole)
+{
+    TestWindow t;
+    const QString path = t.writeFile(QStringLiteral("old.xls"), QByteArray(200000, 'x'));
+    exportTo(t, QStringLiteral("old.xls"));
+    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+}
+
+// The sheet boundary and a venue-sized table; each read back in full (tens of seconds).
+class LargeWorkbookExport : public WorkbookExport, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
+{
+    TestWindow t;
+    const QList<QStringList> rows = fillTable(t, GetParam());
+    const QString path = exportTo(t, QStringLiteral("large.xls"));
+    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
+}
+
+INSTANTIATE_TEST_SUITE_P(SheetBoundary, LargeWorkbookExport, ::testing::Values(65535, 65536, 300000),
+                         [](const auto &info) { return std::to_string(info.param); });

@@ -1,0 +1,20 @@
+// Reading written workbooks back with independent spreadsheet readers.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace workbook_test {
+
+using Sheet = QList<QStringList>;
+
+// Checks every cell's text and its "@" format with xlrd; empty when all match, else what differs.
+QString checkWithXlrd(const QString &path, const QList<Sheet> &expected);
+// Converts every sheet to CSV with ssconvert and compares the texts.
+QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected);
+
+bool haveXlrd();
+bool haveSsconvert();
+
+} // namespace workbook_test
