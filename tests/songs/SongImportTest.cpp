@@ -156,7 +156,11 @@ TEST(SongImport, UnreadableOrEmptyFilesAddNothingAndKeepTheStatusLine)
         t.window->songList().fileDropped(path);
     EXPECT_EQ(t.window->songTable().songCount(), 0);
     EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+}
 
+TEST(SongImport, FileWithoutReadPermissionAddsNothing)
+{
+    TestWindow t;
     const QString locked = t.writeFile(QStringLiteral("locked.txt"), searchFile({QStringLiteral("x")}));
     QFile::setPermissions(locked, QFileDevice::Permissions());
     t.window->songList().fileDropped(locked);
