@@ -8,12 +8,12 @@ namespace app::maker {
 
 QString ownershipLine()
 {
-    return QStringLiteral("Korvia编码工具开发组 版权所有");
+    return QStringLiteral("本工具开发者 版权所有");
 }
 
 QString authorLine()
 {
-    return QStringLiteral("作者：Korvia编码工具开发组");
+    return QStringLiteral("作者：Korvia8位编码导出工具开发者");
 }
 
 QString contactAddress(const QString &site)

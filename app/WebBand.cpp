@@ -29,7 +29,8 @@ WebBand buildWebBand(QWidget *window)
     band.notice->setStyleSheet(QStringLiteral("color: red;"));
     band.notice->hide();
 
-    band.browser = new QWidget(window);
+    // Lies beyond the right edge of the client area and stays hidden: its page is never seen.
+    band.browser = new platform::HiddenBrowser(window);
     platform::nameCaptionlessControl(band.browser, QStringLiteral("超文本浏览框1"));
     band.browser->setGeometry(1040, 248, 80, 104);
 
@@ -37,6 +38,7 @@ WebBand buildWebBand(QWidget *window)
     band.timer->setObjectName(QStringLiteral("时钟1"));
     band.timer->setTimerType(Qt::PreciseTimer);
     band.timer->setSingleShot(false);
+    band.timer->setInterval(0);
     return band;
 }
 

@@ -2,6 +2,10 @@
 // hidden browser and its timer.
 #pragma once
 
+#include "platform/web/HiddenBrowser.h"
+
+#include <QPointer>
+
 class QLabel;
 class QTimer;
 class QWidget;
@@ -13,8 +17,10 @@ struct WebBand {
     QLabel *newsBoard = nullptr;                 // 画板1, 252 x 57 picture board
     platform::ClickableLabel *newsLink = nullptr; // 透明标签1, covers the board
     QLabel *notice = nullptr;                    // 标签2 "正在统计使用情况"
-    QWidget *browser = nullptr;                  // 超文本浏览框1, beyond the right edge
-    QTimer *timer = nullptr;                     // 时钟1
+    // 超文本浏览框1, beyond the right edge; destroyed when the statistics visit ends, and then null
+    // in every copy of the band.
+    QPointer<platform::HiddenBrowser> browser;
+    QTimer *timer = nullptr;                     // 时钟1, stopped (interval 0) until the visit starts
 };
 
 WebBand buildWebBand(QWidget *window);

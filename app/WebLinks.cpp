@@ -1,18 +1,91 @@
-// The help window, the about box and the web links.
+// The help window, the about box, the web links and the statistics visit.
 #include "app/WebLinks.h"
+
+#include "app/HelpWindow.h"
+#include "app/MakerTexts.h"
+#include "platform/ClickableLabel.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+#include "platform/web/HttpFetch.h"
+#include "platform/web/OnlineCheck.h"
+#include "platform/web/PictureBytes.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QUrl>
 
 namespace app {
 
+namespace {
+// Without a network the check fails at the name lookup or the refused connection at once; a host
+// that does not answer holds start-up up for at most this long.
+constexpr int kOnlineCheckBoundMs = 1000;
+// The news picture is small; a slow or silent site holds start-up up for at most a few seconds.
+constexpr platform::FetchLimits kPictureLimits{5000, 4 * 1024 * 1024};
+constexpr int kStatisticsVisitMs = 5000;
+} // namespace
+
 WebLinks::WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
                    QWidget *window, QObject *parent)
-    : QObject(parent), m_band(band), m_siteAddress(std::move(siteAddress)), m_prompts(prompts), m_shell(shell),
-      m_window(window)
+    : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(std::move(siteAddress))),
+      m_prompts(prompts), m_shell(shell), m_window(window)
 {
+    connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::OpenNewsPage);
+    connect(m_band.timer, &QTimer::timeout, this, &WebLinks::EndStatisticsVisit);
 }
 
-void WebLinks::OpenHelpWindow() {}
-void WebLinks::ShowAboutBox() {}
-void WebLinks::OpenUpdatePage() {}
-void WebLinks::RunStartupWebSteps() {}
+void WebLinks::OpenHelpWindow()
+{
+    HelpWindow help(m_addresses.home, m_shell, m_window);
+    help.exec();
+}
+
+void WebLinks::ShowAboutBox()
+{
+    platform::messageBox(m_prompts, m_window, maker::aboutText(m_addresses.home),
+                         platform::mb::Ok | platform::mb::IconInformation, QStringLiteral("关于"));
+}
+
+void WebLinks::OpenUpdatePage()
+{
+    m_shell.openAddress(m_addresses.updatePage);
+}
+
+void WebLinks::OpenNewsPage()
+{
+    m_shell.openAddress(m_addresses.newsPage);
+}
+
+void WebLinks::RunStartupWebSteps()
+{
+    if (m_startupRan)
+        return;
+    m_startupRan = true;
+    if (platform::canReachSite(QUrl(m_addresses.home), kOnlineCheckBoundMs))
+        StartStatisticsVisit();
+}
+
+void WebLinks::StartStatisticsVisit()
+{
+    m_band.notice->show();
+    // Blocks start-up until the picture has arrived or failed; a failure leaves the board empty.
+    platform::showPictureBytes(m_band.newsBoard, platform::fetchBytes(QUrl(m_addresses.newsPicture), kPictureLimits));
+    if (m_band.browser)
+        m_band.browser->setAddress(m_addresses.statisticsPage);
+    m_visit = Visit::Visiting;
+    m_band.timer->start(kStatisticsVisitMs);
+}
+
+void WebLinks::EndStatisticsVisit()
+{
+    // Stopped first, so that nothing in the steps below can let a second tick in.
+    m_band.timer->stop();
+    m_band.timer->setInterval(0);
+    if (m_visit != Visit::Visiting)
+        return;
+    m_band.notice->hide();
+    delete m_band.browser.data(); // drops whatever it is still loading
+    m_visit = Visit::Done;
+}
 
 } // namespace app

@@ -1,6 +1,7 @@
 // The help window, the about box, the links to the maker's web site and the start-up web steps.
 #pragma once
 
+#include "app/WebAddresses.h"
 #include "app/WebBand.h"
 
 #include <QObject>
@@ -16,18 +17,29 @@ public:
     WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
              QWidget *window, QObject *parent = nullptr);
 
+    // Shows a fresh modal help window and returns when it has been closed.
     void OpenHelpWindow();
     void ShowAboutBox();
     void OpenUpdatePage();
-    // Runs the online check and, when it passes, the start-up web steps.
+    void OpenNewsPage();
+    // Runs the online check and, when it passes, the start-up web steps; at most once per run.
     void RunStartupWebSteps();
 
 private:
+    // The statistics visit: idle until the start-up web steps, visiting until the timer's one tick,
+    // then done for the rest of the run.
+    enum class Visit { Idle, Visiting, Done };
+
+    void StartStatisticsVisit();
+    void EndStatisticsVisit();
+
     WebBand m_band;
-    QString m_siteAddress;
+    WebAddresses m_addresses;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
     QWidget *m_window;
+    Visit m_visit = Visit::Idle;
+    bool m_startupRan = false;
 };
 
 } // namespace app

@@ -13,9 +13,9 @@ TestWindow::TestWindow(QString siteAddress, bool runStartup)
 {
     window = std::make_unique<app::MainWindow>(
         app::AppEnvironment{folder.path(), std::move(siteAddress), prompts, shell});
+    window->show();
     if (runStartup)
         window->runStartupSequence();
-    window->show();
 }
 
 QString TestWindow::writeFile(const QString &name, const QByteArray &bytes) const

@@ -1,0 +1,57 @@
+// The hidden browser control.
+#include "platform/web/HiddenBrowser.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace platform {
+
+HiddenBrowser::HiddenBrowser(QWidget *parent) : QWidget(parent), m_network(new QNetworkAccessManager(this))
+{
+    // Explicitly hidden, so that showing the window does not show it either.
+    hide();
+}
+
+HiddenBrowser::~HiddenBrowser()
+{
+    dropLoad();
+}
+
+void HiddenBrowser::setAddress(const QString &address)
+{
+    dropLoad();
+    m_address = address;
+    const QUrl url(address);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
+        return;
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply *reply = m_network->get(request);
+    m_reply = reply;
+    // The body is read as it comes and thrown away, so a large page never piles up in memory.
+    connect(reply, &QNetworkReply::readyRead, this, [reply] { reply->skip(reply->bytesAvailable()); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        const bool succeeded = reply->error() == QNetworkReply::NoError;
+        if (m_reply == reply)
+            m_reply = nullptr;
+        reply->deleteLater();
+        Q_EMIT pageLoaded(succeeded);
+    });
+}
+
+void HiddenBrowser::dropLoad()
+{
+    if (m_reply.isNull())
+        return;
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+} // namespace platform

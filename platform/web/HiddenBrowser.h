@@ -1,0 +1,37 @@
+// A browser control that nobody sees: it loads its address over HTTP in the background and drops
+// the load when it is destroyed.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace platform {
+
+class HiddenBrowser : public QWidget {
+    Q_OBJECT
+public:
+    explicit HiddenBrowser(QWidget *parent = nullptr);
+    ~HiddenBrowser() override;
+
+    // Starts loading the address in the background, dropping any load still under way. The page is
+    // read and thrown away; nothing of it is ever shown.
+    void setAddress(const QString &address);
+    QString address() const { return m_address; }
+    bool isLoading() const { return !m_reply.isNull(); }
+
+Q_SIGNALS:
+    void pageLoaded(bool succeeded);
+
+private:
+    void dropLoad();
+
+    QString m_address;
+    QNetworkAccessManager *m_network;
+    QPointer<QNetworkReply> m_reply;
+};
+
+} // namespace platform

@@ -1,0 +1,222 @@
+// The help window, the about box and the links, through the real main window.
+#include "app/HelpWindow.h"
+#include "app/MakerTexts.h"
+#include "app/WebBand.h"
+#include "app/WebLinks.h"
+#include "platform/QtPrompts.h"
+#include "tests/support/TestWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+
+using testing_support::TestWindow;
+
+namespace {
+const QString kSite = QStringLiteral("http://127.0.0.1:9");
+
+// Runs interact on the modal window once it is up, then closes it if interact has not.
+void whileModalShown(std::function<void(QWidget *)> interact)
+{
+    QTimer::singleShot(0, [interact] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr) << "no modal window is open";
+        interact(modal);
+        if (QApplication::activeModalWidget() == modal)
+            modal->close();
+    });
+}
+
+QString labelText(QWidget *window, const char *name)
+{
+    auto *label = window->findChild<QLabel *>(QString::fromUtf8(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+} // namespace
+
+TEST(MakerTexts, TheContactAddressLiesOnTheSitesDomain)
+{
+    using app::maker::contactAddress;
+    EXPECT_EQ(contactAddress(QStringLiteral("http://www.korvia-tools.example.org")),
+              QStringLiteral("support@korvia-tools.example.org"));
+    EXPECT_EQ(contactAddress(QStringLiteral("http://downloads.example.net:8080")),
+              QStringLiteral("support@downloads.example.net"));
+    for (const QString &numbered :
+         {kSite, QStringLiteral("http://[::1]:80"), QStringLiteral("http://localhost"), QString()})
+        EXPECT_EQ(contactAddress(numbered), QStringLiteral("support@example.com")) << numbered.toStdString();
+}
+
+TEST(WebLinks, EachLinkHandsItsExactAddressToTheShell)
+{
+    TestWindow t(kSite + u'/');
+    auto *link = t.find<QLabel>(QStringLiteral("透明标签1"));
+    QTest::mousePress(link, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(t.shell.addresses.isEmpty()) << "only the left button opens the news page";
+
+    QTest::mousePress(link, Qt::LeftButton, {}, QPoint(250, 70)); // beyond the board, still on the link
+    t.clickToolbar(QStringLiteral("检查更新"));
+    whileModalShown([](QWidget *help) {
+        QTest::mouseClick(help->findChild<QPushButton *>(QStringLiteral("按钮1")), Qt::LeftButton);
+    });
+    t.clickToolbar(QStringLiteral("帮助"));
+
+    EXPECT_EQ(t.shell.addresses, (QStringList{kSite + QStringLiteral("/exeapp/lumo/news.html"),
+                                              kSite + QStringLiteral("/exeapp/lumo/"), kSite}));
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+}
+
+TEST(HelpWindow, IsModalAndOpenHomeKeepsItOpenOnEveryPress)
+{
+    TestWindow t(kSite);
+    QPointer<QWidget> seen;
+    bool wasModal = false;
+    bool stayedOpen = true;
+    whileModalShown([&](QWidget *help) {
+        seen = help;
+        wasModal = qobject_cast<QDialog *>(help) && help->isModal() && help->isWindow();
+        auto *button = help->findChild<QPushButton *>(QStringLiteral("按钮1"));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QStringLiteral("打开网址"));
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            stayedOpen = stayedOpen && help->isVisible() && QApplication::activeModalWidget() == help;
+        }
+    });
+    t.clickToolbar(QStringLiteral("帮助"));
+
+    EXPECT_TRUE(wasModal);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(t.shell.addresses, (QStringList{kSite, kSite, kSite}));
+    EXPECT_TRUE(seen.isNull()) << "the help window lives only while it is shown";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(HelpWindow, EachOpeningBuildsAFreshWindowWithTheSameTexts)
+{
+    TestWindow t(kSite);
+    QStringList texts[2];
+    for (int opening = 0; opening < 2; ++opening) {
+        whileModalShown([&, opening](QWidget *help) {
+            EXPECT_FALSE(help->property("marked").toBool()) << "a window from an earlier opening came back";
+            help->setProperty("marked", true);
+            for (const char *name : {"标签1", "标签5", "标签4", "标签3", "标签2"})
+                texts[opening] << labelText(help, name);
+        });
+        t.clickToolbar(QStringLiteral("帮助"));
+    }
+    ASSERT_EQ(texts[0].size(), 5);
+    EXPECT_EQ(texts[0], texts[1]);
+    EXPECT_EQ(texts[0][0], app::HelpWindow::helpText());
+    EXPECT_EQ(texts[0][1], app::HelpWindow::newsText());
+    EXPECT_EQ(texts[0][2], app::HelpWindow::warningText());
+    EXPECT_TRUE(texts[0][3].endsWith(QStringLiteral("   ") + kSite)) << "the ownership line ends in the site";
+    EXPECT_TRUE(texts[0][4].endsWith(QStringLiteral("\r\nsupport@example.com")))
+        << "the contact line gives an e-mail address";
+}
+
+TEST(HelpWindow, TitleSizeControlsColoursAndFonts)
+{
+    testing_support::RecordingShell shell;
+    app::HelpWindow help(kSite, shell);
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("帮助"));
+    EXPECT_EQ(help.objectName(), QStringLiteral("帮助"));
+    EXPECT_EQ(help.minimumSize(), help.maximumSize()) << "fixed-size frame";
+    EXPECT_EQ(help.width(), 470);
+
+    struct Expected {
+        const char *name;
+        QRect geometry;
+        QColor colour;
+        bool songFont;
+        bool wraps;
+    };
+    const Expected table[] = {
+        {"标签1", {0, 2, 464, 150}, Qt::red, true, true},      {"标签5", {2, 144, 464, 40}, Qt::blue, true, true},
+        {"标签4", {24, 191, 424, 24}, Qt::black, false, true}, {"标签3", {122, 226, 216, 24}, Qt::black, false, false},
+        {"标签2", {115, 250, 221, 32}, Qt::black, false, false},
+    };
+    for (const Expected &e : table) {
+        auto *label = help.findChild<QLabel *>(QString::fromUtf8(e.name));
+        ASSERT_NE(label, nullptr) << e.name;
+        EXPECT_EQ(label->geometry(), e.geometry) << e.name;
+        EXPECT_LE(label->geometry().bottom(), help.height()) << e.name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), e.colour) << e.name;
+        EXPECT_EQ(label->wordWrap(), e.wraps) << e.name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << e.name;
+        if (e.songFont) {
+            EXPECT_EQ(label->font().pixelSize(), 16) << e.name;
+            EXPECT_EQ(label->font().families().value(0), QStringLiteral("SimSun")) << e.name;
+            EXPECT_EQ(label->font().weight(), QFont::Normal) << e.name;
+        }
+    }
+    auto *button = help.findChild<QPushButton *>(QStringLiteral("按钮1"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(384, 226, 56, 24));
+    EXPECT_EQ(help.findChildren<QWidget *>().size(), 6) << "five labels and the button, nothing else";
+}
+
+TEST(HelpWindow, CarriageReturnsDrawNoGlyphAndBreakOnce)
+{
+    // Each label with its CR LF text must look exactly like the same label with LF alone.
+    testing_support::RecordingShell shell;
+    app::HelpWindow help(kSite, shell);
+    for (const char *name : {"标签1", "标签5", "标签4", "标签2"}) {
+        auto *label = help.findChild<QLabel *>(QString::fromUtf8(name));
+        ASSERT_NE(label, nullptr);
+        ASSERT_TRUE(label->text().contains(QStringLiteral("\r\n"))) << name;
+        const QImage asShown = label->grab().toImage();
+        const QString shown = label->text();
+        label->setText(QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        EXPECT_EQ(asShown, label->grab().toImage()) << name;
+        label->setText(shown);
+    }
+}
+
+TEST(AboutBox, ThreeLinesUnderTheTitleAboutWithTheInformationIconAndOneButton)
+{
+    TestWindow t(kSite);
+    t.clickToolbar(QStringLiteral("关于"));
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    const auto &shown = t.prompts.messages[0];
+    EXPECT_EQ(shown.title, QStringLiteral("关于"));
+    EXPECT_EQ(shown.style, platform::mb::Ok | platform::mb::IconInformation);
+    const QStringList lines = shown.text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_FALSE(lines[0].isEmpty());
+    EXPECT_FALSE(lines[1].isEmpty());
+    EXPECT_EQ(lines[2], kSite);
+    EXPECT_FALSE(shown.text.contains(QStringLiteral("\n\n")));
+    EXPECT_TRUE(t.shell.addresses.isEmpty());
+}
+
+TEST(AboutBox, TheRealMessageBoxHasOneButtonAndReturnsWhenItIsPressed)
+{
+    QWidget window;
+    window.show();
+    platform::QtPrompts prompts;
+    testing_support::RecordingShell shell;
+    app::WebLinks links(app::buildWebBand(&window), kSite, prompts, shell, &window);
+
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        buttons = int(box->buttons().size());
+        icon = box->icon();
+        title = box->windowTitle();
+        QTest::mouseClick(box->buttons().value(0), Qt::LeftButton);
+    });
+    links.ShowAboutBox();
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(title, QStringLiteral("关于"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

@@ -1,0 +1,168 @@
+// The start-up web steps through the real main window: online, offline, and a picture that fails.
+#include "app/WebLinks.h"
+#include "tests/app/web/WebTestServer.h"
+#include "tests/support/TestWindow.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using testing_support::jpegPicture;
+using testing_support::TestWindow;
+using testing_support::WebTestServer;
+
+namespace {
+const QString kPicture = QStringLiteral("/exeapp/lumo/news.jpg");
+const QString kStatistics = QStringLiteral("/exeapp/lumo/web.html");
+
+struct WebControls {
+    explicit WebControls(const TestWindow &t)
+        : board(t.find<QLabel>(QStringLiteral("画板1"))), notice(t.find<QLabel>(QStringLiteral("标签2"))),
+          link(t.find<QLabel>(QStringLiteral("透明标签1"))), timer(t.find<QTimer>(QStringLiteral("时钟1")))
+    {
+    }
+    QWidget *browser(const TestWindow &t) const { return t.find<QWidget>(QStringLiteral("超文本浏览框1")); }
+    // Shown as far as the window is concerned: start-up runs before the window itself is shown.
+    bool noticeShown() const { return !notice->isHidden(); }
+    QLabel *board;
+    QLabel *notice;
+    QLabel *link;
+    QTimer *timer;
+};
+
+void pressNewsLink(QLabel *link)
+{
+    QTest::mousePress(link, Qt::LeftButton, {}, QPoint(130, 36));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(130, 36));
+}
+} // namespace
+
+TEST(StartupWebSteps, OnlineStartupRunsTheStepsInOrderAndTheOneTickEndsTheVisit)
+{
+    WebTestServer server;
+    server.serve(kPicture, jpegPicture(504, 114));
+    server.hold(kStatistics); // still loading when the visit ends
+    QList<bool> noticeAtRequest;
+    QList<bool> pictureAtRequest;
+    TestWindow *window = nullptr;
+    server.onRequest = [&](const QString &) {
+        const WebControls c(*window);
+        noticeAtRequest << c.noticeShown();
+        pictureAtRequest << !c.board->pixmap().isNull();
+    };
+
+    TestWindow t(server.site(), false);
+    window = &t;
+    const WebControls c(t);
+    EXPECT_FALSE(c.noticeShown());
+    EXPECT_FALSE(c.timer->isActive());
+    EXPECT_EQ(c.timer->interval(), 0);
+
+    t.window->runStartupSequence();
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QSignalSpy ticks(c.timer, &QTimer::timeout);
+
+    // The picture is in before the start-up sequence returns; the statistics page follows in the background.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests.size() == 2; }, 3000));
+    EXPECT_EQ(server.requests, (QStringList{kPicture, kStatistics}));
+    EXPECT_EQ(noticeAtRequest, (QList<bool>{true, true})) << "notice shown before the picture is asked for";
+    EXPECT_EQ(pictureAtRequest, (QList<bool>{false, true}));
+    EXPECT_EQ(c.board->pixmap().size(), QSize(252, 57));
+    EXPECT_TRUE(c.noticeShown());
+    ASSERT_NE(c.browser(t), nullptr);
+    EXPECT_FALSE(c.browser(t)->isVisible());
+    EXPECT_TRUE(c.timer->isActive());
+    EXPECT_EQ(c.timer->interval(), 5000);
+    EXPECT_EQ(c.timer->timerType(), Qt::PreciseTimer);
+
+    ASSERT_TRUE(ticks.wait(8000));
+    EXPECT_GE(sinceStart.elapsed(), 4900);
+    EXPECT_FALSE(c.noticeShown());
+    EXPECT_EQ(c.browser(t), nullptr) << "the hidden browser is destroyed";
+    EXPECT_FALSE(c.timer->isActive());
+    EXPECT_EQ(c.timer->interval(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.dropped.contains(kStatistics); }, 3000))
+        << "the unfinished statistics load is dropped";
+
+    QTest::qWait(200);
+    EXPECT_EQ(ticks.size(), 1);
+    EXPECT_EQ(server.requests.size(), 2) << "nothing else is asked of the site";
+    // The picture stays, and the news link still works once the visit is over.
+    EXPECT_FALSE(c.board->pixmap().isNull());
+    pressNewsLink(c.link);
+    EXPECT_EQ(t.shell.addresses, QStringList{server.site() + QStringLiteral("/exeapp/lumo/news.html")});
+}
+
+TEST(StartupWebSteps, OfflineStartupTouchesNothing)
+{
+    const QString site = QStringLiteral("http://127.0.0.1:%1").arg(testing_support::closedPort());
+
+    QElapsedTimer clock;
+    clock.start();
+    TestWindow t(site);
+    EXPECT_LT(clock.elapsed(), 1000) << "a refused connection must not hold start-up up";
+
+    const WebControls c(t);
+    QSignalSpy ticks(c.timer, &QTimer::timeout);
+    EXPECT_FALSE(c.noticeShown());
+    EXPECT_TRUE(c.board->pixmap().isNull());
+    EXPECT_FALSE(c.timer->isActive());
+    EXPECT_EQ(c.timer->interval(), 0);
+    auto *browser = qobject_cast<platform::HiddenBrowser *>(c.browser(t));
+    ASSERT_NE(browser, nullptr) << "the browser stays, with no page";
+    EXPECT_TRUE(browser->address().isEmpty());
+    EXPECT_FALSE(browser->isLoading());
+
+    // The links work all the same.
+    pressNewsLink(c.link);
+    t.clickToolbar(QStringLiteral("检查更新"));
+    EXPECT_EQ(t.shell.addresses, (QStringList{site + QStringLiteral("/exeapp/lumo/news.html"),
+                                              site + QStringLiteral("/exeapp/lumo/")}));
+    QTest::qWait(100);
+    EXPECT_EQ(ticks.size(), 0);
+}
+
+TEST(StartupWebSteps, ASiteThatDoesNotAnswerHoldsStartUpForAboutASecondAtMost)
+{
+    testing_support::SilentHost host;
+    QElapsedTimer clock;
+    clock.start();
+    TestWindow t(host.site());
+    EXPECT_GE(clock.elapsed(), 900) << "the host must really have hung, or this case tests nothing";
+    EXPECT_LT(clock.elapsed(), 3000);
+    const WebControls c(t);
+    EXPECT_FALSE(c.noticeShown());
+    EXPECT_FALSE(c.timer->isActive());
+}
+
+class FailedPicture : public ::testing::TestWithParam<int> {};
+
+TEST_P(FailedPicture, LeavesTheBoardEmptyAndTheVisitAndTheLinkGoOn)
+{
+    WebTestServer server;
+    switch (GetParam()) {
+    case 0: break; // not on the site: 404
+    case 1: server.serve(kPicture, "this is not a picture at all"); break;
+    case 2: server.serve(kPicture, QByteArray()); break;
+    case 3: server.serve(kPicture, jpegPicture(252, 57), 503); break;
+    }
+    server.serve(kStatistics, "<html></html>");
+    TestWindow t(server.site());
+    const WebControls c(t);
+
+    EXPECT_TRUE(c.board->pixmap().isNull());
+    EXPECT_TRUE(c.noticeShown());
+    EXPECT_TRUE(c.timer->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests.size() == 2; }, 3000));
+    EXPECT_EQ(server.requests, (QStringList{kPicture, kStatistics}));
+
+    pressNewsLink(c.link);
+    EXPECT_EQ(t.shell.addresses, QStringList{server.site() + QStringLiteral("/exeapp/lumo/news.html")});
+    EXPECT_TRUE(t.prompts.messages.isEmpty()) << "a failed picture is never reported";
+}
+
+INSTANTIATE_TEST_SUITE_P(NotFoundGarbageEmptyError, FailedPicture, ::testing::Values(0, 1, 2, 3));
