@@ -1,27 +1,36 @@
 // The code list export.
 #include "export/CodeListExport.h"
 
+#include "export/CodeListFile.h"
 #include "platform/Accessibility.h"
+#include "platform/FileErrors.h"
+#include "platform/BusyGate.h"
+#include "platform/Events.h"
 #include "platform/FileDialog.h"
+#include "platform/Prompts.h"
+#include "platform/widgets/ReadOnlyTextBox.h"
+#include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace exporting {
 
 namespace {
-QPlainTextEdit *makeReadOnlyBox(QWidget *parent, const QString &name)
+
+// Long enough to leave the rows most of the time, short enough for the panel to move smoothly.
+constexpr int kRepaintIntervalMs = 16;
+
+platform::ReadOnlyTextBox *makeReadOnlyBox(QWidget *parent, const QString &name)
 {
-    auto *box = new QPlainTextEdit(parent);
-    box->setReadOnly(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *box = new platform::ReadOnlyTextBox(parent);
     platform::nameCaptionlessControl(box, name);
     return box;
 }
+
 } // namespace
 
 CodeListPanel buildCodeListPanel(QWidget *window)
@@ -63,6 +72,22 @@ CodeListExport::CodeListExport(const CodeListPanel &panel, songs::SongTableModel
     connect(m_panel.close, &QPushButton::clicked, this, &CodeListExport::HidePanel);
 }
 
+QString CodeListExport::progressCaption(int count, int done)
+{
+    return QStringLiteral("操作进程： 共有%1个/已经完成%2").arg(count).arg(done);
+}
+
+QString CodeListExport::finishedCaption(int count)
+{
+    return QStringLiteral("操作进程： 共有%1全部操作完毕").arg(count);
+}
+
+void CodeListExport::showPanel()
+{
+    m_panel.frame->show();
+    m_panel.log->show();
+}
+
 void CodeListExport::HidePanel()
 {
     m_panel.frame->hide();
@@ -71,7 +96,72 @@ void CodeListExport::HidePanel()
 
 void CodeListExport::ExportCodeList()
 {
-    // Arrives with the code list export.
+    // Another long operation (or this one) is running; the window refuses the command meanwhile.
+    if (m_busy.isBusy())
+        return;
+    if (!m_dialog.show(m_dialogParent)) {
+        HidePanel();
+        return;
+    }
+    QString failure;
+    {
+        const platform::BusyGate::Hold hold(m_busy);
+        showPanel();
+        m_panel.codes->clear();
+        m_panel.log->clear();
+        const QString path = m_dialog.fileName();
+        const int count = m_table.songCount();
+        listSongs(count);
+        if (m_panel.log->isEmpty()) {
+            m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
+            return;
+        }
+        failure = writeFile(path, count);
+    }
+    if (!failure.isEmpty())
+        platform::messageBox(m_prompts, m_dialogParent, failure, platform::mb::Ok | platform::mb::IconWarning,
+                             QStringLiteral("编码导出"));
+}
+
+void CodeListExport::listSongs(int count)
+{
+    platform::ReadOnlyTextBox &codes = *m_panel.codes;
+    platform::ReadOnlyTextBox &log = *m_panel.log;
+    codes.reserve(qsizetype(count) * 10);
+    // The rows never wait: the panel repaints, with the caption brought up to date, whenever a few
+    // milliseconds of rows have gone by. The caption is set only then (and at the last row) because
+    // setting it for every row would cost more than the rows themselves.
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    for (int i = 1; i <= count; ++i) {
+        const QStringView code = m_table.cellView(i - 1, songs::kCodeColumn);
+        const QStringView name = m_table.cellView(i - 1, songs::kNameColumn);
+        codes.appendLine(code);
+        log.appendText(u"歌名为（");
+        log.appendText(name);
+        log.appendText(u"）的编码（");
+        log.appendText(code);
+        log.appendText(u"）已经成功导出\r\n");
+        if (i == count) {
+            m_panel.progress->setText(finishedCaption(count));
+        } else if (sinceRepaint.hasExpired(kRepaintIntervalMs)) {
+            m_panel.progress->setText(progressCaption(count, i));
+            platform::processWaitingEvents();
+            sinceRepaint.restart();
+        }
+    }
+}
+
+QString CodeListExport::writeFile(const QString &path, int count)
+{
+    CodeListFile file;
+    if (file.save(path, m_panel.codes->toPlainText()))
+        return {};
+    // The log's lines say every song was exported; they would now be untrue.
+    const QString failure = platform::writeFailureMessage(path, file.errorString());
+    m_panel.progress->setText(QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
+    m_panel.log->setPlainText(failure);
+    return failure;
 }
 
 } // namespace exporting

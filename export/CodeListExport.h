@@ -2,12 +2,12 @@
 #pragma once
 
 #include "platform/FileDialog.h"
+#include "platform/widgets/ReadOnlyTextBox.h"
 
 #include <QObject>
 
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 namespace platform { class BusyGate; class Prompts; }
@@ -18,11 +18,11 @@ namespace exporting {
 // The export panel: 分组框1 with its progress caption, code box and close button, and the log
 // box that sits over it without being its child.
 struct CodeListPanel {
-    QGroupBox *frame = nullptr;      // 分组框1
-    QLabel *progress = nullptr;      // 标签1
-    QPlainTextEdit *codes = nullptr; // 编辑框1
-    QPushButton *close = nullptr;    // 按钮3
-    QPlainTextEdit *log = nullptr;   // 编辑框2
+    QGroupBox *frame = nullptr;                 // 分组框1
+    QLabel *progress = nullptr;                 // 标签1
+    platform::ReadOnlyTextBox *codes = nullptr; // 编辑框1
+    QPushButton *close = nullptr;               // 按钮3
+    platform::ReadOnlyTextBox *log = nullptr;   // 编辑框2
 };
 
 // Creates the hidden panel on the main window at its place.
@@ -34,12 +34,22 @@ public:
     CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
                    platform::BusyGate &busy, QWidget *dialogParent, QObject *parent = nullptr);
 
+    // Asks for a .txt file, lists every song's code and a log line in the panel, and writes the
+    // codes to the file, one per CR LF line.
     void ExportCodeList();
     void HidePanel();
 
     platform::FileDialog &dialog() { return m_dialog; } // 通用对话框_公用1
 
+    static QString progressCaption(int count, int done);
+    static QString finishedCaption(int count);
+
 private:
+    void showPanel();
+    void listSongs(int count);
+    // Writes the file; on failure the panel says so and the returned text tells the user why.
+    QString writeFile(const QString &path, int count);
+
     CodeListPanel m_panel;
     songs::SongTableModel &m_table;
     platform::Prompts &m_prompts;

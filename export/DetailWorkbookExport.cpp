@@ -133,7 +133,7 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     const QString reason = excel.errorString();
     excel.closeAndQuit();
     if (!saved) {
-        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, reason),
+        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, platform::describeOpenFailure(path, reason)),
                              platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }

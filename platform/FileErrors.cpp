@@ -2,38 +2,48 @@
 #include "platform/FileErrors.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace platform {
 
-QString describeWriteFailure(const QString &systemReason)
+namespace {
+QString withSystemText(const QString &reason, const QString &systemText)
 {
-    struct Known {
-        const char *english;
-        const char16_t *chinese;
-    };
-    static const Known known[] = {
-        {"Permission denied", u"没有写入这个位置的权限"},
-        {"Read-only file system", u"这个位置只能读取，不能写入"},
-        {"No space left on device", u"磁盘空间不足"},
-        {"Disk quota exceeded", u"磁盘配额已用完"},
-        {"No such file or directory", u"文件夹不存在"},
-        {"Is a directory", u"这个名字是一个文件夹"},
-        {"Not a directory", u"路径中有一部分不是文件夹"},
-        {"File name too long", u"文件名太长"},
-        {"Invalid argument", u"文件名不被允许"},
-        {"Input/output error", u"读写设备出错"},
-    };
-    for (const Known &entry : known) {
-        if (systemReason.contains(QLatin1String(entry.english), Qt::CaseInsensitive))
-            return QString::fromUtf16(entry.chinese) + QStringLiteral("（") + systemReason + QStringLiteral("）");
-    }
-    return systemReason.isEmpty() ? QStringLiteral("未知错误") : systemReason;
+    return systemText.isEmpty() ? reason : reason + QStringLiteral("（") + systemText + QStringLiteral("）");
+}
+} // namespace
+
+QString describeOpenFailure(const QString &path, const QString &systemText)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    if (file.isDir())
+        reason = QStringLiteral("这是一个文件夹，不是文件");
+    else if (!folder.exists())
+        reason = QStringLiteral("文件夹不存在");
+    else if (!folder.isDir())
+        reason = QStringLiteral("路径中有一项不是文件夹");
+    else if (file.exists() && !file.isWritable())
+        reason = QStringLiteral("文件是只读的，不能改写");
+    else if (!folder.isWritable())
+        reason = QStringLiteral("没有在这个文件夹中写文件的权限");
+    else if (systemText.contains(QLatin1String("No space left"), Qt::CaseInsensitive))
+        reason = QStringLiteral("磁盘已满");
+    else
+        reason = QStringLiteral("文件无法创建，文件名可能不被允许");
+    return withSystemText(reason, systemText);
 }
 
-QString writeFailureMessage(const QString &path, const QString &systemReason)
+QString describeWriteFailure(const QString &systemText)
+{
+    return withSystemText(QStringLiteral("写入出错，磁盘可能已满"), systemText);
+}
+
+QString writeFailureMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("导出失败：无法写入文件“") + QDir::toNativeSeparators(path) + QStringLiteral("”。\r\n原因：")
-        + describeWriteFailure(systemReason);
+        + reason;
 }
 
 } // namespace platform

@@ -5,11 +5,15 @@
 
 namespace platform {
 
-// The reason in Chinese for the common failures (no permission, disk full, missing folder, bad name),
-// otherwise the system's own text.
-QString describeWriteFailure(const QString &systemReason);
+// Why the file at path could not be created or replaced, judged from what is on disk (a folder in
+// its place, a missing folder, no permission, a read-only file); the system's own words follow in
+// brackets.
+QString describeOpenFailure(const QString &path, const QString &systemText);
 
-// "导出失败：无法写入文件“path”。" followed by the reason on a line of its own.
-QString writeFailureMessage(const QString &path, const QString &systemReason);
+// Why writing the content failed once the file was open (a full disk, a device error).
+QString describeWriteFailure(const QString &systemText);
+
+// "导出失败：无法写入文件“path”。" with the reason on a line of its own.
+QString writeFailureMessage(const QString &path, const QString &reason);
 
 } // namespace platform

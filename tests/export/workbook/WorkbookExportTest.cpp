@@ -137,8 +137,9 @@ TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
     importRows(t, rows);
     const QString path = exportTo(t, QStringLiteral("detail.xls"));
     EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
-    if (workbook_test::haveSsconvert())
+    if (workbook_test::haveSsconvert()) {
         EXPECT_EQ(workbook_test::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
+    }
 }
 
 TEST_F(WorkbookExport, ProgressWindowCountsTheRowsAndCommandsWaitUntilTheEnd)

@@ -1,0 +1,34 @@
+// The code list file: the list's text as GBK bytes, written so that a failure never leaves a
+// half-written file behind.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+namespace exporting {
+
+// The file's bytes: the text exactly as it stands (its CR LF line ends included), in GBK, without
+// a byte-order mark.
+QByteArray codeListBytes(QStringView text);
+
+class CodeListFile {
+public:
+    // Writes the bytes of the text to an open device.
+    bool write(QIODevice &device, QStringView text);
+    // Makes the file at path hold the bytes of the text and nothing else. A regular file is
+    // replaced only once the new content is completely on disk, so after a failure the old file
+    // (or no file) is still there; a device such as /dev/null is written directly.
+    bool save(const QString &path, QStringView text);
+
+    // After a failure: why, in words for the user (Chinese, the system's own words in brackets).
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString &reason);
+
+    QString m_error;
+};
+
+} // namespace exporting

@@ -1,0 +1,85 @@
+// A read-only multi-line edit box for long texts: keeps its lines compactly and paints only the
+// lines on screen, so hundreds of thousands of lines cost little more than their characters.
+#pragma once
+
+#include "platform/widgets/TextLines.h"
+
+#include <QAbstractScrollArea>
+
+#include <algorithm>
+
+namespace platform {
+
+// The content is one text held verbatim: toPlainText() returns exactly what was set and appended,
+// CR LF line breaks included. Lines are shown one per row (no wrapping) with a vertical scroll
+// bar and, when a painted line is wider than the box, a horizontal one. The user can select with
+// the mouse or Ctrl+A and copy with Ctrl+C; screen readers read the text through its accessible
+// interface (an editable-text role in the read-only state).
+class ReadOnlyTextBox : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit ReadOnlyTextBox(QWidget *parent = nullptr);
+
+    const QString &toPlainText() const { return m_lines.text(); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    const TextLines &lines() const { return m_lines; }
+
+    // Replaces the whole content and shows its beginning.
+    void setPlainText(const QString &text);
+    void clear() { setPlainText(QString()); }
+    // Adds text at the end, verbatim, and brings the end into view, as an edit box does when text
+    // is added at its end.
+    void appendText(QStringView text);
+    // Adds the line followed by CR LF.
+    void appendLine(QStringView line);
+    // Room for this many characters in all, so that a long run of appends does not reallocate.
+    void reserve(qsizetype characters) { m_lines.reserve(characters); }
+
+    // Selection and cursor, as character offsets into the content.
+    bool hasSelection() const { return m_anchor != m_cursor; }
+    qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
+    qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
+    qsizetype cursorPosition() const { return m_cursor; }
+    void setSelection(qsizetype anchor, qsizetype cursor);
+    void selectAll() { setSelection(0, m_lines.size()); }
+    QString selectedText() const;
+    // Puts the selected text on the clipboard; without a selection the clipboard is left alone.
+    void copy() const;
+
+    // Character geometry in viewport coordinates, for accessibility tools.
+    QRect characterRect(qsizetype offset) const;
+    // The offset nearest to a point of the viewport.
+    qsizetype offsetAt(QPoint point) const;
+    void scrollToOffset(qsizetype offset);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    int lineHeight() const;
+    int visibleLineCount() const;
+    int textLeft() const; // x of a line's first character in the viewport
+    int advance(qsizetype line, qsizetype offset) const;
+    void paintLine(QPainter &painter, qsizetype line, int y);
+    void scheduleSync();
+    void sync();
+    void updateScrollBars();
+
+    TextLines m_lines;
+    qsizetype m_anchor = 0;
+    qsizetype m_cursor = 0;
+    qsizetype m_announced = 0; // accessibility tools have been told about the text up to here
+    int m_widestLine = 0;      // the widest line painted so far sets the horizontal scroll range
+    bool m_syncPending = false;
+    bool m_followEnd = false;
+};
+
+} // namespace platform

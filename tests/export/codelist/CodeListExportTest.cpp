@@ -1,0 +1,380 @@
+// The code list export driven through the real main window: a search file imported with the
+// toolbar, "导出8位编码" clicked, the save dialog answered, then the file and the panel read back.
+#include "export/CodeListExport.h"
+#include "platform/widgets/ReadOnlyTextBox.h"
+#include "tests/support/TestWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using platform::ReadOnlyTextBox;
+using testing_support::TestWindow;
+using testing_support::gbk;
+
+namespace {
+
+const QString kExportCodes = QStringLiteral("导出8位编码");
+const QString kOldContent = QStringLiteral("an older list, longer than any new one\r\n99999999\r\n");
+
+// While alive, no file of this process can grow past the given size: writing beyond it fails as
+// it would on a full disk, for any user (root included).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+// Makes a folder read-only; false when this user may write into it anyway (root may).
+bool makeReadOnly(const QString &folder)
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return false;
+}
+
+void makeWritable(const QString &folder)
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+struct Song {
+    QString name;
+    QString code;
+};
+
+// A search-file line: the code is its second field and the name its fourth.
+QString searchRecord(const Song &song)
+{
+    return QStringLiteral("80||") + song.code + QStringLiteral("||D:\\songs\\a.mpg||") + song.name
+        + QStringLiteral("||歌手||||国语||流行");
+}
+
+void importSongs(TestWindow &t, const QList<Song> &songs)
+{
+    QString text;
+    for (const Song &song : songs)
+        text += searchRecord(song) + QStringLiteral("\r\n");
+    t.prompts.answerFileDialog(t.writeFile(QStringLiteral("search.txt"), gbk(text)));
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+    ASSERT_EQ(t.window->songTable().songCount(), songs.size());
+}
+
+void exportTo(TestWindow &t, std::optional<QString> path)
+{
+    t.prompts.answerFileDialog(std::move(path));
+    t.clickToolbar(kExportCodes);
+}
+
+std::string contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+}
+
+QString expectedLog(const QList<Song> &songs)
+{
+    QString log;
+    for (const Song &song : songs)
+        log += QStringLiteral("歌名为（") + song.name + QStringLiteral("）的编码（") + song.code
+            + QStringLiteral("）已经成功导出\r\n");
+    return log;
+}
+
+QString expectedCodes(const QList<Song> &songs)
+{
+    QString codes;
+    for (const Song &song : songs)
+        codes += song.code + QStringLiteral("\r\n");
+    return codes;
+}
+
+QList<Song> numberedSongs(int count)
+{
+    QList<Song> songs;
+    for (int i = 0; i < count; ++i)
+        songs.append({QStringLiteral("歌曲%1").arg(i), QStringLiteral("%1").arg(i * 37, 8, 10, QLatin1Char('0'))});
+    return songs;
+}
+
+struct Panel {
+    explicit Panel(const TestWindow &t)
+        : frame(t.find<QGroupBox>(QStringLiteral("分组框1"))), progress(t.find<QLabel>(QStringLiteral("标签1"))),
+          codes(t.find<ReadOnlyTextBox>(QStringLiteral("编辑框1"))),
+          log(t.find<ReadOnlyTextBox>(QStringLiteral("编辑框2"))), close(t.find<QPushButton>(QStringLiteral("按钮3")))
+    {
+    }
+    bool shown() const { return frame->isVisible() && log->isVisible(); }
+    bool hidden() const { return frame->isHidden() && log->isHidden(); }
+
+    QGroupBox *frame;
+    QLabel *progress;
+    ReadOnlyTextBox *codes;
+    ReadOnlyTextBox *log;
+    QPushButton *close;
+};
+
+} // namespace
+
+TEST(CodeListExport, OneSongGivesTenBytesAndAFinishedPanel)
+{
+    TestWindow t;
+    importSongs(t, {{u"月亮代表我的心"_qs, u"12345678"_qs}});
+    const QString path = t.path(QStringLiteral("codes.txt"));
+    exportTo(t, path);
+
+    EXPECT_EQ(contentOf(path), "12345678\r\n");
+    Panel panel(t);
+    EXPECT_TRUE(panel.shown());
+    EXPECT_EQ(panel.progress->text(), u"操作进程： 共有1全部操作完毕"_qs);
+    EXPECT_EQ(panel.codes->toPlainText(), u"12345678\r\n"_qs);
+    EXPECT_EQ(panel.log->toPlainText(), u"歌名为（月亮代表我的心）的编码（12345678）已经成功导出\r\n"_qs);
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+
+    ASSERT_EQ(t.prompts.dialogs.size(), 2); // the import's, then the export's own
+    const platform::FileDialogSettings &dialog = t.prompts.dialogs.last();
+    EXPECT_EQ(dialog.mode, platform::FileDialogSettings::Mode::Save);
+    EXPECT_EQ(dialog.title, u"编码导出"_qs);
+    EXPECT_EQ(dialog.filter, u"*.txt|*.txt"_qs);
+}
+
+TEST(CodeListExport, CodesAreWrittenExactlyAsStoredInGbk)
+{
+    TestWindow t;
+    const QList<Song> songs = {
+        {u"零开头"_qs, u"00000001"_qs}, {u"太短"_qs, u"123"_qs},       {u"太长"_qs, u"1234567890"_qs},
+        {u"没有编码"_qs, QString()},    {u"字母"_qs, u"AB 12-34"_qs}, {u"中文编码"_qs, u"编码八位"_qs},
+    };
+    importSongs(t, songs);
+    const QString path = t.path(QStringLiteral("codes.txt"));
+    exportTo(t, path);
+
+    const QByteArray expected = QByteArray("00000001\r\n123\r\n1234567890\r\n\r\nAB 12-34\r\n") + gbk(u"编码八位"_qs) + "\r\n";
+    EXPECT_EQ(contentOf(path), expected.toStdString());
+    Panel panel(t);
+    EXPECT_EQ(panel.codes->toPlainText(), expectedCodes(songs));
+    EXPECT_EQ(panel.log->toPlainText(), expectedLog(songs));
+    EXPECT_TRUE(panel.log->toPlainText().contains(u"歌名为（没有编码）的编码（）已经成功导出\r\n"_qs));
+    EXPECT_EQ(panel.progress->text(), u"操作进程： 共有6全部操作完毕"_qs);
+}
+
+TEST(CodeListExport, AnEmptyTableWritesNothingAndSaysWhy)
+{
+    TestWindow t;
+    const QString existing = t.writeFile(QStringLiteral("old.txt"), kOldContent.toLatin1());
+    const QString fresh = t.path(QStringLiteral("new.txt"));
+    Panel panel(t);
+    for (const QString &path : {existing, fresh}) {
+        exportTo(t, path);
+        EXPECT_TRUE(panel.shown());
+        EXPECT_EQ(panel.log->toPlainText(), u"导出失败，请检查搜歌文件是否为8位编码"_qs);
+        EXPECT_TRUE(panel.codes->toPlainText().isEmpty());
+        EXPECT_EQ(panel.progress->text(), u"操作进程："_qs) << "the caption keeps what it had";
+    }
+    EXPECT_EQ(contentOf(existing), kOldContent.toStdString());
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+}
+
+TEST(CodeListExport, TwoExportsInARowGiveTheSameTenBytesASongAndReplaceALongerFileWhole)
+{
+    TestWindow t;
+    const QList<Song> songs = numberedSongs(3000);
+    importSongs(t, songs);
+    const QString first = t.path(QStringLiteral("first.txt"));
+    const QString second = t.writeFile(QStringLiteral("second.txt"), QByteArray(40000, 'x'));
+    exportTo(t, first);
+    exportTo(t, second);
+
+    EXPECT_EQ(contentOf(first), expectedCodes(songs).toStdString());
+    EXPECT_EQ(contentOf(first).size(), 10u * 3000u);
+    EXPECT_EQ(contentOf(second), contentOf(first));
+    Panel panel(t);
+    EXPECT_EQ(panel.codes->toPlainText(), expectedCodes(songs));
+    EXPECT_EQ(panel.log->toPlainText(), expectedLog(songs)) << "only the second export's lines";
+    EXPECT_EQ(panel.progress->text(), u"操作进程： 共有3000全部操作完毕"_qs);
+}
+
+TEST(CodeListExport, CancellingOrClosingHidesThePanelAndKeepsItsContents)
+{
+    TestWindow t;
+    Panel panel(t);
+    exportTo(t, std::nullopt);
+    EXPECT_TRUE(panel.hidden()) << "a cancelled first export shows nothing";
+
+    importSongs(t, numberedSongs(3));
+    exportTo(t, t.path(QStringLiteral("codes.txt")));
+    ASSERT_TRUE(panel.shown());
+    const QString codes = panel.codes->toPlainText();
+    const QString log = panel.log->toPlainText();
+
+    exportTo(t, std::nullopt);
+    EXPECT_TRUE(panel.hidden());
+    EXPECT_EQ(panel.codes->toPlainText(), codes);
+    EXPECT_EQ(panel.log->toPlainText(), log);
+    EXPECT_EQ(panel.progress->text(), u"操作进程： 共有3全部操作完毕"_qs);
+
+    exportTo(t, t.path(QStringLiteral("again.txt")));
+    ASSERT_TRUE(panel.shown());
+    QTest::mouseClick(panel.close, Qt::LeftButton);
+    EXPECT_TRUE(panel.hidden());
+    EXPECT_EQ(panel.log->toPlainText(), log);
+}
+
+TEST(CodeListExport, TheHiddenButtonRunsTheSameExportAndANameWithoutExtensionGetsTxt)
+{
+    TestWindow t;
+    importSongs(t, {{u"乙"_qs, u"22222222"_qs}});
+    t.prompts.answerFileDialog(t.path(QStringLiteral("codes")));
+    t.find<QPushButton>(QStringLiteral("按钮2"))->click();
+    EXPECT_EQ(contentOf(t.path(QStringLiteral("codes.txt"))), "22222222\r\n");
+    EXPECT_FALSE(QFile::exists(t.path(QStringLiteral("codes"))));
+}
+
+namespace {
+
+// After a failed write: a warning naming the file and the reason, a panel that says the export
+// failed (its codes still there to copy), and whatever was at the path before left as it was.
+void expectFailureReported(const TestWindow &t, const QString &path, const QString &reason, int count)
+{
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    const testing_support::ShownMessage &message = t.prompts.messages.first();
+    EXPECT_TRUE(message.text.startsWith(u"导出失败：无法写入文件“"_qs + path + u"”。"_qs)) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains(u"原因："_qs + reason)) << message.text.toStdString();
+    EXPECT_EQ(message.style & platform::mb::IconMask, platform::mb::IconWarning);
+    Panel panel(t);
+    EXPECT_TRUE(panel.shown());
+    EXPECT_EQ(panel.progress->text(), QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
+    EXPECT_EQ(panel.log->toPlainText(), message.text);
+    EXPECT_FALSE(panel.log->toPlainText().contains(u"成功"_qs));
+    EXPECT_EQ(panel.codes->lines().lineCount(), count + 1);
+}
+
+} // namespace
+
+TEST(CodeListExport, AFullDiskIsReported)
+{
+    TestWindow t;
+    importSongs(t, numberedSongs(4));
+    // The dialog completes a name without extension with ".txt", so the full disk gets one.
+    const QString path = t.path(QStringLiteral("full.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
+    exportTo(t, path);
+    expectFailureReported(t, path, u"写入出错"_qs, 4);
+    EXPECT_TRUE(QFileInfo(path).isSymLink()) << "the device is written into, never replaced";
+}
+
+TEST(CodeListExport, ADiskThatFillsUpMidwayIsReportedAndKeepsTheOldFile)
+{
+    TestWindow t;
+    importSongs(t, numberedSongs(2000));
+    const QString path = t.writeFile(QStringLiteral("codes.txt"), kOldContent.toLatin1());
+    {
+        const FileSizeLimit full(4096);
+        exportTo(t, path);
+    }
+    expectFailureReported(t, path, u"写入出错"_qs, 2000);
+    EXPECT_EQ(contentOf(path), kOldContent.toStdString());
+    EXPECT_EQ(QDir(t.folder.path()).entryList({QStringLiteral("codes*")}, QDir::Files | QDir::Hidden),
+              QStringList{u"codes.txt"_qs})
+        << "no half-written temporary file stays behind";
+}
+
+TEST(CodeListExport, AFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
+{
+    TestWindow t;
+    importSongs(t, numberedSongs(5));
+    const QString folder = t.path(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/codes.txt");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(kOldContent.toLatin1());
+    }
+    if (!makeReadOnly(folder)) {
+        makeWritable(folder);
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    exportTo(t, path);
+    makeWritable(folder);
+    expectFailureReported(t, path, u"没有在这个文件夹中写文件的权限"_qs, 5);
+    EXPECT_EQ(contentOf(path), kOldContent.toStdString());
+}
+
+TEST(CodeListExport, ALongExportKeepsThePanelMovingAndHoldsOffOtherCommands)
+{
+    TestWindow t;
+    // Filled straight into the table: importing this many lines would only slow the test down.
+    constexpr int kCount = 100000;
+    songs::SongStore rows;
+    const QString name = u"歌"_qs;
+    for (int i = 0; i < kCount; ++i) {
+        const QString code = QString::number(10000000 + i);
+        songs::SongStore::Cells cells;
+        cells[songs::kNameColumn] = name;
+        cells[songs::kCodeColumn] = code;
+        rows.appendRow(cells);
+    }
+    t.window->songTable().appendRows(std::move(rows));
+
+    QList<bool> busy;
+    QObject::connect(&t.window->busyGate(), &platform::BusyGate::busyChanged, [&busy](bool b) { busy << b; });
+    Panel panel(t);
+    QAction *import = nullptr;
+    for (QAction *action : t.find<QToolBar>(QStringLiteral("工具条_顶部"))->actions())
+        if (action->text() == QStringLiteral("导入8位编码"))
+            import = action;
+    ASSERT_NE(import, nullptr);
+
+    // Runs at the export's first turn of the event loop, in the middle of the rows.
+    bool seenMidway = false;
+    QTimer::singleShot(0, t.window.get(), [&] {
+        const qsizetype done = panel.log->lines().lineCount() - 1;
+        if (done <= 0 || done >= kCount)
+            return;
+        seenMidway = true;
+        EXPECT_EQ(panel.progress->text(), exporting::CodeListExport::progressCaption(kCount, int(done)));
+        EXPECT_FALSE(import->isEnabled()) << "no import in the middle of an export";
+        exportTo(t, t.path(QStringLiteral("nested.txt")));
+    });
+    exportTo(t, t.path(QStringLiteral("codes.txt")));
+
+    EXPECT_TRUE(seenMidway) << "the export handled no window events while it ran";
+    EXPECT_EQ(busy, (QList<bool>{true, false}));
+    EXPECT_TRUE(import->isEnabled());
+    EXPECT_FALSE(QFile::exists(t.path(QStringLiteral("nested.txt")))) << "no export inside an export";
+    EXPECT_EQ(contentOf(t.path(QStringLiteral("codes.txt"))).size(), 10u * kCount);
+    EXPECT_EQ(panel.progress->text(), exporting::CodeListExport::finishedCaption(kCount));
+}

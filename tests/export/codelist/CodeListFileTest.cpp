@@ -1,0 +1,65 @@
+// The code list file on its own: its bytes, names that cannot be written, and devices.
+#include "export/CodeListFile.h"
+#include "platform/Gbk.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using exporting::CodeListFile;
+
+TEST(CodeListFile, BytesAreTheTextInGbkWithoutAnythingAdded)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CodeListFile file;
+    ASSERT_TRUE(file.write(buffer, u"00012345\r\n编码\r\n\r\n"));
+    const QByteArray expected = QByteArray("00012345\r\n") + platform::toGbk(u"编码") + "\r\n\r\n";
+    EXPECT_EQ(buffer.data().toStdString(), expected.toStdString());
+}
+
+TEST(CodeListFile, ANameThatCannotBeCreatedIsReportedAndCreatesNothing)
+{
+    QTemporaryDir folder;
+    const QString plainFile = folder.filePath(QStringLiteral("plain.txt"));
+    QFile plain(plainFile);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    struct Case {
+        const char *name;
+        QString path;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"missing_folder", folder.filePath(QStringLiteral("gone/codes.txt")), u"文件夹不存在"_qs},
+        {"folder_as_name", folder.path(), u"这是一个文件夹"_qs},
+        {"file_as_folder", plainFile + QStringLiteral("/codes.txt"), u"不是文件夹"_qs},
+    };
+    for (const Case &c : cases) {
+        CodeListFile file;
+        EXPECT_FALSE(file.save(c.path, u"12345678\r\n")) << c.name;
+        EXPECT_TRUE(file.errorString().contains(c.reason)) << c.name << ": " << file.errorString().toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{u"plain.txt"_qs});
+}
+
+TEST(CodeListFile, DevicesAreWrittenIntoAndPipesRefused)
+{
+    CodeListFile file;
+    EXPECT_TRUE(file.save(QStringLiteral("/dev/null"), u"12345678\r\n"));
+    EXPECT_FALSE(file.save(QStringLiteral("/dev/full"), u"12345678\r\n"));
+    EXPECT_TRUE(file.errorString().contains(u"写入出错"_qs)) << file.errorString().toStdString();
+    struct stat status {};
+    ASSERT_EQ(stat("/dev/full", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode)) << "the device is written into, never replaced";
+
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(file.save(pipe, u"12345678\r\n")) << "a pipe without a reader would wait for ever";
+}
