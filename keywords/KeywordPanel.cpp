@@ -1,6 +1,7 @@
 // The keyword controls of the main window.
 #include "keywords/KeywordPanel.h"
 
+#include "keywords/KeywordListModel.h"
 #include "platform/Accessibility.h"
 #include "platform/ClickableLabel.h"
 
@@ -9,7 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace keywords {
 
@@ -60,12 +61,13 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     platform::nameControl(p.listFrame, QStringLiteral("分组框2"));
     p.listFrame->setGeometry(842, 64, 174, 424);
 
-    p.list = new QTreeWidget(p.listFrame);
+    p.list = new QTreeView(p.listFrame);
     platform::nameCaptionlessControl(p.list, QStringLiteral("超级列表框1"));
     p.list->setGeometry(4, 16, 166, 400);
-    p.list->setColumnCount(2);
-    p.list->setHeaderLabels({QStringLiteral("歌曲名"), QStringLiteral("备注")});
+    p.listModel = new KeywordListModel(p.list);
+    p.list->setModel(p.listModel);
     p.list->setRootIsDecorated(false);
+    p.list->setItemsExpandable(false);
     p.list->setUniformRowHeights(true);
     p.list->setAllColumnsShowFocus(true);
     p.list->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,17 +5,20 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 namespace platform { class ClickableLabel; }
 
 namespace keywords {
 
+class KeywordListModel;
+
 struct KeywordPanel {
     QPushButton *searchButton = nullptr;         // 按钮4 "搜索关键词"
     QLabel *searchHint = nullptr;                // 标签5
     QGroupBox *listFrame = nullptr;              // 分组框2
-    QTreeWidget *list = nullptr;                 // 超级列表框1
+    QTreeView *list = nullptr;                   // 超级列表框1
+    KeywordListModel *listModel = nullptr;       // its rows; owned by the list
     platform::ClickableLabel *showAdd = nullptr; // 透明标签3 "新增加"
     QPushButton *deleteButton = nullptr;         // 按钮8 "删除选中"
     QGroupBox *addPanel = nullptr;               // 分组框3

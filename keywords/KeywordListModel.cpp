@@ -1,0 +1,59 @@
+// The keyword list's rows.
+#include "keywords/KeywordListModel.h"
+
+namespace keywords {
+
+int KeywordListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int KeywordListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant KeywordListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const KeywordRow &keyword = m_rows[size_t(index.row())];
+    if (role == Qt::DisplayRole)
+        return index.column() == 0 ? keyword.name : keyword.remark;
+    if (role == ItemDataRole)
+        return keyword.id;
+    return {};
+}
+
+QVariant KeywordListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    if (section == 0)
+        return QStringLiteral("歌曲名");
+    if (section == 1)
+        return QStringLiteral("备注");
+    return {};
+}
+
+Qt::ItemFlags KeywordListModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+}
+
+void KeywordListModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void KeywordListModel::appendRow(KeywordRow row)
+{
+    const int at = count();
+    beginInsertRows(QModelIndex(), at, at);
+    m_rows.push_back(std::move(row));
+    endInsertRows();
+}
+
+} // namespace keywords

@@ -1,0 +1,69 @@
+// What the keyword library says to the user.
+#pragma once
+
+#include <QString>
+
+namespace keywords::text {
+
+// Adding.
+inline QString enterName() { return QStringLiteral("请输入正确的歌曲名"); }
+inline QString duplicate(const QString &keyword) { return QStringLiteral("歌曲名") + keyword + QStringLiteral("已经存在，请重新输入。"); }
+inline QString duplicateTitle() { return QStringLiteral("输入错误"); }
+inline QString added(const QString &keyword) { return QStringLiteral("添加歌曲") + keyword + QStringLiteral("成功！"); }
+inline QString addedTitle() { return QStringLiteral("添加成功"); }
+inline QString addFailed(const QString &keyword)
+{
+    return QStringLiteral("添加歌曲") + keyword + QStringLiteral("失败！，因为歌曲") + keyword + QStringLiteral("已经存在！");
+}
+inline QString addFailedTitle() { return QStringLiteral("添加失败"); }
+
+// Deleting.
+inline QString confirmDelete() { return QStringLiteral("您正在试图删除已添加的记录，请确认是否删除"); }
+inline QString deleted(const QString &name) { return QStringLiteral("恭喜你，删除歌曲") + name + QStringLiteral("成功！"); }
+inline QString deletedTitle() { return QStringLiteral("删除成功"); }
+inline QString deleteFailed(const QString &name) { return QStringLiteral("删除歌曲") + name + QStringLiteral("失败！"); }
+inline QString deleteFailedTitle() { return QStringLiteral("删除失败"); }
+inline QString selectFirst() { return QStringLiteral("请先在关键词列表中选中要删除的关键词。"); }
+
+// A change whose statement ran but whose commit did not.
+inline QString notSaved() { return QStringLiteral("关键词库 music.mdb 未能保存刚才的更改，关键词库保持原样。"); }
+
+// Searching.
+inline QString found(const QString &keyword) { return QStringLiteral("找到   ") + keyword; }
+inline QString searchDone() { return QStringLiteral("搜索结束"); }
+
+// The state of music.mdb, said once at start, and again when a change cannot be made.
+inline QString readOnly() { return QStringLiteral("关键词库 music.mdb 是只读文件：可以查看和搜索关键词，但不能新增或删除。"); }
+inline QString unavailable() { return QStringLiteral("关键词库 music.mdb 无法使用，不能新增或删除关键词。"); }
+inline QString cannotCreate()
+{
+    return QStringLiteral("程序文件夹中没有关键词库 music.mdb，也无法在那里新建（文件夹可能是只读的）。关键词列表为空。");
+}
+inline QString damaged()
+{
+    return QStringLiteral("关键词库 music.mdb 无法读取（文件已损坏，或不是关键词库）。关键词列表为空，文件未作改动。");
+}
+inline QString accessWithoutReader()
+{
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，本程序没有带读取 Access 文件的组件，无法读取其中的关键词。"
+                          "关键词列表为空，文件未作改动。");
+}
+inline QString accessUnreadable()
+{
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，但无法读出其中的关键词表 music（文件可能已损坏）。"
+                          "关键词列表为空，文件未作改动。");
+}
+inline QString accessNotConverted()
+{
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，需要转换为本程序的格式，但无法在程序文件夹中写入新文件。"
+                          "关键词列表为空，文件未作改动。");
+}
+inline QString accessConverted(int rowCount, const QString &backupPath)
+{
+    return QStringLiteral("关键词库 music.mdb 原为 Access 格式，已转换为本程序的格式，共 %1 条关键词。\n"
+                          "原文件未作任何改动，已改名保存为：\n%2")
+        .arg(rowCount)
+        .arg(backupPath);
+}
+
+} // namespace keywords::text

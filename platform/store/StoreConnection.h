@@ -1,0 +1,73 @@
+// The connection to the keyword store file: queries, statements and transactions through Qt SQL's
+// SQLite driver.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSqlQuery;
+
+namespace platform {
+
+// One result set, walked forward from before its first record.
+class StoreRows {
+public:
+    StoreRows();
+    explicit StoreRows(std::unique_ptr<QSqlQuery> query);
+    StoreRows(StoreRows &&) noexcept;
+    StoreRows &operator=(StoreRows &&) noexcept;
+    ~StoreRows();
+
+    // Moves to the next record; false past the last one, or when reading stopped on an error.
+    bool next();
+    // The index of a column by name, -1 when the result has no such column.
+    int column(const QString &name) const;
+    // The value of a column of the current record; a null QVariant for a database null or column -1.
+    QVariant value(int column) const;
+    // The query could not run, or the walk stopped on a read error.
+    bool failed() const;
+    QString errorText() const;
+    // Ends the result set early, releasing what the store holds for it.
+    void close();
+
+private:
+    std::unique_ptr<QSqlQuery> m_query;
+};
+
+class StoreConnection {
+public:
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Each instance has a connection name of its own, so two windows (or a test and a window) can
+    // have the same file open at once.
+    StoreConnection();
+    ~StoreConnection();
+    StoreConnection(const StoreConnection &) = delete;
+    StoreConnection &operator=(const StoreConnection &) = delete;
+
+    // Opens the store file at path. The caller makes sure it exists: SQLite would create a missing
+    // file when opening for writing.
+    bool open(const QString &path, Access access = Access::ReadWrite);
+    bool isOpen() const;
+    void close();
+
+    StoreRows query(const QString &sql);
+    // Runs one statement; true when it succeeded.
+    bool execute(const QString &sql);
+    // Runs one statement with '?' placeholders bound to these values, in order.
+    bool execute(const QString &sql, const QVariantList &values);
+    bool beginTransaction();
+    bool commit();
+    bool rollback();
+
+    QString lastError() const { return m_lastError; }
+    QString connectionName() const { return m_name; }
+
+private:
+    QString m_name;
+    QString m_lastError;
+};
+
+} // namespace platform

@@ -1,0 +1,122 @@
+// The keyword search through "搜索关键词": the first song of every keyword is selected and
+// reported, in keyword order, then "搜索结束".
+#include "keywords/KeywordLibrary.h"
+#include "platform/Prompts.h"
+#include "songs/SongListView.h"
+#include "tests/keywords/KeywordWindow.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using testing_support::KeywordWindow;
+using testing_support::LibraryRow;
+namespace mb = platform::mb;
+
+namespace {
+
+const QString kDone = u"搜索结束"_qs;
+
+QString found(const QString &keyword)
+{
+    return u"找到   "_qs + keyword;
+}
+
+// Records, for every message, the song row selected behind it.
+QList<int> selectionsBehindMessages(KeywordWindow &w, int count)
+{
+    auto selections = std::make_shared<QList<int>>();
+    for (int i = 0; i < count; ++i)
+        w.t.prompts.whileMessageShown([&w, selections] { selections->append(w.selectedSong()); });
+    w.click(u"按钮4"_qs);
+    return *selections;
+}
+
+TEST(KeywordSearch, EmptyListsGiveOnlyTheEnd)
+{
+    KeywordWindow noKeywords;
+    noKeywords.addSongs({u"爱情买卖"_qs});
+    noKeywords.click(u"按钮4"_qs);
+    EXPECT_EQ(noKeywords.t.prompts.messageTexts(), QStringList{kDone});
+
+    KeywordWindow noSongs({{1, u"爱情"_qs, u"无"_qs}});
+    noSongs.click(u"按钮4"_qs);
+    EXPECT_EQ(noSongs.t.prompts.messageTexts(), QStringList{kDone});
+    EXPECT_EQ(noSongs.t.prompts.messages[0].style, mb::Ok);
+    EXPECT_TRUE(noSongs.t.prompts.messages[0].title.isNull());
+}
+
+TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
+{
+    KeywordWindow w({{1, u"情"_qs, u"违禁"_qs},
+                     {2, u"LOVE"_qs, u"商业"_qs},
+                     {3, u"不存在的歌名很长很长"_qs, u"无"_qs},
+                     {4, u"刘德华"_qs, u"歌手"_qs},
+                     {5, u"mp3"_qs, u"文件"_qs}});
+    // Keyword order: LOVE, mp3, 不存在…, 刘德华, 情.
+    w.addSongs({u"青花瓷"_qs, u"爱情买卖"_qs, u"my love song"_qs, u"爱情"_qs, u"Love Story"_qs});
+    songs::SongTableModel &table = w.t.window->songTable();
+    table.setCell(0, 1, u"刘德华"_qs); // a singer, never looked at
+    table.setCell(0, 5, u"qhc.mp3"_qs);
+    const QList<int> selected = selectionsBehindMessages(w, 3);
+    EXPECT_EQ(w.t.prompts.messageTexts(), (QStringList{found(u"LOVE"_qs), found(u"情"_qs), kDone}));
+    EXPECT_EQ(selected, (QList<int>{2, 1, 1}));
+    EXPECT_EQ(w.t.prompts.messages[0].style, mb::Ok);
+    EXPECT_TRUE(w.t.prompts.messages[0].title.isNull());
+    auto *library = w.t.window->findChild<keywords::KeywordLibrary *>();
+    EXPECT_EQ(library->CurrentKeyword(), u"情"_qs);
+    EXPECT_EQ(w.names().size(), 5) << "the keyword list is not changed";
+}
+
+TEST(KeywordSearch, TwoKeywordsOnOneSongReportItTwice)
+{
+    KeywordWindow w({{1, u"爱"_qs, u"无"_qs}, {2, u"买卖"_qs, u"无"_qs}});
+    w.addSongs({u"青花瓷"_qs, u"爱情买卖"_qs});
+    const QList<int> selected = selectionsBehindMessages(w, 3);
+    EXPECT_EQ(w.t.prompts.messageTexts(), (QStringList{found(u"买卖"_qs), found(u"爱"_qs), kDone}));
+    EXPECT_EQ(selected, (QList<int>{1, 1, 1}));
+}
+
+TEST(KeywordSearch, SelectsScrollsToAndFocusesTheSong)
+{
+    KeywordWindow w({{1, u"目标"_qs, u"无"_qs}});
+    QApplication::setActiveWindow(w.t.window.get());
+    QStringList names;
+    for (int i = 0; i < 2000; ++i)
+        names << QStringLiteral("歌%1").arg(i);
+    names << u"目标歌曲"_qs;
+    w.addSongs(names);
+    bool focused = false;
+    bool visible = false;
+    w.t.prompts.whileMessageShown([&] {
+        songs::SongListView &view = w.t.window->songList();
+        focused = view.hasFocus();
+        visible = view.viewport()->rect().intersects(view.visualRect(view.model()->index(2000, 0)));
+    });
+    w.click(u"按钮4"_qs);
+    EXPECT_EQ(w.selectedSong(), 2000);
+    EXPECT_TRUE(focused);
+    EXPECT_TRUE(visible);
+}
+
+TEST(KeywordSearch, EmptyKeywordFromAnotherToolIsSkipped)
+{
+    KeywordWindow w({{1, u""_qs, u"空"_qs}, {2, QVariant(), u"空值"_qs}, {3, u"华"_qs, u"无"_qs}});
+    w.addSongs({u"中華"_qs, u"中华"_qs});
+    w.click(u"按钮4"_qs);
+    EXPECT_EQ(w.t.prompts.messageTexts(), (QStringList{found(u"华"_qs), kDone}));
+    EXPECT_EQ(w.selectedSong(), 1);
+}
+
+TEST(KeywordSearch, HiddenButtonSearchesForTheCurrentKeyword)
+{
+    KeywordWindow w({{1, u"abc"_qs, u"无"_qs}});
+    w.addSongs({u"x"_qs, u"xABCx"_qs, u"abc"_qs});
+    w.click(u"按钮4"_qs);
+    w.t.prompts.messages.clear();
+    w.t.window->songList().clearSelection();
+    w.click(u"按钮6"_qs);
+    EXPECT_EQ(w.t.prompts.messageTexts(), QStringList{found(u"abc"_qs)});
+    EXPECT_EQ(w.selectedSong(), 1);
+}
+
+} // namespace

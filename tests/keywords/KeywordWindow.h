@@ -1,0 +1,43 @@
+// The real main window started on a music.mdb the test prepared, with the keyword controls at hand.
+#pragma once
+
+#include "tests/keywords/LibraryFile.h"
+#include "tests/support/TestWindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <functional>
+
+namespace platform { class ClickableLabel; }
+
+namespace testing_support {
+
+struct KeywordWindow {
+    // prepare runs on the program folder before the start-up sequence (write music.mdb there).
+    explicit KeywordWindow(const std::function<void(KeywordWindow &)> &prepare = {});
+    // Starts with a library holding these rows.
+    explicit KeywordWindow(const QList<LibraryRow> &rows);
+
+    QString library() const { return t.path(QStringLiteral("music.mdb")); }
+    void start() { t.window->runStartupSequence(); }
+
+    // The keyword list as shown: column 0 and column 1 texts, and the item data of each row.
+    QStringList names() const;
+    QStringList remarks() const;
+    QList<qint64> ids() const;
+    int selectedKeyword() const;
+    void selectKeyword(int row); // by a mouse click on the row
+    int selectedSong() const;
+
+    void press(const QString &labelName); // a left-button press on a transparent label
+    void click(const QString &buttonName);
+    void addSongs(const QStringList &names);
+
+    TestWindow t{QStringLiteral("http://127.0.0.1:9"), false};
+    QTreeView *list = nullptr;
+    QLineEdit *name = nullptr;
+    QLineEdit *remark = nullptr;
+};
+
+} // namespace testing_support

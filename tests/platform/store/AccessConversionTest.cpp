@@ -1,0 +1,78 @@
+// An old Access music.mdb: read through libmdb, converted, the original kept byte for byte; a damaged
+// one left alone.
+#include "platform/store/AccessConversion.h"
+#include "platform/store/AccessReader.h"
+#include "tests/keywords/LibraryFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::AccessConversion;
+using testing_support::LibraryRow;
+
+namespace {
+
+struct AccessConversionTest : ::testing::Test {
+    QTemporaryDir folder;
+    QString path = folder.filePath(u"music.mdb"_qs);
+    QString copyFixture(const QString &name)
+    {
+        QFile::copy(testing_support::accessFixture(name), path);
+        return path;
+    }
+    QString backup() const { return folder.filePath(u"music (Access 原文件).mdb"_qs); }
+};
+
+const QList<LibraryRow> kSixKeywords = {
+    {1, u"ABC"_qs, u"mixed case ascii"_qs}, {2, u"東方之珠"_qs, u"繁體 歌名"_qs},
+    {3, u"爱情"_qs, u"简体 歌名"_qs},       {4, u"abd"_qs, u"lower ascii"_qs},
+    {5, u"Abc Def"_qs, u"有空格"_qs},       {6, u"青花瓷"_qs, QVariant()},
+};
+
+TEST_F(AccessConversionTest, ConvertsEveryRowAndKeepsTheOriginal)
+{
+    if (!platform::accessReaderAvailable())
+        GTEST_SKIP() << "built without libmdb";
+    copyFixture(u"access-six-keywords.mdb"_qs);
+    const QByteArray original = testing_support::fileBytes(path);
+
+    const AccessConversion outcome = platform::convertAccessStore(path);
+    ASSERT_EQ(outcome.status, AccessConversion::Status::Converted);
+    EXPECT_EQ(outcome.rowCount, 6);
+    EXPECT_EQ(outcome.backupPath, backup());
+    EXPECT_EQ(testing_support::fileBytes(backup()), original);
+    EXPECT_EQ(testing_support::readLibrary(path), kSixKeywords);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
+TEST_F(AccessConversionTest, BackupNameIsNumberedWhenTaken)
+{
+    QFile(backup()).open(QIODevice::WriteOnly);
+    EXPECT_EQ(platform::accessBackupPath(path), folder.filePath(u"music (Access 原文件 2).mdb"_qs));
+}
+
+TEST_F(AccessConversionTest, DamagedAccessFileIsLeftAlone)
+{
+    const QByteArray whole = testing_support::fileBytes(testing_support::accessFixture(u"access-six-keywords.mdb"_qs));
+    const QByteArray damaged[] = {
+        whole.left(4096),                                      // cut after the first page
+        whole.left(512),                                       // cut inside the header page
+        whole.left(4096) + QByteArray(whole.size() - 4096, '\xff'), // pages overwritten
+    };
+    for (const QByteArray &bytes : damaged) {
+        QFile::remove(path);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+
+        const AccessConversion outcome = platform::convertAccessStore(path);
+        EXPECT_NE(outcome.status, AccessConversion::Status::Converted);
+        EXPECT_EQ(testing_support::fileBytes(path), bytes);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"music.mdb"_qs});
+    }
+}
+
+} // namespace
