@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/QtPrompts.h"
 #include "platform/Shell.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvia8位编码导出工具"));
     QApplication::setApplicationVersion(QStringLiteral(KORVIA_VERSION));
+    platform::installChineseTranslations(application);
 
     platform::QtPrompts prompts;
     platform::DesktopShell shell;

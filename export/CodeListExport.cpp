@@ -37,6 +37,8 @@ CodeListPanel buildCodeListPanel(QWidget *window)
 {
     CodeListPanel panel;
     panel.frame = new QGroupBox(QStringLiteral(" 导出8位编码 "), window);
+    // The panel lies over the song list when shown; it must hide the rows beneath it.
+    panel.frame->setAutoFillBackground(true);
     platform::nameControl(panel.frame, QStringLiteral("分组框1"));
     panel.frame->setGeometry(224, 104, 448, 296);
 

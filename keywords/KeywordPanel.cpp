@@ -86,6 +86,8 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     p.deleteButton->raise();
 
     p.addPanel = new QGroupBox(QStringLiteral(" 增加关键 "), window);
+    // The panel lies over the song list when shown; it must hide the rows beneath it.
+    p.addPanel->setAutoFillBackground(true);
     platform::nameControl(p.addPanel, QStringLiteral("分组框3"));
     p.addPanel->setGeometry(336, 168, 256, 160);
     p.nameCaption = makeLabel(p.addPanel, QStringLiteral("标签3"), QStringLiteral("歌曲名："), {8, 32, 56, 24});

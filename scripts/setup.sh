@@ -10,6 +10,8 @@ packages=(
   libqt6sql6-sqlite libmdb3 mdbtools-dev
   # a Chinese font for the interface, a virtual display for machines without one
   fonts-wqy-microhei xvfb xauth
+  # Qt's own dialogs and buttons in Chinese
+  qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-xlrd gnumeric sqlite3 mdbtools
