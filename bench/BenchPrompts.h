@@ -8,14 +8,28 @@ namespace bench_support {
 
 class BenchPrompts final : public platform::Prompts {
 public:
+    BenchPrompts() = default;
+    // Answers Yes/No boxes with Yes when told to, else with No.
+    explicit BenchPrompts(bool answerYes) : m_answerYes(answerYes) {}
+
     QString path;
-    int messages = 0;
-    int messageBox(QWidget *, const QString &, unsigned, const QString &) override
+    long messages = 0;
+    int messageBox(QWidget *, const QString &, unsigned style, const QString &) override
     {
         ++messages;
+        if ((style & platform::mb::ButtonMask) == platform::mb::YesNo)
+            return m_answerYes ? platform::mb::IdYes : platform::mb::IdNo;
         return platform::mb::IdOk;
     }
-    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override { return path; }
+    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override
+    {
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
+
+private:
+    bool m_answerYes = false;
 };
 
 class BenchShell final : public platform::Shell {

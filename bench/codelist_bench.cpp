@@ -1,6 +1,7 @@
 // Speed of the code list export: the real main window, offscreen, with a song table of export
 // size; the export fills its panel and writes the file.
 #include "app/MainWindow.h"
+#include "bench/BenchPrompts.h"
 #include "export/CodeListFile.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -16,26 +17,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Confirms every save dialog with one path and counts the message boxes, which a good run has none of.
-class AnsweringPrompts final : public platform::Prompts {
-public:
-    int messageBox(QWidget *, const QString &, unsigned, const QString &) override
-    {
-        ++messages;
-        return platform::mb::IdOk;
-    }
-    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override { return path; }
-
-    QString path;
-    int messages = 0;
-};
-
-class NoShell final : public platform::Shell {
-public:
-    bool openDocument(const QString &) override { return false; }
-    bool openAddress(const QString &) override { return false; }
-};
 
 // Song names of two to seven characters drawn from common ones, and unique 8-digit codes.
 songs::SongStore makeSongs(int count)
@@ -64,9 +45,9 @@ void BM_ExportCodeList(benchmark::State &state)
 {
     const int count = int(state.range(0));
     QTemporaryDir folder;
-    AnsweringPrompts prompts;
+    bench_support::BenchPrompts prompts;
     prompts.path = folder.filePath(QStringLiteral("codes.txt"));
-    NoShell shell;
+    bench_support::BenchShell shell;
     app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), prompts, shell});
     window.show();
     window.songTable().appendRows(makeSongs(count));
@@ -135,14 +116,3 @@ void BM_PaintFullLogBox(benchmark::State &state)
 BENCHMARK(BM_PaintFullLogBox)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

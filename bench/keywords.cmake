@@ -1,4 +1,3 @@
 # Loading a large keyword library into the list, and searching many keywords over many songs.
 add_executable(keywords_bench ${CMAKE_CURRENT_LIST_DIR}/keywords_bench.cpp)
-target_include_directories(keywords_bench PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(keywords_bench PRIVATE keywords benchmark::benchmark)
+target_link_libraries(keywords_bench PRIVATE bench_support)

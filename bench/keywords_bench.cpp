@@ -3,7 +3,7 @@
 #include "keywords/KeywordLibrary.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordPanel.h"
-#include "platform/Prompts.h"
+#include "bench/BenchPrompts.h"
 #include "platform/store/KeywordStoreFile.h"
 #include "songs/SongListView.h"
 #include "songs/SongTableModel.h"
@@ -16,18 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every message box at once, as a user who only presses Enter.
-class ImmediatePrompts final : public platform::Prompts {
-public:
-    int messageBox(QWidget *, const QString &, unsigned style, const QString &) override
-    {
-        ++shown;
-        return (style & platform::mb::ButtonMask) == platform::mb::YesNo ? platform::mb::IdYes : platform::mb::IdOk;
-    }
-    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override { return {}; }
-    long shown = 0;
-};
 
 // Song names and keywords from two alphabets that share no character, so no keyword hits.
 const QString kSongHanzi = u"爱你我的心天一生不是在有人情梦时光月夜风花雨飞想知道走回家来去说好美丽青春快乐中国红海"_qs;
@@ -50,7 +38,7 @@ struct Bench {
     songs::SongTableModel songTable;
     std::unique_ptr<songs::SongListView> songList;
     keywords::KeywordPanel panel;
-    ImmediatePrompts prompts;
+    bench_support::BenchPrompts prompts{true};
     std::unique_ptr<keywords::KeywordLibrary> library;
 
     Bench(int keywordCount, int songCount)
@@ -92,7 +80,7 @@ void BM_SearchKeywords(benchmark::State &state)
     Bench bench(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
         bench.library->SearchKeywords();
-    state.counters["messages per search"] = double(bench.prompts.shown) / double(state.iterations());
+    state.counters["messages per search"] = double(bench.prompts.messages) / double(state.iterations());
 }
 
 void BM_SearchSongsForKeyword(benchmark::State &state)
@@ -112,14 +100,3 @@ BENCHMARK(BM_SearchKeywords)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SearchSongsForKeyword)->Arg(300000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

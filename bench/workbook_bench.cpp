@@ -45,13 +45,3 @@ void BM_ExportDetailWorkbook(benchmark::State &state)
 BENCHMARK(BM_ExportDetailWorkbook)->Arg(65535)->Arg(300000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
