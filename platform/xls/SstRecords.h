@@ -1,0 +1,39 @@
+// Encoding of the shared string table as SST + CONTINUE records, and its EXTSST index.
+#pragma once
+
+#include "ByteWriter.h"
+
+#include <QString>
+
+#include <span>
+#include <vector>
+
+namespace xls {
+
+// Where an EXTSST bucket's first string starts.
+struct SstBucket {
+    quint32 offset;        // from the SST record's first header byte
+    quint16 recordOffset;  // from the start (header included) of the SST or CONTINUE record holding it
+};
+
+struct SstLayout {
+    qsizetype size = 0;  // of the SST record and its CONTINUE records
+    quint16 stringsPerBucket = 8;
+    std::vector<SstBucket> buckets;
+};
+
+// Strings per EXTSST bucket; keeps the index at 128 buckets or fewer.
+quint16 extSstBucketSize(qsizetype uniqueCount);
+
+// totalCount is the number of cells referring to the table (cstTotal).
+void writeSst(ByteWriter &out, std::span<const QString> strings, quint32 totalCount, SstLayout *layout = nullptr);
+
+// What writeSst() will produce, found without keeping the bytes.
+SstLayout measureSst(std::span<const QString> strings, quint32 totalCount);
+
+inline qsizetype extSstSize(const SstLayout &layout) { return kRecordHeaderSize + 2 + 8 * qsizetype(layout.buckets.size()); }
+
+// sstStreamOffset: where in the stream the SST record was placed.
+void writeExtSst(ByteWriter &out, const SstLayout &layout, quint32 sstStreamOffset);
+
+} // namespace xls
