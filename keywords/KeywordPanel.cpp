@@ -5,6 +5,7 @@
 #include "platform/Accessibility.h"
 #include "platform/ClickableLabel.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,6 +41,17 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
     return button;
 }
 
+// The narrow search button was laid out for a smaller system font than many desktops use: shrink
+// its font until the whole caption fits rather than cutting it off.
+void fitCaption(QPushButton *button)
+{
+    QFont font = button->font();
+    const int room = button->width() - 6;
+    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
 QLineEdit *makeEdit(QWidget *parent, const QString &name, QRect place)
 {
     auto *edit = new QLineEdit(parent);
@@ -53,6 +65,7 @@ KeywordPanel buildKeywordPanel(QWidget *window)
 {
     KeywordPanel p;
     p.searchButton = makeButton(window, QStringLiteral("按钮4"), QStringLiteral("搜索关键词"), {856, 5, 56, 48});
+    fitCaption(p.searchButton);
     p.searchHint = makeLabel(window, QStringLiteral("标签5"), QStringLiteral("搜索存在已经录入关键词库中的信息"),
                              {916, 18, 104, 32});
     p.searchHint->setWordWrap(true);
