@@ -26,7 +26,6 @@ TEST(KeywordMatcher, FoldsOnlyTheLettersAToZ)
         {u"ＡＢＣ", u"ＡＢＣ", true},
         {u"ＡＢＣ", u"abc", false},
         {u"華", u"a", false},                     // GBK C8 41: a letter only as a byte, not as a character
-        {u"華", u"A", false},
         {u"Ärger", u"ärger", false},              // letters outside A to Z compare exactly
         {u"[a]", u"[A]", true},
         {u"@", u"`", false},                      // the neighbours of A-Z and a-z do not fold
@@ -40,18 +39,9 @@ TEST(KeywordMatcher, FoldsOnlyTheLettersAToZ)
     }
 }
 
-TEST(KeywordMatcher, FinderReportsTheFirstTextForEveryKeyword)
-{
-    const QStringList texts = {u"ushers"_qs, u"she sells"_qs, u"HIS hers"_qs, u"爱情买卖"_qs, u"情"_qs};
-    const QList<QString> keywords = {u"he"_qs, u"SHE"_qs, u"his"_qs, u"hers"_qs, u"情"_qs, u""_qs,
-                                     u"买卖"_qs, u"xyz"_qs, u"he"_qs, u"s"_qs};
-    const std::vector<int> hits =
-        FirstHitFinder(keywords).firstHits(int(texts.size()), [&](int i) { return QStringView(texts[i]); });
-    EXPECT_EQ(hits, (std::vector<int>{0, 0, 2, 0, 3, -1, 3, -1, 0, 0}));
-}
-
 // The finder must agree with a plain scan on any input, so it is checked against one on many
-// random lists built from a small alphabet (many overlaps, prefixes and suffixes).
+// random lists built from a small alphabet: overlaps, prefixes, suffixes, repeated and empty
+// keywords, keywords found nowhere and case folding all occur.
 TEST(KeywordMatcher, FinderAgreesWithAPlainScan)
 {
     QRandomGenerator random(20240611);

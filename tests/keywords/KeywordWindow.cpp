@@ -23,28 +23,31 @@ KeywordWindow::KeywordWindow(const QList<LibraryRow> &rows)
 {
 }
 
-QStringList KeywordWindow::names() const
+namespace {
+// The texts (or item data) of one column of the keyword list, top to bottom.
+template<typename T> QList<T> columnOf(const QTreeView *list, int column, int role = Qt::DisplayRole)
 {
-    QStringList texts;
+    QList<T> values;
     for (int row = 0; row < list->model()->rowCount(); ++row)
-        texts << list->model()->index(row, 0).data().toString();
-    return texts;
+        values << list->model()->index(row, column).data(role).value<T>();
+    return values;
+}
+} // namespace
+
+std::ostream &operator<<(std::ostream &out, const Message &m)
+{
+    return out << '{' << m.text.toStdString() << ", " << m.style << ", "
+               << (m.title.isNull() ? std::string("(none)") : m.title.toStdString()) << '}';
 }
 
-QStringList KeywordWindow::remarks() const
-{
-    QStringList texts;
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-        texts << list->model()->index(row, 1).data().toString();
-    return texts;
-}
+QStringList KeywordWindow::names() const { return columnOf<QString>(list, 0); }
+QStringList KeywordWindow::remarks() const { return columnOf<QString>(list, 1); }
+QList<qint64> KeywordWindow::ids() const { return columnOf<qint64>(list, 0, Qt::UserRole); }
 
-QList<qint64> KeywordWindow::ids() const
+Message KeywordWindow::message(int i) const
 {
-    QList<qint64> ids;
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-        ids << list->model()->index(row, 0).data(Qt::UserRole).toLongLong();
-    return ids;
+    const ShownMessage shown = t.prompts.messages.value(i);
+    return {shown.text, shown.style, shown.title};
 }
 
 int KeywordWindow::selectedKeyword() const
@@ -80,6 +83,14 @@ void KeywordWindow::click(const QString &buttonName)
         QTest::mouseClick(button, Qt::LeftButton);
     else
         button->click(); // 按钮6 is never shown; only the program presses it
+}
+
+void KeywordWindow::addKeyword(const QString &keyword, const QString &note)
+{
+    press(QStringLiteral("透明标签3"));
+    name->setText(keyword);
+    remark->setText(note);
+    click(QStringLiteral("按钮5"));
 }
 
 void KeywordWindow::addSongs(const QStringList &names)

@@ -8,10 +8,24 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <functional>
+#include <ostream>
 
 namespace platform { class ClickableLabel; }
 
 namespace testing_support {
+
+// A message box as shown, compared in one assertion; a null title means none was given.
+struct Message {
+    Message(QString text, unsigned style, QString title = {}) : text(std::move(text)), style(style), title(std::move(title)) {}
+    QString text;
+    unsigned style;
+    QString title;
+    friend bool operator==(const Message &a, const Message &b)
+    {
+        return a.text == b.text && a.style == b.style && a.title == b.title && a.title.isNull() == b.title.isNull();
+    }
+};
+std::ostream &operator<<(std::ostream &out, const Message &m);
 
 struct KeywordWindow {
     // prepare runs on the program folder before the start-up sequence (write music.mdb there).
@@ -29,10 +43,13 @@ struct KeywordWindow {
     int selectedKeyword() const;
     void selectKeyword(int row); // by a mouse click on the row
     int selectedSong() const;
+    Message message(int i) const; // the i-th message shown; empty when there was none
 
     void press(const QString &labelName); // a left-button press on a transparent label
     void click(const QString &buttonName);
     void addSongs(const QStringList &names);
+    // Opens the add panel by its label, fills it in and clicks 按钮5.
+    void addKeyword(const QString &keyword, const QString &note = QString());
 
     TestWindow t{QStringLiteral("http://127.0.0.1:9"), false};
     QTreeView *list = nullptr;

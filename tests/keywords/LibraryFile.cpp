@@ -62,10 +62,25 @@ QList<LibraryRow> readLibrary(const QString &path)
     return rows;
 }
 
+void runSql(const QString &path, const QStringList &statements)
+{
+    withConnection(path, [&](QSqlDatabase &db) {
+        for (const QString &statement : statements)
+            QSqlQuery(db).exec(statement);
+    });
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
 }
 
 QString accessFixture(const QString &name)

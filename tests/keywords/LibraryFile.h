@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <ostream>
@@ -27,7 +28,10 @@ std::ostream &operator<<(std::ostream &out, const LibraryRow &row);
 void writeLibrary(const QString &path, const QList<LibraryRow> &rows);
 // Rows of table music in 编号 order; empty when the file cannot be read.
 QList<LibraryRow> readLibrary(const QString &path);
+// Runs each statement on a connection of the test's own (as another program would).
+void runSql(const QString &path, const QStringList &statements);
 QByteArray fileBytes(const QString &path);
+void writeFileBytes(const QString &path, const QByteArray &bytes);
 // The path of an Access fixture file.
 QString accessFixture(const QString &name);
 

@@ -2,6 +2,7 @@
 // one left alone.
 #include "platform/store/AccessConversion.h"
 #include "platform/store/AccessReader.h"
+#include "platform/store/StoreConnection.h"
 #include "tests/keywords/LibraryFile.h"
 
 #include <QDir>
@@ -35,16 +36,25 @@ TEST_F(AccessConversionTest, ConvertsEveryRowAndKeepsTheOriginal)
 {
     if (!platform::accessReaderAvailable())
         GTEST_SKIP() << "built without libmdb";
-    copyFixture(u"access-six-keywords.mdb"_qs);
-    const QByteArray original = testing_support::fileBytes(path);
+    const std::pair<QString, QList<LibraryRow>> fixtures[] = {{u"access-six-keywords.mdb"_qs, kSixKeywords},
+                                                             {u"access-no-keywords.mdb"_qs, {}}};
+    for (const auto &[fixture, rows] : fixtures) {
+        QFile::remove(path);
+        QFile::remove(backup());
+        copyFixture(fixture);
+        const QByteArray original = testing_support::fileBytes(path);
 
-    const AccessConversion outcome = platform::convertAccessStore(path);
-    ASSERT_EQ(outcome.status, AccessConversion::Status::Converted);
-    EXPECT_EQ(outcome.rowCount, 6);
-    EXPECT_EQ(outcome.backupPath, backup());
-    EXPECT_EQ(testing_support::fileBytes(backup()), original);
-    EXPECT_EQ(testing_support::readLibrary(path), kSixKeywords);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+        const AccessConversion outcome = platform::convertAccessStore(path);
+        ASSERT_EQ(outcome.status, AccessConversion::Status::Converted) << fixture.toStdString();
+        EXPECT_EQ(outcome.rowCount, rows.size());
+        EXPECT_EQ(outcome.backupPath, backup());
+        EXPECT_EQ(testing_support::fileBytes(backup()), original);
+        EXPECT_EQ(testing_support::readLibrary(path), rows);
+        platform::StoreConnection store;
+        ASSERT_TRUE(store.open(path));
+        EXPECT_FALSE(store.query(u"select * from music"_qs).failed()) << "the table is there even when empty";
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+    }
 }
 
 TEST_F(AccessConversionTest, BackupNameIsNumberedWhenTaken)
@@ -62,11 +72,7 @@ TEST_F(AccessConversionTest, DamagedAccessFileIsLeftAlone)
         whole.left(4096) + QByteArray(whole.size() - 4096, '\xff'), // pages overwritten
     };
     for (const QByteArray &bytes : damaged) {
-        QFile::remove(path);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        testing_support::writeFileBytes(path, bytes);
 
         const AccessConversion outcome = platform::convertAccessStore(path);
         EXPECT_NE(outcome.status, AccessConversion::Status::Converted);

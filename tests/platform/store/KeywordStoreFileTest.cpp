@@ -4,7 +4,6 @@
 #include "tests/keywords/LibraryFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,13 +11,6 @@ using platform::StoreFileKind;
 using testing_support::LibraryRow;
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(KeywordStoreFile, TellsTheFormatByTheHeader)
 {
@@ -38,7 +30,7 @@ TEST(KeywordStoreFile, TellsTheFormatByTheHeader)
     };
     for (const auto &c : cases) {
         const QString path = folder.filePath(QString::fromLatin1(c.name));
-        writeBytes(path, c.bytes);
+        testing_support::writeFileBytes(path, c.bytes);
         EXPECT_EQ(platform::inspectStoreFile(path), c.kind) << c.name;
     }
     EXPECT_EQ(platform::inspectStoreFile(folder.filePath(u"nothing"_qs)), StoreFileKind::Missing);
@@ -73,13 +65,13 @@ TEST(KeywordStoreFile, NeverReplacesAFileThatHoldsSomething)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"music.mdb"_qs);
-    writeBytes(path, "not a store");
+    testing_support::writeFileBytes(path, "not a store");
     EXPECT_FALSE(platform::createKeywordStore(path, {}));
     EXPECT_EQ(testing_support::fileBytes(path), QByteArray("not a store"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 
     const QString empty = folder.filePath(u"empty.mdb"_qs);
-    writeBytes(empty, QByteArray());
+    testing_support::writeFileBytes(empty, QByteArray());
     EXPECT_TRUE(platform::createKeywordStore(empty, {}));
     EXPECT_EQ(platform::inspectStoreFile(empty), StoreFileKind::Sqlite);
 }

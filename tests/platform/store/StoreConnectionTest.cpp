@@ -1,5 +1,5 @@
 // The store connection: failures come back as results, a read-only connection changes nothing,
-// and each connection has a name and a transaction of its own.
+// and each connection has a transaction of its own.
 #include "platform/store/StoreConnection.h"
 #include "tests/keywords/LibraryFile.h"
 
@@ -43,7 +43,6 @@ TEST_F(StoreConnectionTest, EachConnectionHasItsOwnTransaction)
 {
     StoreConnection first;
     StoreConnection second;
-    EXPECT_NE(first.connectionName(), second.connectionName());
     ASSERT_TRUE(first.open(path));
     ASSERT_TRUE(second.open(path));
 

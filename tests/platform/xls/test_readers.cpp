@@ -106,15 +106,10 @@ protected:
         expected = dir.filePath(u"expected.json"_qs);
         save(GetParam(), sheets, xls);
         writeJson(sheets, expected);
-        QFile file(xls);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray header = file.read(512);
-        const quint32 difatSectors = qFromLittleEndian<quint32>(header.constData() + 0x48);
-        if (GetParam() == "HeaderOnly") {
-            EXPECT_EQ(file.size(), 5632);
-        }
         if (GetParam() == "FullSheet" || GetParam() == "FourSheetsWithDifat") {
-            EXPECT_GT(difatSectors, 0u);
+            QFile file(xls);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_GT(qFromLittleEndian<quint32>(file.read(512).constData() + 0x48), 0u) << "the file has DIFAT sectors";
         }
     }
 
