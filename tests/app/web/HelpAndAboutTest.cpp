@@ -120,45 +120,26 @@ TEST(HelpWindow, EachOpeningBuildsAFreshWindowWithTheSameTexts)
         << "the contact line gives an e-mail address";
 }
 
-TEST(HelpWindow, TitleSizeControlsColoursAndFonts)
+TEST(HelpWindow, AFixedFrameHoldsEveryControlAndTheTextsKeepTheirColours)
 {
     testing_support::RecordingShell shell;
     app::HelpWindow help(kSite, shell);
     EXPECT_EQ(help.windowTitle(), QStringLiteral("帮助"));
-    EXPECT_EQ(help.objectName(), QStringLiteral("帮助"));
     EXPECT_EQ(help.minimumSize(), help.maximumSize()) << "fixed-size frame";
-    EXPECT_EQ(help.width(), 470);
+    const QList<QWidget *> controls = help.findChildren<QWidget *>();
+    EXPECT_EQ(controls.size(), 6) << "five labels and the button, nothing else";
+    for (QWidget *control : controls)
+        EXPECT_TRUE(help.rect().contains(control->geometry())) << control->objectName().toStdString();
 
-    struct Expected {
-        const char *name;
-        QRect geometry;
-        QColor colour;
-        bool songFont;
-        bool wraps;
-    };
-    const Expected table[] = {
-        {"标签1", {0, 2, 464, 150}, Qt::red, true, true},      {"标签5", {2, 144, 464, 40}, Qt::blue, true, true},
-        {"标签4", {24, 191, 424, 24}, Qt::black, false, true}, {"标签3", {122, 226, 216, 24}, Qt::black, false, false},
-        {"标签2", {115, 250, 221, 32}, Qt::black, false, false},
-    };
-    for (const Expected &e : table) {
-        auto *label = help.findChild<QLabel *>(QString::fromUtf8(e.name));
-        ASSERT_NE(label, nullptr) << e.name;
-        EXPECT_EQ(label->geometry(), e.geometry) << e.name;
-        EXPECT_LE(label->geometry().bottom(), help.height()) << e.name;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), e.colour) << e.name;
-        EXPECT_EQ(label->wordWrap(), e.wraps) << e.name;
-        EXPECT_EQ(label->textFormat(), Qt::PlainText) << e.name;
-        if (e.songFont) {
-            EXPECT_EQ(label->font().pixelSize(), 16) << e.name;
-            EXPECT_EQ(label->font().families().value(0), QStringLiteral("SimSun")) << e.name;
-            EXPECT_EQ(label->font().weight(), QFont::Normal) << e.name;
-        }
+    // Each label is given its colour after the common black, so the order of the two matters.
+    const std::pair<const char *, QColor> colours[] = {
+        {"标签1", Qt::red}, {"标签5", Qt::blue}, {"标签4", Qt::black}, {"标签3", Qt::black}, {"标签2", Qt::black}};
+    for (const auto &[name, colour] : colours) {
+        auto *label = help.findChild<QLabel *>(QString::fromUtf8(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), colour) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name << ": no text is taken for markup";
     }
-    auto *button = help.findChild<QPushButton *>(QStringLiteral("按钮1"));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->geometry(), QRect(384, 226, 56, 24));
-    EXPECT_EQ(help.findChildren<QWidget *>().size(), 6) << "five labels and the button, nothing else";
 }
 
 TEST(HelpWindow, CarriageReturnsDrawNoGlyphAndBreakOnce)
@@ -178,14 +159,12 @@ TEST(HelpWindow, CarriageReturnsDrawNoGlyphAndBreakOnce)
     }
 }
 
-TEST(AboutBox, ThreeLinesUnderTheTitleAboutWithTheInformationIconAndOneButton)
+TEST(AboutBox, TheToolbarEntryShowsThreeLinesEndingInTheSite)
 {
     TestWindow t(kSite);
     t.clickToolbar(QStringLiteral("关于"));
     ASSERT_EQ(t.prompts.messages.size(), 1);
-    const auto &shown = t.prompts.messages[0];
-    EXPECT_EQ(shown.title, QStringLiteral("关于"));
-    EXPECT_EQ(shown.style, platform::mb::Ok | platform::mb::IconInformation);
+    const auto &shown = t.prompts.messages[0]; // its title, icon and button: the test below
     const QStringList lines = shown.text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_FALSE(lines[0].isEmpty());

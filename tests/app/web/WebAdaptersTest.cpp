@@ -6,6 +6,7 @@
 #include "platform/web/PictureBytes.h"
 #include "tests/app/web/WebTestServer.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
@@ -22,7 +23,6 @@ using testing_support::closedPort;
 using testing_support::jpegPicture;
 using testing_support::SilentHost;
 using testing_support::WebTestServer;
-
 
 TEST(HttpFetch, ReturnsTheBodyOfASuccessfulAnswer)
 {
@@ -46,16 +46,8 @@ TEST(HttpFetch, EveryFailureGivesNoBytes)
     EXPECT_EQ(fetchBytes(QUrl(site + QStringLiteral("/large")), {5000, 5000}).size(), 5000) << "at the limit";
     EXPECT_TRUE(fetchBytes(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()))).isEmpty());
     EXPECT_TRUE(fetchBytes(QUrl(QStringLiteral("http://korvia.invalid/x"))).isEmpty());
-}
-
-TEST(HttpFetch, OnlyWebAddressesAreFetched)
-{
-    QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("local.jpg")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("local bytes");
-    file.close();
-    EXPECT_TRUE(fetchBytes(QUrl::fromLocalFile(file.fileName())).isEmpty());
+    // Only web addresses are fetched: not even a file that is there.
+    EXPECT_TRUE(fetchBytes(QUrl::fromLocalFile(QCoreApplication::applicationFilePath())).isEmpty());
     EXPECT_TRUE(fetchBytes(QUrl()).isEmpty());
     EXPECT_TRUE(fetchBytes(QUrl(QStringLiteral("not an address"))).isEmpty());
 }
@@ -129,7 +121,6 @@ TEST(HiddenBrowser, ReportsAFailedLoadAndIgnoresNonWebAddresses)
 
     browser.setAddress(QStringLiteral("file:///etc/hostname"));
     EXPECT_FALSE(browser.isLoading());
-    EXPECT_EQ(browser.address(), QStringLiteral("file:///etc/hostname"));
 }
 
 TEST(HiddenBrowser, DestroyingItDropsTheLoad)

@@ -18,6 +18,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using platform::ReadOnlyTextBox;
 using testing_support::TestWindow;
@@ -53,21 +55,47 @@ private:
     void (*m_oldHandler)(int) = SIG_DFL;
 };
 
-// Makes a folder read-only; false when this user may write into it anyway (root may).
-bool makeReadOnly(const QString &folder)
-{
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
-    if (!probe.open(QIODevice::WriteOnly))
-        return true;
-    probe.remove();
-    return false;
-}
+// While alive, the folder holding the file is read-only to its owner, an ordinary user. Root
+// writes anywhere and would never see the failure, so under root this thread (the export runs on
+// it) acts as "nobody", made owner of the folder and the file; the kept root identity brings it
+// back afterwards.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &file) : m_folder(QFileInfo(file).absolutePath())
+    {
+        if (geteuid() == 0) {
+            const QString parent = QFileInfo(m_folder).absolutePath();
+            QFile::setPermissions(parent, QFile::permissions(parent) | QFile::ExeGroup | QFile::ExeOther);
+            m_asNobody = chown(QFile::encodeName(m_folder).constData(), kNobody, kNobody) == 0
+                && chown(QFile::encodeName(file).constData(), kNobody, kNobody) == 0
+                && syscall(SYS_setresuid, kNobody, kNobody, 0) == 0;
+        }
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_asNobody)
+            syscall(SYS_setresuid, 0, 0, 0);
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
 
-void makeWritable(const QString &folder)
-{
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
+    // False when this thread may write into the folder all the same.
+    bool holds() const
+    {
+        QFile probe(QDir(m_folder).filePath(QStringLiteral("probe")));
+        if (!probe.open(QIODevice::WriteOnly))
+            return true;
+        probe.remove();
+        return false;
+    }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    QString m_folder;
+    bool m_asNobody = false;
+};
 
 struct Song {
     QString name;
@@ -147,14 +175,16 @@ struct Panel {
 
 } // namespace
 
+// Through the hidden button 按钮2, which runs the same export as the toolbar entry.
 TEST(CodeListExport, OneSongGivesTenBytesAndAFinishedPanel)
 {
     TestWindow t;
     importSongs(t, {{u"月亮代表我的心"_qs, u"12345678"_qs}});
-    const QString path = t.path(QStringLiteral("codes.txt"));
-    exportTo(t, path);
+    t.prompts.answerFileDialog(t.path(u"codes"_qs)); // a name without extension gets ".txt"
+    t.find<QPushButton>(u"按钮2"_qs)->click();
 
-    EXPECT_EQ(contentOf(path), "12345678\r\n");
+    EXPECT_EQ(contentOf(t.path(u"codes.txt"_qs)), "12345678\r\n");
+    EXPECT_FALSE(QFile::exists(t.path(u"codes"_qs)));
     Panel panel(t);
     EXPECT_TRUE(panel.shown());
     EXPECT_EQ(panel.progress->text(), u"操作进程： 共有1全部操作完毕"_qs);
@@ -185,7 +215,6 @@ TEST(CodeListExport, CodesAreWrittenExactlyAsStoredInGbk)
     Panel panel(t);
     EXPECT_EQ(panel.codes->toPlainText(), expectedCodes(songs));
     EXPECT_EQ(panel.log->toPlainText(), expectedLog(songs));
-    EXPECT_TRUE(panel.log->toPlainText().contains(u"歌名为（没有编码）的编码（）已经成功导出\r\n"_qs));
     EXPECT_EQ(panel.progress->text(), u"操作进程： 共有6全部操作完毕"_qs);
 }
 
@@ -218,7 +247,6 @@ TEST(CodeListExport, TwoExportsInARowGiveTheSameTenBytesASongAndReplaceALongerFi
     exportTo(t, second);
 
     EXPECT_EQ(contentOf(first), expectedCodes(songs).toStdString());
-    EXPECT_EQ(contentOf(first).size(), 10u * 3000u);
     EXPECT_EQ(contentOf(second), contentOf(first));
     Panel panel(t);
     EXPECT_EQ(panel.codes->toPlainText(), expectedCodes(songs));
@@ -252,16 +280,6 @@ TEST(CodeListExport, CancellingOrClosingHidesThePanelAndKeepsItsContents)
     EXPECT_EQ(panel.log->toPlainText(), log);
 }
 
-TEST(CodeListExport, TheHiddenButtonRunsTheSameExportAndANameWithoutExtensionGetsTxt)
-{
-    TestWindow t;
-    importSongs(t, {{u"乙"_qs, u"22222222"_qs}});
-    t.prompts.answerFileDialog(t.path(QStringLiteral("codes")));
-    t.find<QPushButton>(QStringLiteral("按钮2"))->click();
-    EXPECT_EQ(contentOf(t.path(QStringLiteral("codes.txt"))), "22222222\r\n");
-    EXPECT_FALSE(QFile::exists(t.path(QStringLiteral("codes"))));
-}
-
 namespace {
 
 // After a failed write: a warning naming the file and the reason, a panel that says the export
@@ -277,7 +295,6 @@ void expectFailureReported(const TestWindow &t, const QString &path, const QStri
     EXPECT_TRUE(panel.shown());
     EXPECT_EQ(panel.progress->text(), QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
     EXPECT_EQ(panel.log->toPlainText(), message.text);
-    EXPECT_FALSE(panel.log->toPlainText().contains(u"成功"_qs));
     EXPECT_EQ(panel.codes->lines().lineCount(), count + 1);
 }
 
@@ -317,18 +334,13 @@ TEST(CodeListExport, AFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
     importSongs(t, numberedSongs(5));
     const QString folder = t.path(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    const QString path = folder + QStringLiteral("/codes.txt");
+    const QString path = t.writeFile(QStringLiteral("locked/codes.txt"), kOldContent.toLatin1());
     {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(kOldContent.toLatin1());
+        const ReadOnlyFolder locked(path);
+        if (!locked.holds())
+            GTEST_SKIP() << "this process may write into read-only folders";
+        exportTo(t, path);
     }
-    if (!makeReadOnly(folder)) {
-        makeWritable(folder);
-        GTEST_SKIP() << "this user may write into read-only folders";
-    }
-    exportTo(t, path);
-    makeWritable(folder);
     expectFailureReported(t, path, u"没有在这个文件夹中写文件的权限"_qs, 5);
     EXPECT_EQ(contentOf(path), kOldContent.toStdString());
 }
