@@ -9,7 +9,8 @@ namespace platform {
 
 QByteArray readWholeFile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    // Only regular files: a folder has no bytes, and a pipe or device could block the read for ever.
+    if (!QFileInfo(path).isFile())
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
