@@ -42,7 +42,7 @@ void WebLinks::OpenHelpWindow()
 
 void WebLinks::ShowAboutBox()
 {
-    platform::messageBox(m_prompts, m_window, maker::aboutText(m_addresses.home),
+    m_prompts.messageBox(m_window, maker::aboutText(m_addresses.home),
                          platform::mb::Ok | platform::mb::IconInformation, QStringLiteral("关于"));
 }
 

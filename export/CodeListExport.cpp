@@ -12,7 +12,6 @@
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,9 +19,6 @@
 namespace exporting {
 
 namespace {
-
-// Long enough to leave the rows most of the time, short enough for the panel to move smoothly.
-constexpr int kRepaintIntervalMs = 16;
 
 platform::ReadOnlyTextBox *makeReadOnlyBox(QWidget *parent, const QString &name)
 {
@@ -121,7 +117,7 @@ void CodeListExport::ExportCodeList()
         failure = writeFile(path, count);
     }
     if (!failure.isEmpty())
-        platform::messageBox(m_prompts, m_dialogParent, failure, platform::mb::Ok | platform::mb::IconWarning,
+        m_prompts.messageBox(m_dialogParent, failure, platform::mb::Ok | platform::mb::IconWarning,
                              QStringLiteral("编码导出"));
 }
 
@@ -133,8 +129,7 @@ void CodeListExport::listSongs(int count)
     // The rows never wait: the panel repaints, with the caption brought up to date, whenever a few
     // milliseconds of rows have gone by. The caption is set only then (and at the last row) because
     // setting it for every row would cost more than the rows themselves.
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
+    platform::EventPump events;
     for (int i = 1; i <= count; ++i) {
         const QStringView code = m_table.cellView(i - 1, songs::kCodeColumn);
         const QStringView name = m_table.cellView(i - 1, songs::kNameColumn);
@@ -146,10 +141,9 @@ void CodeListExport::listSongs(int count)
         log.appendText(u"）已经成功导出\r\n");
         if (i == count) {
             m_panel.progress->setText(finishedCaption(count));
-        } else if (sinceRepaint.hasExpired(kRepaintIntervalMs)) {
+        } else if (events.due()) {
             m_panel.progress->setText(progressCaption(count, i));
-            platform::processWaitingEvents();
-            sinceRepaint.restart();
+            events.process();
         }
     }
 }

@@ -45,8 +45,4 @@ public:
     virtual std::optional<QString> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
 };
 
-// Convenience for the common case without a title.
-int messageBox(Prompts &prompts, QWidget *parent, const QString &text, unsigned style = mb::Ok,
-               const QString &title = QString());
-
 } // namespace platform
