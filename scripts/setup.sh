@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing the program needs, when missing.
+# Installs the Debian packages a build needs, when missing. Every package the project uses is listed
+# here, once, in its group: `scripts/setup.sh` installs the Linux group, `scripts/setup.sh windows`
+# the group for cross-building and testing the Windows program.
 set -euo pipefail
 
-packages=(
+linux_packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -17,6 +19,25 @@ packages=(
   python3 python3-xlrd gnumeric sqlite3 mdbtools
   clang libclang-rt-14-dev
 )
+
+windows_packages=(
+  # the MinGW-w64 cross compilers (the -posix variant: Qt needs std::thread) and the build tool
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+  # fetching and unpacking Debian's source packages of Qt and SQLite; SQLite's amalgamation needs tcl
+  dpkg-dev tcl
+  # running the Windows program and its tests
+  wine wine64
+  # the Access ODBC bridge tried under Wine
+  unixodbc odbc-mdbtools
+  # packaging: the zip and the setup program
+  zip unzip nsis
+)
+
+case "${1:-linux}" in
+  linux) packages=("${linux_packages[@]}") ;;
+  windows) packages=("${linux_packages[@]}" "${windows_packages[@]}") ;;
+  *) echo "usage: $0 [linux|windows]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

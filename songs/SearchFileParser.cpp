@@ -68,7 +68,6 @@ ParsedSearchFile parseSearchFile(QByteArrayView bytes)
     // pair of bytes: neither byte can be the second byte of a GBK character, so every chunk decodes
     // exactly as it would inside the whole text and no line spans two chunks.
     constexpr qsizetype kChunk = 4 << 20;
-    QStringDecoder decoder = platform::gbkDecoder();
     qsizetype begin = 0;
     while (begin < bytes.size()) {
         qsizetype end = bytes.size();
@@ -77,9 +76,7 @@ ParsedSearchFile parseSearchFile(QByteArrayView bytes)
             if (crlf >= 0)
                 end = crlf + 2;
         }
-        const QByteArrayView chunk = bytes.sliced(begin, end - begin);
-        const QString text = end == bytes.size() ? platform::decodeToEnd(decoder, chunk) : decoder(chunk);
-        parseSearchText(text, parsed);
+        parseSearchText(platform::fromGbk(bytes.sliced(begin, end - begin)), parsed);
         begin = end;
     }
     return parsed;

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Builds, once, what the Windows program is built against: SQLite, Qt and GoogleTest for
+# x86_64-w64-mingw32, from Debian's own source packages, into a cache folder outside the build tree
+# (KORVIA_WIN64_CACHE, default ~/.cache/korvia-win64). Each step leaves a stamp; a second run with the
+# cache present does nothing. Qt takes about half an hour on two cores.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+source "$repo/scripts/windows/common.sh"
+jobs=$(nproc)
+
+"$repo/scripts/setup.sh" windows
+
+done_already() { [ -f "$cache/stamps/$1" ]; }
+mark_done() { mkdir -p "$cache/stamps"; touch "$cache/stamps/$1"; }
+step() { echo "== $1 ($(date +%T))"; }
+
+fetch_sources() {
+  done_already sources && return
+  step "Debian source packages: qt6-base, sqlite3"
+  if ! grep -rqs '^\(Types:.*deb-src\|deb-src \)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    # The same mirror as the binary packages, for source packages.
+    local root=(); [ "$(id -u)" -eq 0 ] || root=(sudo)
+    "${root[@]}" tee /etc/apt/sources.list.d/korvia-deb-src.sources >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+    "${root[@]}" apt-get update
+  fi
+  rm -rf "$cache/src" && mkdir -p "$cache/src"
+  (cd "$cache/src" \
+    && apt-get source --download-only qt6-base=6.4.2+dfsg-10 sqlite3 \
+    && dpkg-source -x qt6-base_*.dsc qt6-base \
+    && dpkg-source -x sqlite3_*.dsc sqlite3)
+  mark_done sources
+}
+
+build_sqlite() {
+  done_already sqlite && return
+  step "SQLite"
+  local src="$cache/src/sqlite3" work="$cache/work/sqlite"
+  rm -rf "$work" "$cache/sqlite" && mkdir -p "$work" "$cache/sqlite/include" "$cache/sqlite/lib"
+  # The amalgamation is generated on the build machine, then compiled for Windows.
+  (cd "$work" && "$src/configure" >/dev/null && make -j"$jobs" sqlite3.c sqlite3.h >/dev/null)
+  # The Qt SQLite driver asks for column metadata (sqlite3_column_table_name16).
+  x86_64-w64-mingw32-gcc-posix -O2 -DSQLITE_ENABLE_COLUMN_METADATA -DSQLITE_THREADSAFE=1 \
+    -DSQLITE_ENABLE_FTS5 -c "$work/sqlite3.c" -o "$work/sqlite3.o"
+  x86_64-w64-mingw32-gcc-ar-posix rcs "$cache/sqlite/lib/libsqlite3.a" "$work/sqlite3.o"
+  cp "$work/sqlite3.h" "$src/src/sqlite3ext.h" "$cache/sqlite/include/" 2>/dev/null \
+    || cp "$work/sqlite3.h" "$work/sqlite3ext.h" "$cache/sqlite/include/"
+  mark_done sqlite
+}
+
+build_qt() {
+  done_already qt && return
+  step "Qt $(sed -n 's/^Version: //p' "$cache"/src/qt6-base_*.dsc) for Windows"
+  local work="$cache/work/qt"
+  rm -rf "$work" "$cache/qt"
+  # Host tools (moc, rcc, uic, ...) are Debian's own of the same version.
+  cmake -S "$cache/src/qt6-base" -B "$work" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DKORVIA_WIN64_CACHE="$cache" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache/qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_pkg_config=OFF -DFEATURE_icu=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_openssl=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+    -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON -DFEATURE_system_harfbuzz=OFF \
+    -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF \
+    -DFEATURE_jpeg=ON -DFEATURE_system_sqlite=ON -DFEATURE_sql_sqlite=ON -DFEATURE_sql_odbc=ON \
+    -DFEATURE_sql_psql=OFF -DFEATURE_sql_mysql=OFF -DFEATURE_sql_ibase=OFF \
+    -DFEATURE_sql_oci=OFF -DFEATURE_sql_db2=OFF -DFEATURE_testlib=ON
+  cmake --build "$work" --parallel "$jobs"
+  cmake --install "$work" >/dev/null
+  mark_done qt
+}
+
+build_gtest() {
+  done_already gtest && return
+  step "GoogleTest"
+  local work="$cache/work/gtest"
+  rm -rf "$work" "$cache/gtest"
+  cmake -S /usr/src/googletest -B "$work" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$cache/gtest" -Dgtest_disable_pthreads=OFF >/dev/null
+  cmake --build "$work" --parallel "$jobs"
+  cmake --install "$work" >/dev/null
+  mark_done gtest
+}
+
+fetch_sources
+build_sqlite
+build_gtest
+build_qt
+rm -rf "$cache/work"
+echo "Windows dependencies are ready in $cache"
