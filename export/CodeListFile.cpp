@@ -83,7 +83,8 @@ bool CodeListFile::save(const QString &path, QStringView text)
     }
     if (!file.commit()) {
         if (file.error() == QFileDevice::RenameError)
-            return fail(QStringLiteral("无法用新文件替换原有文件（") + file.errorString() + QStringLiteral("）"));
+            return fail(QStringLiteral("无法用新文件替换原有文件，文件可能正被其他程序使用（") + file.errorString()
+                        + QStringLiteral("）"));
         return fail(platform::describeWriteFailure(file.errorString()));
     }
     return true;

@@ -45,8 +45,16 @@ inline QString damaged()
 }
 inline QString accessWithoutReader()
 {
+#ifdef Q_OS_WIN
+    // Windows reads Access files through the Access ODBC driver; a 64-bit program needs the 64-bit one.
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，读取它需要 Access 的 ODBC 驱动程序"
+                          "（Microsoft Access Driver (*.mdb, *.accdb)），本机没有安装。"
+                          "请安装微软的“Microsoft Access Database Engine 2016 Redistributable”（64 位）后重新启动本程序。"
+                          "关键词列表为空，文件未作改动。");
+#else
     return QStringLiteral("关键词库 music.mdb 是 Access 格式，本程序没有带读取 Access 文件的组件，无法读取其中的关键词。"
                           "关键词列表为空，文件未作改动。");
+#endif
 }
 inline QString accessUnreadable()
 {

@@ -31,6 +31,8 @@ windows_packages=(
   unixodbc odbc-mdbtools
   # packaging: the zip and the setup program
   zip unzip nsis
+  # the smoke run that drives the packaged program in a virtual display
+  xdotool x11-apps
 )
 
 case "${1:-linux}" in

@@ -111,7 +111,7 @@ TEST(KeywordList, UnusableFileIsReportedOnceAndLeftAlone)
 TEST(KeywordList, AccessLibraryIsConvertedOnce)
 {
     if (!platform::accessReaderAvailable())
-        GTEST_SKIP() << "built without libmdb";
+        GTEST_SKIP() << "no Access reader here: built without libmdb, or no Access ODBC driver";
     const QString backupName = u"music (Access 原文件).mdb"_qs;
     QTemporaryDir keep;
     QString folder;
@@ -147,7 +147,7 @@ TEST(KeywordList, AccessLibraryIsConvertedOnce)
 TEST(KeywordList, AccessLibraryWithoutTheReaderIsLeftAlone)
 {
     if (platform::accessReaderAvailable())
-        GTEST_SKIP() << "built with libmdb";
+        GTEST_SKIP() << "this build reads Access files";
     KeywordWindow w([](KeywordWindow &w) { copyAccessFixture(w, u"access-six-keywords.mdb"_qs); });
     EXPECT_TRUE(w.names().isEmpty());
     ASSERT_EQ(w.t.prompts.messages.size(), 1);

@@ -15,6 +15,9 @@ TEST(Gbk, StrayBytesBecomeReplacementCharactersWithoutSwallowingTheNext)
 {
     EXPECT_EQ(platform::fromGbk(QByteArrayView("\x81|x", 3)), QStringLiteral("\u4E85x")) << "7C is a valid second byte";
     EXPECT_EQ(platform::fromGbk(QByteArrayView("\xFF|x", 3)), QStringLiteral("\uF8F5|x"));
+    EXPECT_EQ(platform::fromGbk(QByteArrayView("\x80\x81|", 3)), QStringLiteral("\u20AC\u4E85"));
+    EXPECT_EQ(platform::fromGbk(QByteArrayView("\x81\x7F|\xC8\x41", 5)), QStringLiteral("\uFFFD\x7F|華"))
+        << "7F is no second byte; 41 ('A') is";
     EXPECT_EQ(platform::fromGbk(QByteArrayView("a\x81\r\n", 4)), QStringLiteral("a\uFFFD\r\n"));
     EXPECT_EQ(platform::fromGbk(QByteArrayView("ab\x81", 3)), QStringLiteral("ab\uFFFD"))
         << "a lead byte alone at the end is not dropped";

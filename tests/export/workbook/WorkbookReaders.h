@@ -14,7 +14,8 @@ QString checkWithXlrd(const QString &path, const QList<Sheet> &expected);
 // Converts every sheet to CSV with ssconvert and compares the texts.
 QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected);
 
-bool haveXlrd();
+// Empty when xlrd can be used, else why not.
+QString whyNoXlrd();
 bool haveSsconvert();
 
 } // namespace workbook_test

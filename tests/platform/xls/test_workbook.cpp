@@ -151,11 +151,13 @@ TEST(XlsSaving, FailuresLeaveNoFileAndSavingReplaces)
         EXPECT_FALSE(error.isEmpty());
         EXPECT_FALSE(QFile::exists(path));
     }
+    QString error;
+#ifndef Q_OS_WIN // Windows has no device that is always full
     QFile full(u"/dev/full"_qs);
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-    QString error;
     EXPECT_FALSE(book.write(full, &error));
     EXPECT_FALSE(error.isEmpty());
+#endif
     EXPECT_FALSE(Workbook().saveAs(dir.filePath(u"empty.xls"_qs), &error));
     EXPECT_TRUE(Workbook().toBytes().isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
