@@ -1,7 +1,8 @@
 ; The Windows installer. Installs for the current user into a folder the user may write to, so that
 ; the keyword library music.mdb beside the program stays writable; no administrator rights asked.
 ; Defines from package.sh: VERSION, STAGE (the packaged folder), FILES_NSH, ICON, OUTFILE.
-Unicode true
+; The program is 64-bit only, and so is the installer (a 32-bit one would need 32-bit Wine to test).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 !include "MUI2.nsh"

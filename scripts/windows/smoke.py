@@ -57,13 +57,15 @@ def screenshot():
     header_size, width, height = fields[0], fields[4], fields[5]
     bits_per_pixel, bytes_per_line, ncolors = fields[11], fields[12], fields[19]
     byte_order = fields[7]
-    if bits_per_pixel != 32:
-        raise SystemExit(f"smoke: expected a 32-bit screen, got {bits_per_pixel}")
+    # Pixels may be packed in three bytes while lines keep the four-byte length.
+    step = bits_per_pixel // 8
+    if step not in (3, 4):
+        raise SystemExit(f"smoke: cannot read a screen of {bits_per_pixel} bits per pixel")
     pixels = data[header_size + 12 * ncolors:]
-    order = "<" if byte_order == 0 else ">"
 
     def pixel(px, py):
-        (value,) = struct.unpack_from(order + "I", pixels, py * bytes_per_line + 4 * px)
+        at = py * bytes_per_line + step * px
+        value = int.from_bytes(pixels[at:at + step], "little" if byte_order == 0 else "big")
         return (value >> 16) & 255, (value >> 8) & 255, value & 255
 
     return pixel, width, height

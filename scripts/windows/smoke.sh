@@ -15,9 +15,11 @@ if [ ! -x "$linux_build/korvia-code-export" ]; then
   cmake --build "$linux_build" --parallel "$(nproc)" --target korvia-code-export
 fi
 
-# A fresh Wine prefix knows nothing of the build: no Qt on its path, no plugin folders.
+# A fresh Wine prefix knows nothing of the build: no Qt on its path, no plugin folders. Its desktop
+# is a folder of the smoke run, not the home folder.
+mkdir -p "$work/home"
 fresh_wine() { # fresh_wine PREFIX COMMAND...
-  env -u WINEPATH -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM -u QT_QPA_FONTDIR \
+  env -u WINEPATH -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM -u QT_QPA_FONTDIR HOME="$work/home" \
     WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "${@:2}"
 }
 drive() { # drive OUTPUT SEARCH_FILE COMMAND...
@@ -40,8 +42,14 @@ portable="$work/unpacked/korvia-code-export-$version-win64"
 
 echo "== Smoke run: the setup program, silent, then the installed program"
 fresh_wine "$work/prefix-installed" wine "$dist/korvia-code-export-$version-setup.exe" /S
-installed="$work/prefix-installed/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/Korvia8位编码导出工具"
+product=Korvia8位编码导出工具
+user_folder="$work/prefix-installed/drive_c/users/${USER:-$(id -un)}"
+installed="$user_folder/AppData/Local/Programs/$product"
 [ -f "$installed/korvia-code-export.exe" ] || { echo "the setup program installed nothing" >&2; exit 1; }
+for shortcut in "$user_folder/Desktop/$product.lnk" \
+                "$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product/$product.lnk"; do
+  [ -f "$shortcut" ] || { echo "the setup program made no shortcut $shortcut" >&2; exit 1; }
+done
 
 for search_file in "${search_files[@]}"; do
   name=$(basename "$search_file" .txt)
