@@ -57,9 +57,26 @@ build_qt() {
   done_already qt && return
   step "Qt $(sed -n 's/^Version: //p' "$cache"/src/qt6-base_*.dsc) for Windows"
   local work="$cache/work/qt"
-  rm -rf "$work" "$cache/qt"
-  # Host tools (moc, rcc, uic, ...) are Debian's own of the same version.
-  cmake -S "$cache/src/qt6-base" -B "$work" -G Ninja \
+  rm -rf "$cache/qt"
+  # With Direct2D off, Qt 6.4's Windows print engine still asks the DirectWrite font engine, which is
+  # then not built, for a font handle; the link fails. Leave that branch out (the program never prints).
+  sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+    "$cache/src/qt6-base/src/printsupport/platform/windows/qprintengine_win.cpp"
+  # Debian's source package leaves out the Wintab header the Windows platform plugin's pen tablet
+  # support is built on; that plugin goes without it (mouse and touch are untouched).
+  local windows_plugin="$cache/src/qt6-base/src/plugins/platforms/windows"
+  sed -i 's|QT_CONFIG(tabletevent)|0 /* no Wintab header */|' "$windows_plugin"/qwindowscontext.cpp \
+    "$windows_plugin"/qwindowspointerhandler.cpp "$windows_plugin"/qwindowspointerhandler.h
+  sed -i 's|CONDITION QT_FEATURE_tabletevent$|CONDITION OFF|' "$windows_plugin/CMakeLists.txt"
+  # Nor the DirectWrite font database, which Qt GUI builds only with Direct2D.
+  sed -i 's|^#if QT_CONFIG(directwrite3)$|#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)|' \
+    "$windows_plugin/qwindowsintegration.cpp"
+  # Without OpenGL there is no software OpenGL to ask about.
+  sed -i '/^static inline bool isSoftwareGl/,/^#endif/ s|^#if QT_CONFIG(dynamicgl)$|#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)|' \
+    "$windows_plugin/qwindowswindow.cpp"
+  # Host tools (moc, rcc, uic, ...) are Debian's own of the same version. An interrupted build goes
+  # on where it stopped.
+  [ -f "$work/build.ninja" ] || cmake -S "$cache/src/qt6-base" -B "$work" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DKORVIA_WIN64_CACHE="$cache" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache/qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

@@ -19,7 +19,7 @@ x86_64-w64-mingw32-strip "$stage/korvia-code-export.exe"
 # The plugins the program loads: the Windows platform and style, the SQL drivers for the keyword
 # library (SQLite) and old Access libraries (ODBC), the news picture's JPEG, HTTP's TLS backend.
 for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite sqldrivers/qsqlodbc \
-              imageformats/qjpeg tls/qschannelbackend networkinformation/qnetworklistmanager; do
+              imageformats/qjpeg tls/qschannelbackend; do
   mkdir -p "$stage/$(dirname "$plugin")"
   install -m 644 "$cache/qt/plugins/$plugin.dll" "$stage/$plugin.dll"
 done
