@@ -17,9 +17,12 @@ std::wstring programFile()
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
+// A resource name is a number or a text that lives only during the enumeration: keep it as "#id" or
+// as a copy of the text, the two forms FindResourceW takes.
 BOOL CALLBACK takeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
 {
-    *reinterpret_cast<LPWSTR *>(found) = name;
+    *reinterpret_cast<std::wstring *>(found) =
+        IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : std::wstring(name);
     return FALSE;
 }
 
@@ -58,13 +61,22 @@ TEST(WindowsResources, ApplicationIconIs64By64In32BitColour)
     HMODULE program = LoadLibraryExW(programFile().c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(program, nullptr);
-    LPWSTR group = nullptr;
+    std::wstring group;
     EnumResourceNamesW(program, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, takeFirstName,
                        reinterpret_cast<LONG_PTR>(&group));
-    ASSERT_NE(group, nullptr) << "no icon";
-    HRSRC groupResource = FindResourceW(program, group, MAKEINTRESOURCEW(14));
+    ASSERT_FALSE(group.empty()) << "no icon";
+    HRSRC groupResource = FindResourceW(program, group.c_str(), MAKEINTRESOURCEW(14));
+    ASSERT_NE(groupResource, nullptr);
     auto *directory = static_cast<BYTE *>(LockResource(LoadResource(program, groupResource)));
-    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, 64, 64, LR_DEFAULTCOLOR);
+    // The group lists each picture as width, height, colours, reserved, planes, bits, size, id.
+    const auto count = *reinterpret_cast<const WORD *>(directory + 4);
+    int id = 0;
+    for (int entry = 0; entry < count; ++entry) {
+        const BYTE *fields = directory + 6 + 14 * entry;
+        if (fields[0] == 64 && fields[1] == 64)
+            id = *reinterpret_cast<const WORD *>(fields + 12);
+    }
+    ASSERT_NE(id, 0) << "no 64 x 64 picture in the icon";
     HRSRC iconResource = FindResourceW(program, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3) /* RT_ICON */);
     ASSERT_NE(iconResource, nullptr);
     const auto *header = static_cast<const BITMAPINFOHEADER *>(LockResource(LoadResource(program, iconResource)));

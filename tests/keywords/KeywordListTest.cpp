@@ -110,8 +110,8 @@ TEST(KeywordList, UnusableFileIsReportedOnceAndLeftAlone)
 
 TEST(KeywordList, AccessLibraryIsConvertedOnce)
 {
-    if (!platform::accessReaderAvailable())
-        GTEST_SKIP() << "no Access reader here: built without libmdb, or no Access ODBC driver";
+    if (const QString why = testing_support::whyNoAccessConversion(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
     const QString backupName = u"music (Access 原文件).mdb"_qs;
     QTemporaryDir keep;
     QString folder;

@@ -1,10 +1,14 @@
 // music.mdb helpers for the tests.
 #include "tests/keywords/LibraryFile.h"
+#include "platform/store/AccessReader.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUuid>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace testing_support {
 
@@ -81,6 +85,18 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+QString whyNoAccessConversion()
+{
+    if (!platform::accessReaderAvailable())
+        return QStringLiteral("no Access reader here: built without libmdb, or no Access ODBC driver");
+#ifdef Q_OS_WIN
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        return QStringLiteral("under Wine the Access driver is mdbtools' ODBC driver, which lacks the statement "
+                              "attributes Qt's ODBC plugin sets before every query");
+#endif
+    return {};
 }
 
 QString accessFixture(const QString &name)

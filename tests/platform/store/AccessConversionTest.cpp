@@ -34,8 +34,8 @@ const QList<LibraryRow> kSixKeywords = {
 
 TEST_F(AccessConversionTest, ConvertsEveryRowAndKeepsTheOriginal)
 {
-    if (!platform::accessReaderAvailable())
-        GTEST_SKIP() << "no Access reader here: built without libmdb, or no Access ODBC driver";
+    if (const QString why = testing_support::whyNoAccessConversion(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
     const std::pair<QString, QList<LibraryRow>> fixtures[] = {{u"access-six-keywords.mdb"_qs, kSixKeywords},
                                                              {u"access-no-keywords.mdb"_qs, {}}};
     for (const auto &[fixture, rows] : fixtures) {
