@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 
 namespace app {
@@ -82,12 +83,12 @@ void MainWindow::buildControls()
 void MainWindow::connectCommands()
 {
     m_import = std::make_unique<songs::SongImport>(m_songTable, m_sharedDialog, *m_statusLine, this);
-    m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, this, this);
+    m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
-                                                           m_busy, this, this);
+                                                           m_busy, m_quit, this, this);
     m_keywords = new keywords::KeywordLibrary(m_keywordPanel, m_songTable, *m_songList, m_env.prompts,
-                                              m_env.programFolder, this);
-    m_webLinks = new WebLinks(m_web, m_env.siteAddress, m_env.prompts, m_env.shell, this, this);
+                                              m_env.programFolder, m_quit, this);
+    m_webLinks = new WebLinks(m_web, m_env.siteAddress, m_env.prompts, m_env.shell, m_quit, this, this);
 
     connect(m_toolbar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { onToolbarEntryClicked(int(m_toolbar->actions().indexOf(action))); });
@@ -121,9 +122,21 @@ void MainWindow::enableCommands(bool enabled)
 void MainWindow::runStartupSequence()
 {
     m_keywords->OpenKeywordDatabase();
+    if (m_quit.isRequested())
+        return;
     m_songList->acceptFileDrops();
     m_sharedDialog.setInitialFolder(m_env.programFolder);
     m_webLinks->RunStartupWebSteps();
+}
+
+int MainWindow::runEventLoop()
+{
+    // Shown first, so that the start-up steps (the keyword list, the news picture) fill a visible window.
+    show();
+    // The start-up sequence is the loop's first event, so that the close box or "退出" used while it
+    // handles events ends the loop as it does at any other time.
+    QTimer::singleShot(0, this, &MainWindow::runStartupSequence);
+    return QCoreApplication::exec();
 }
 
 void MainWindow::onToolbarEntryClicked(int index)
@@ -153,6 +166,8 @@ void MainWindow::onToolbarEntryClicked(int index)
 
 void MainWindow::endProgram()
 {
+    // A long operation handling events beneath this call stops at its next event round.
+    m_quit.request();
     QCoreApplication::exit(0);
 }
 

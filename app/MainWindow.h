@@ -7,6 +7,7 @@
 #include "keywords/KeywordPanel.h"
 #include "platform/BusyGate.h"
 #include "platform/FileDialog.h"
+#include "platform/QuitRequest.h"
 #include "songs/SongTableModel.h"
 
 #include <QWidget>
@@ -35,6 +36,9 @@ public:
     // Runs once, after the window and its controls exist: keyword library, drop target, dialog
     // folder, then the web steps when the computer is online.
     void runStartupSequence();
+    // Shows the window and runs the event loop, the start-up sequence first, until the program
+    // ends; returns the exit code.
+    int runEventLoop();
 
     // A click on toolbar entry index (from 0), dispatched by the entry's caption.
     void onToolbarEntryClicked(int index);
@@ -57,6 +61,7 @@ private:
     songs::SongTableModel m_songTable;
     platform::FileDialog m_sharedDialog; // 通用对话框_公用
     platform::BusyGate m_busy;
+    platform::QuitRequest m_quit;
 
     QToolBar *m_toolbar = nullptr;
     WebBand m_web;

@@ -5,6 +5,7 @@
 #include "app/MakerTexts.h"
 #include "platform/ClickableLabel.h"
 #include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 #include "platform/Shell.h"
 #include "platform/web/HttpFetch.h"
 #include "platform/web/OnlineCheck.h"
@@ -26,9 +27,9 @@ constexpr int kStatisticsVisitMs = 5000;
 } // namespace
 
 WebLinks::WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
-                   QWidget *window, QObject *parent)
+                   const platform::QuitRequest &quit, QWidget *window, QObject *parent)
     : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(std::move(siteAddress))),
-      m_prompts(prompts), m_shell(shell), m_window(window)
+      m_prompts(prompts), m_shell(shell), m_quit(quit), m_window(window)
 {
     connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::OpenNewsPage);
     connect(m_band.timer, &QTimer::timeout, this, &WebLinks::EndStatisticsVisit);
@@ -61,7 +62,9 @@ void WebLinks::RunStartupWebSteps()
     if (m_startupRan)
         return;
     m_startupRan = true;
-    if (platform::canReachSite(QUrl(m_addresses.home), kOnlineCheckBoundMs))
+    // The checks wait in event loops of their own; an end of the program asked for meanwhile ends
+    // the steps here.
+    if (platform::canReachSite(QUrl(m_addresses.home), kOnlineCheckBoundMs) && !m_quit.isRequested())
         StartStatisticsVisit();
 }
 
@@ -70,6 +73,8 @@ void WebLinks::StartStatisticsVisit()
     m_band.notice->show();
     // Blocks start-up until the picture has arrived or failed; a failure leaves the board empty.
     platform::showPictureBytes(m_band.newsBoard, platform::fetchBytes(QUrl(m_addresses.newsPicture), kPictureLimits));
+    if (m_quit.isRequested())
+        return;
     if (m_band.browser)
         m_band.browser->setAddress(m_addresses.statisticsPage);
     m_visit = Visit::Visiting;

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-namespace platform { class Prompts; class Shell; }
+namespace platform { class Prompts; class QuitRequest; class Shell; }
 
 namespace app {
 
@@ -15,7 +15,7 @@ class WebLinks : public QObject {
     Q_OBJECT
 public:
     WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
-             QWidget *window, QObject *parent = nullptr);
+             const platform::QuitRequest &quit, QWidget *window, QObject *parent = nullptr);
 
     // Shows a fresh modal help window and returns when it has been closed.
     void OpenHelpWindow();
@@ -37,6 +37,7 @@ private:
     WebAddresses m_addresses;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
+    const platform::QuitRequest &m_quit;
     QWidget *m_window;
     Visit m_visit = Visit::Idle;
     bool m_startupRan = false;

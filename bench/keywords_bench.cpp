@@ -1,6 +1,7 @@
 // Speed of the keyword library on the real controls: loading 10,000 keywords into the list, and
 // searching 1,000 keywords over 300,000 song names, every message box answered at once.
 #include "keywords/KeywordLibrary.h"
+#include "platform/QuitRequest.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordPanel.h"
 #include "bench/BenchPrompts.h"
@@ -39,6 +40,7 @@ struct Bench {
     std::unique_ptr<songs::SongListView> songList;
     keywords::KeywordPanel panel;
     bench_support::BenchPrompts prompts{true};
+    platform::QuitRequest quit;
     std::unique_ptr<keywords::KeywordLibrary> library;
 
     Bench(int keywordCount, int songCount)
@@ -61,7 +63,7 @@ struct Bench {
             const int row = songTable.appendRow();
             songTable.setCell(row, 0, pseudoWord(seed, kSongHanzi, 2 + i % 9) + (i % 7 == 0 ? u" (Live)"_qs : QString()));
         }
-        library = std::make_unique<keywords::KeywordLibrary>(panel, songTable, *songList, prompts, folder.path());
+        library = std::make_unique<keywords::KeywordLibrary>(panel, songTable, *songList, prompts, folder.path(), quit);
         window.show();
         library->OpenKeywordDatabase();
     }

@@ -59,9 +59,10 @@ CodeListPanel buildCodeListPanel(QWidget *window)
 }
 
 CodeListExport::CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
-                               platform::BusyGate &busy, QWidget *dialogParent, QObject *parent)
-    : QObject(parent), m_panel(panel), m_table(table), m_prompts(prompts), m_busy(busy), m_dialogParent(dialogParent),
-      m_dialog(prompts)
+                               platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                               QObject *parent)
+    : QObject(parent), m_panel(panel), m_table(table), m_prompts(prompts), m_busy(busy), m_quit(quit),
+      m_dialogParent(dialogParent), m_dialog(prompts)
 {
     m_dialog.setMode(platform::FileDialog::Mode::Save);
     m_dialog.setTitle(QStringLiteral("编码导出"));
@@ -129,7 +130,7 @@ void CodeListExport::listSongs(int count)
     // The rows never wait: the panel repaints, with the caption brought up to date, whenever a few
     // milliseconds of rows have gone by. The caption is set only then (and at the last row) because
     // setting it for every row would cost more than the rows themselves.
-    platform::EventPump events;
+    platform::EventPump events(m_quit);
     for (int i = 1; i <= count; ++i) {
         const QStringView code = m_table.cellView(i - 1, songs::kCodeColumn);
         const QStringView name = m_table.cellView(i - 1, songs::kNameColumn);

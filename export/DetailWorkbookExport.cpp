@@ -63,9 +63,10 @@ const QStringList &DetailWorkbookExport::headerTexts()
 
 DetailWorkbookExport::DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog,
                                            platform::Prompts &prompts, platform::Shell &shell,
-                                           platform::BusyGate &busy, QWidget *window, QObject *parent)
+                                           platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *window,
+                                           QObject *parent)
     : QObject(parent), m_table(table), m_dialog(sharedDialog), m_prompts(prompts), m_shell(shell), m_busy(busy),
-      m_window(window)
+      m_quit(quit), m_window(window)
 {
 }
 
@@ -103,7 +104,7 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     // rather than after every row: handling events and measuring the bar's text cost more than
     // writing the row, so a 300,000-song export takes about a second instead of many, while both
     // windows stay just as painted and responsive.
-    platform::EventPump events;
+    platform::EventPump events(m_quit);
     int position = 0;
     const auto showPosition = [&] {
         if (progress)

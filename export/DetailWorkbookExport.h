@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class QWidget;
-namespace platform { class BusyGate; class FileDialog; class Prompts; class Shell; }
+namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
 namespace songs { class SongTableModel; }
 namespace xls { class ExcelAutomation; }
 
@@ -15,7 +15,8 @@ class DetailWorkbookExport : public QObject {
     Q_OBJECT
 public:
     DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog, platform::Prompts &prompts,
-                         platform::Shell &shell, platform::BusyGate &busy, QWidget *window, QObject *parent = nullptr);
+                         platform::Shell &shell, platform::BusyGate &busy, const platform::QuitRequest &quit,
+                         QWidget *window, QObject *parent = nullptr);
 
     // Asks for an .xls name with the shared dialog, writes the header and every song with the
     // progress window up, saves, reports and opens the file.
@@ -38,6 +39,7 @@ private:
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
     platform::BusyGate &m_busy;
+    const platform::QuitRequest &m_quit;
     QWidget *m_window;
 };
 

@@ -6,6 +6,7 @@
 #include "keywords/KeywordTexts.h"
 #include "platform/Events.h"
 #include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 #include "platform/store/AccessConversion.h"
 #include "platform/store/KeywordStoreFile.h"
 
@@ -52,6 +53,8 @@ void KeywordLibrary::OpenKeywordDatabase()
             notice = openNotice;
     }
     LoadKeywordList();
+    if (m_quit.isRequested())
+        return;
     if (m_store.isOpen() && m_lastLoadFailed) {
         m_changes = Changes::Refused;
         notice = text::damaged();
@@ -123,9 +126,10 @@ void KeywordLibrary::LoadKeywordList()
         const int remarkColumn = rows.column(QStringLiteral("备注"));
         // The window stays responsive while a long library loads; commands that would touch the
         // list meanwhile wait (runWhenListReady).
-        platform::EventPump pump;
+        platform::EventPump pump(m_quit);
         while (rows.next()) {
-            pump.tick();
+            if (!pump.tick())
+                break;
             const std::optional<qint64> id = keyOf(rows.value(idColumn));
             if (!id)
                 continue;

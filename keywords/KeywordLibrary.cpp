@@ -4,6 +4,7 @@
 #include "keywords/KeywordListModel.h"
 #include "platform/ClickableLabel.h"
 #include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -15,9 +16,10 @@
 namespace keywords {
 
 KeywordLibrary::KeywordLibrary(const KeywordPanel &panel, songs::SongTableModel &songs, songs::SongListView &songList,
-                               platform::Prompts &prompts, QString programFolder, QObject *parent)
+                               platform::Prompts &prompts, QString programFolder, const platform::QuitRequest &quit,
+                               QObject *parent)
     : QObject(parent), m_panel(panel), m_list(*panel.listModel), m_songs(songs), m_songList(songList),
-      m_prompts(prompts), m_programFolder(std::move(programFolder))
+      m_prompts(prompts), m_programFolder(std::move(programFolder)), m_quit(quit)
 {
     connectControls();
 }
@@ -66,7 +68,10 @@ void KeywordLibrary::runWhenListReady(std::function<void()> command)
 
 void KeywordLibrary::runWaitingCommands()
 {
-    // A command may start a load of its own; the rest then wait for that one.
+    // A command may start a load of its own; the rest then wait for that one. Once the program is
+    // ending, none of them runs.
+    if (m_quit.isRequested())
+        m_waitingCommands.clear();
     while (!m_loading && !m_waitingCommands.empty()) {
         std::function<void()> command = std::move(m_waitingCommands.front());
         m_waitingCommands.pop_front();

@@ -10,7 +10,7 @@
 #include <deque>
 #include <functional>
 
-namespace platform { class Prompts; }
+namespace platform { class Prompts; class QuitRequest; }
 namespace songs { class SongTableModel; class SongListView; }
 
 namespace keywords {
@@ -21,7 +21,8 @@ class KeywordLibrary : public QObject {
     Q_OBJECT
 public:
     KeywordLibrary(const KeywordPanel &panel, songs::SongTableModel &songs, songs::SongListView &songList,
-                   platform::Prompts &prompts, QString programFolder, QObject *parent = nullptr);
+                   platform::Prompts &prompts, QString programFolder, const platform::QuitRequest &quit,
+                   QObject *parent = nullptr);
     ~KeywordLibrary() override;
 
     // Opens music.mdb in the program folder and fills the keyword list. A missing file becomes an
@@ -72,6 +73,7 @@ private:
     songs::SongListView &m_songList;
     platform::Prompts &m_prompts;
     QString m_programFolder;
+    const platform::QuitRequest &m_quit;
     platform::StoreConnection m_store; // 外部数据库2
     Changes m_changes = Changes::Refused;
 

@@ -4,6 +4,7 @@
 #include "app/WebBand.h"
 #include "app/WebLinks.h"
 #include "platform/QtPrompts.h"
+#include "platform/QuitRequest.h"
 #include "tests/support/TestWindow.h"
 
 #include <QApplication>
@@ -180,7 +181,8 @@ TEST(AboutBox, TheRealMessageBoxHasOneButtonAndReturnsWhenItIsPressed)
     window.show();
     platform::QtPrompts prompts;
     testing_support::RecordingShell shell;
-    app::WebLinks links(app::buildWebBand(&window), kSite, prompts, shell, &window);
+    platform::QuitRequest quit;
+    app::WebLinks links(app::buildWebBand(&window), kSite, prompts, shell, quit, &window);
 
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

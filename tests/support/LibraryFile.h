@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <ostream>
 
 namespace testing_support {
@@ -28,8 +29,9 @@ std::ostream &operator<<(std::ostream &out, const LibraryRow &row);
 void writeLibrary(const QString &path, const QList<LibraryRow> &rows);
 // Rows of table music in 编号 order; empty when the file cannot be read.
 QList<LibraryRow> readLibrary(const QString &path);
-// Runs each statement on a connection of the test's own (as another program would).
-void runSql(const QString &path, const QStringList &statements);
+// Runs each statement on a connection of the test's own (as another program would), then meanwhile
+// while that connection is still open; what the statements left uncommitted is then rolled back.
+void runSql(const QString &path, const QStringList &statements, const std::function<void()> &meanwhile = {});
 QByteArray fileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
 // The path of an Access fixture file.

@@ -1,5 +1,5 @@
 // music.mdb helpers for the tests.
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -62,11 +62,13 @@ QList<LibraryRow> readLibrary(const QString &path)
     return rows;
 }
 
-void runSql(const QString &path, const QStringList &statements)
+void runSql(const QString &path, const QStringList &statements, const std::function<void()> &meanwhile)
 {
     withConnection(path, [&](QSqlDatabase &db) {
         for (const QString &statement : statements)
             QSqlQuery(db).exec(statement);
+        if (meanwhile)
+            meanwhile();
     });
 }
 
