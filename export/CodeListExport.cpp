@@ -110,7 +110,8 @@ void CodeListExport::ExportCodeList()
         m_panel.log->clear();
         const QString path = m_dialog.fileName();
         const int count = m_table.songCount();
-        listSongs(count);
+        if (!listSongs(count))
+            return; // the program is ending: no file is written
         if (m_panel.log->isEmpty()) {
             m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
             return;
@@ -122,7 +123,7 @@ void CodeListExport::ExportCodeList()
                              QStringLiteral("编码导出"));
 }
 
-void CodeListExport::listSongs(int count)
+bool CodeListExport::listSongs(int count)
 {
     platform::ReadOnlyTextBox &codes = *m_panel.codes;
     platform::ReadOnlyTextBox &log = *m_panel.log;
@@ -144,9 +145,11 @@ void CodeListExport::listSongs(int count)
             m_panel.progress->setText(finishedCaption(count));
         } else if (events.due()) {
             m_panel.progress->setText(progressCaption(count, i));
-            events.process();
+            if (!events.process())
+                return false;
         }
     }
+    return true;
 }
 
 QString CodeListExport::writeFile(const QString &path, int count)

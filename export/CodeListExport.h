@@ -47,7 +47,8 @@ public:
 
 private:
     void showPanel();
-    void listSongs(int count);
+    // False when the end of the program was asked for meanwhile.
+    bool listSongs(int count);
     // Writes the file; on failure the panel says so and the returned text tells the user why.
     QString writeFile(const QString &path, int count);
 

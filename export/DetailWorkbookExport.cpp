@@ -113,7 +113,11 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     for (int song = 1; song <= songCount; ++song) {
         if (events.due()) {
             showPosition();
-            events.process();
+            // The program is ending: nothing is saved, reported or opened.
+            if (!events.process()) {
+                delete progress.data();
+                return;
+            }
         }
         // A worksheet holds 65,536 rows: after 65,535 songs the export goes on on a new worksheet
         // that starts with the header row again.
