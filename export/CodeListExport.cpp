@@ -112,7 +112,7 @@ void CodeListExport::ExportCodeList()
         const int count = m_table.songCount();
         if (!listSongs(count))
             return; // the program is ending: no file is written
-        if (m_panel.log->isEmpty()) {
+        if (count == 0) {
             m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
             return;
         }
@@ -155,7 +155,7 @@ bool CodeListExport::listSongs(int count)
 QString CodeListExport::writeFile(const QString &path, int count)
 {
     CodeListFile file;
-    if (file.save(path, m_panel.codes->toPlainText()))
+    if (file.save(path, codeListText(m_table, count)))
         return {};
     // The log's lines say every song was exported; they would now be untrue.
     const QString failure = platform::writeFailureMessage(path, file.errorString());
