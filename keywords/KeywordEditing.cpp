@@ -46,7 +46,10 @@ void KeywordLibrary::AddKeyword()
         return;
     }
 
-    m_store.beginTransaction();
+    if (!m_store.beginTransaction()) {
+        tell(text::notChanged(text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
+        return;
+    }
     if (m_store.execute(sql::insertKeyword(keyword, remark))) {
         tell(text::added(keyword), mb::Ok | mb::IconInformation, text::addedTitle());
         commitChange();
@@ -77,7 +80,10 @@ void KeywordLibrary::DeleteSelectedKeyword()
         return;
     const KeywordRow keyword = m_list.row(row);
 
-    m_store.beginTransaction();
+    if (!m_store.beginTransaction()) {
+        tell(text::notChanged(text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
+        return;
+    }
     if (m_store.execute(sql::deleteKeyword(keyword.id))) {
         tell(text::deleted(keyword.name), mb::Ok, text::deletedTitle());
         commitChange();

@@ -136,7 +136,9 @@ bool StoreConnection::execute(const QString &sql, const QVariantList &values)
 
 bool StoreConnection::beginTransaction()
 {
-    return isOpen() && database(m_name).transaction();
+    // The write lock is taken at once, so that a store busy with another writer is found here,
+    // before anything is changed, rather than at the change itself.
+    return execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 bool StoreConnection::commit()

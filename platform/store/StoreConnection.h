@@ -58,6 +58,7 @@ public:
     bool execute(const QString &sql);
     // Runs one statement with '?' placeholders bound to these values, in order.
     bool execute(const QString &sql, const QVariantList &values);
+    // Starts a transaction holding the store's write lock; false when another connection writes.
     bool beginTransaction();
     bool commit();
     bool rollback();
