@@ -82,7 +82,7 @@ void MainWindow::buildControls()
 
 void MainWindow::connectCommands()
 {
-    m_import = std::make_unique<songs::SongImport>(m_songTable, m_sharedDialog, *m_statusLine, this);
+    m_import = std::make_unique<songs::SongImport>(m_songTable, m_sharedDialog, m_env.prompts, *m_statusLine, this);
     m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);

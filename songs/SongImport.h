@@ -5,7 +5,7 @@
 
 class QLabel;
 class QWidget;
-namespace platform { class FileDialog; }
+namespace platform { class FileDialog; class Prompts; }
 
 namespace songs {
 
@@ -13,13 +13,15 @@ class SongTableModel;
 
 class SongImport {
 public:
-    SongImport(SongTableModel &table, platform::FileDialog &dialog, QLabel &statusLine, QWidget *dialogParent);
+    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, QLabel &statusLine,
+               QWidget *dialogParent);
 
     // Asks for a search file with the shared open dialog and imports it.
     void ImportSearchFile();
     // Imports a file dropped on the song list, without a dialog.
     void ImportDroppedFile(const QString &path);
     // Reads the file and appends its song records to the table; the status line counts its lines.
+    // A file too big for the memory left is refused with a message, and nothing changes.
     void LoadSearchFile(const QString &path);
 
     static QString statusText(qsizetype lineCount);
@@ -27,6 +29,7 @@ public:
 private:
     SongTableModel &m_table;
     platform::FileDialog &m_dialog;
+    platform::Prompts &m_prompts;
     QLabel &m_statusLine;
     QWidget *m_dialogParent;
 };
