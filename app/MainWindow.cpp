@@ -88,7 +88,7 @@ void MainWindow::connectCommands()
                                                            m_busy, m_quit, this, this);
     m_keywords = new keywords::KeywordLibrary(m_keywordPanel, m_songTable, *m_songList, m_env.prompts,
                                               m_env.programFolder, m_quit, this);
-    m_webLinks = new WebLinks(m_web, m_env.siteAddress, m_env.prompts, m_env.shell, m_quit, this, this);
+    m_webLinks = new WebLinks(m_web, m_env, m_quit, this, this);
 
     connect(m_toolbar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { onToolbarEntryClicked(int(m_toolbar->actions().indexOf(action))); });

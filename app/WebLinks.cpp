@@ -26,10 +26,11 @@ constexpr platform::FetchLimits kPictureLimits{5000, 4 * 1024 * 1024};
 constexpr int kStatisticsVisitMs = 5000;
 } // namespace
 
-WebLinks::WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
-                   const platform::QuitRequest &quit, QWidget *window, QObject *parent)
-    : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(std::move(siteAddress))),
-      m_prompts(prompts), m_shell(shell), m_quit(quit), m_window(window)
+WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, const platform::QuitRequest &quit,
+                   QWidget *window, QObject *parent)
+    : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(environment.siteAddress)),
+      m_supportEmail(environment.supportEmail), m_prompts(environment.prompts), m_shell(environment.shell),
+      m_quit(quit), m_window(window)
 {
     connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::OpenNewsPage);
     connect(m_band.timer, &QTimer::timeout, this, &WebLinks::EndStatisticsVisit);
@@ -37,7 +38,7 @@ WebLinks::WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &
 
 void WebLinks::OpenHelpWindow()
 {
-    HelpWindow help(m_addresses.home, m_shell, m_window);
+    HelpWindow help(m_addresses.home, m_supportEmail, m_shell, m_window);
     help.exec();
 }
 

@@ -1,6 +1,7 @@
 // The help window, the about box, the links to the maker's web site and the start-up web steps.
 #pragma once
 
+#include "app/AppEnvironment.h"
 #include "app/WebAddresses.h"
 #include "app/WebBand.h"
 
@@ -14,8 +15,8 @@ namespace app {
 class WebLinks : public QObject {
     Q_OBJECT
 public:
-    WebLinks(const WebBand &band, QString siteAddress, platform::Prompts &prompts, platform::Shell &shell,
-             const platform::QuitRequest &quit, QWidget *window, QObject *parent = nullptr);
+    WebLinks(const WebBand &band, const AppEnvironment &environment, const platform::QuitRequest &quit,
+             QWidget *window, QObject *parent = nullptr);
 
     // Shows a fresh modal help window and returns when it has been closed.
     void OpenHelpWindow();
@@ -35,6 +36,7 @@ private:
 
     WebBand m_band;
     WebAddresses m_addresses;
+    QString m_supportEmail;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
     const platform::QuitRequest &m_quit;

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
 
     platform::QtPrompts prompts;
     platform::DesktopShell shell;
-    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL), prompts, shell});
+    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL),
+                            QStringLiteral(KORVIA_SUPPORT_EMAIL), prompts, shell});
     return window.runEventLoop();
 }

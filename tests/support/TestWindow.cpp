@@ -12,7 +12,7 @@ namespace testing_support {
 TestWindow::TestWindow(QString siteAddress, bool runStartup)
 {
     window = std::make_unique<app::MainWindow>(
-        app::AppEnvironment{folder.path(), std::move(siteAddress), prompts, shell});
+        app::AppEnvironment{folder.path(), std::move(siteAddress), QString(), prompts, shell});
     window->show();
     if (runStartup)
         window->runStartupSequence();
