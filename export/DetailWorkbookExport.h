@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
 class QWidget;
 namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
 namespace songs { class SongTableModel; }
-namespace xls { class ExcelAutomation; }
 
 namespace exporting {
 
@@ -22,18 +20,11 @@ public:
     // progress window up, saves, reports and opens the file.
     void ExportDetailWorkbook();
 
-    // The header row; the table shows 质量 and 版本 where the workbook says 歌曲质量 and 歌曲版本.
-    static const QStringList &headerTexts();
-    // Songs per worksheet below its header row.
-    static constexpr int kSongsPerSheet = 65535;
-
 Q_SIGNALS:
     // The progress window exists and the rows are about to be written (lets tests act mid-export).
     void rowsStarted();
 
 private:
-    void writeHeader(xls::ExcelAutomation &excel);
-
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;

@@ -144,6 +144,17 @@ TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
     }
 }
 
+// The sample search file gives the same workbook, byte for byte, as it always has.
+TEST_F(WorkbookExport, TheSampleGivesTheKnownBytes)
+{
+    TestWindow t;
+    t.window->songList().fileDropped(QStringLiteral(KORVIA_TEST_DATA "/search-sample.txt"));
+    QFile written(exportTo(t, QStringLiteral("sample.xls")));
+    QFile known(QStringLiteral(KORVIA_TEST_DATA "/search-sample.xls"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly) && known.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll() == known.readAll());
+}
+
 TEST_F(WorkbookExport, ProgressWindowCountsTheRowsAndCommandsWaitUntilTheEnd)
 {
     TestWindow t;

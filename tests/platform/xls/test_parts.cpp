@@ -1,6 +1,5 @@
 // Byte-level checks of the writer's small parts: record encoding, string encoding, cell references.
 #include "platform/xls/ByteWriter.h"
-#include "platform/xls/CellRef.h"
 #include "platform/xls/XlsString.h"
 
 #include <QBuffer>
@@ -67,22 +66,6 @@ TEST(XlsString, CellTextIsCutAtExcelsLimitKeepingSurrogatePairsWhole)
     EXPECT_EQ(clampCellText(pairAtCut).size(), 32766);
     QString pairBeforeCut = QString(32765, u'x') + QString::fromUtf16(u"\U00020000") + u"tail"_qs;
     EXPECT_EQ(clampCellText(pairBeforeCut).size(), 32767);
-}
-
-TEST(XlsCellRef, ParsesA1ReferencesCaseInsensitively)
-{
-    EXPECT_EQ(parseCellRef(u"A1"), (CellRef{0, 0}));
-    EXPECT_EQ(parseCellRef(u"i2"), (CellRef{1, 8}));
-    EXPECT_EQ(parseCellRef(u"i65536"), (CellRef{65535, 8}));
-    EXPECT_EQ(parseCellRef(u"IV65536"), (CellRef{65535, 255}));
-    EXPECT_EQ(parseCellRef(u"aa10"), (CellRef{9, 26}));
-    EXPECT_EQ(parseCellRef(u"$B$3"), (CellRef{2, 1}));
-}
-
-TEST(XlsCellRef, RejectsMalformedAndOutOfRangeReferences)
-{
-    for (const char16_t *bad : {u"", u"A", u"1", u"A0", u"A01", u"A65537", u"IW1", u"AAAA1", u"A1B", u"1A", u" A1", u"A1 ", u"A-1", u"Ä1", u"A１", u"A1234567", u"$$A1"})
-        EXPECT_FALSE(parseCellRef(QStringView(bad)).has_value()) << QString::fromUtf16(bad).toStdString();
 }
 
 } // namespace
