@@ -5,9 +5,12 @@
 #include "app/Toolbar.h"
 #include "app/WebLinks.h"
 #include "export/DetailWorkbookExport.h"
-#include "keywords/KeywordLibrary.h"
+#include "keywords/KeywordEditing.h"
+#include "keywords/KeywordSearch.h"
+#include "keywords/KeywordStore.h"
 #include "platform/Accessibility.h"
 #include "platform/ClickableLabel.h"
+#include "platform/Prompts.h"
 #include "songs/SongImport.h"
 #include "songs/SongListView.h"
 
@@ -86,8 +89,9 @@ void MainWindow::connectCommands()
     m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);
-    m_keywords = new keywords::KeywordLibrary(m_keywordPanel, m_songTable, *m_songList, m_env.prompts,
-                                              m_env.programFolder, m_quit, this);
+    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.programFolder, m_quit);
+    m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
+    m_keywordSearch = new keywords::KeywordSearch(*m_keywordPanel.listModel, m_songTable, m_env.prompts, this, this);
     m_webLinks = new WebLinks(m_web, m_env, m_quit, this, this);
 
     connect(m_toolbar, &QToolBar::actionTriggered, this,
@@ -105,6 +109,14 @@ void MainWindow::connectCommands()
             m_import->ImportDroppedFile(path);
     });
     connect(&m_busy, &platform::BusyGate::busyChanged, this, [this](bool busy) { enableCommands(!busy); });
+
+    // The search walks the keyword list, so it waits for a load under way; 按钮6 searches for the
+    // current keyword alone.
+    connect(m_keywordPanel.searchButton, &QPushButton::clicked, this,
+            [this] { m_keywordStore->runWhenListReady([this] { m_keywordSearch->SearchKeywords(); }); });
+    connect(m_keywordPanel.searchOneButton, &QPushButton::clicked, m_keywordSearch,
+            &keywords::KeywordSearch::SearchSongsForKeyword);
+    connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
 }
 
 void MainWindow::enableCommands(bool enabled)
@@ -121,9 +133,11 @@ void MainWindow::enableCommands(bool enabled)
 
 void MainWindow::runStartupSequence()
 {
-    m_keywords->OpenKeywordDatabase();
+    const QString notice = m_keywordStore->OpenKeywordDatabase();
     if (m_quit.isRequested())
         return;
+    if (!notice.isEmpty())
+        m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
     m_songList->acceptFileDrops();
     m_sharedDialog.setInitialFolder(m_env.programFolder);
     m_webLinks->RunStartupWebSteps();
@@ -162,6 +176,13 @@ void MainWindow::onToolbarEntryClicked(int index)
     } else if (text == caption::Update) {
         m_webLinks->OpenUpdatePage();
     }
+}
+
+void MainWindow::showFoundSong(int row)
+{
+    m_songList->selectRow(row);
+    m_songList->showRow(row);
+    m_songList->setFocus();
 }
 
 void MainWindow::endProgram()

@@ -19,7 +19,7 @@ class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class KeywordLibrary; }
+namespace keywords { class KeywordEditing; class KeywordSearch; class KeywordStore; }
 
 namespace app {
 
@@ -47,6 +47,7 @@ public:
     songs::SongListView &songList() { return *m_songList; }
     platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
+    keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,6 +57,8 @@ private:
     void connectCommands();
     void enableCommands(bool enabled);
     void endProgram();
+    // A keyword search found this song: it is selected, scrolled to and given the focus.
+    void showFoundSong(int row);
 
     AppEnvironment m_env;
     songs::SongTableModel m_songTable;
@@ -75,7 +78,9 @@ private:
     std::unique_ptr<songs::SongImport> m_import;
     exporting::CodeListExport *m_codeListExport = nullptr;
     exporting::DetailWorkbookExport *m_workbookExport = nullptr;
-    keywords::KeywordLibrary *m_keywords = nullptr;
+    std::unique_ptr<keywords::KeywordStore> m_keywordStore;
+    keywords::KeywordEditing *m_keywordEditing = nullptr;
+    keywords::KeywordSearch *m_keywordSearch = nullptr;
     WebLinks *m_webLinks = nullptr;
 };
 

@@ -53,7 +53,8 @@ public:
     bool isOpen() const;
     void close();
 
-    StoreRows query(const QString &sql);
+    // Runs a query, with its '?' placeholders bound to these values in order.
+    StoreRows query(const QString &sql, const QVariantList &values = {});
     // Runs one statement; true when it succeeded.
     bool execute(const QString &sql);
     // Runs one statement with '?' placeholders bound to these values, in order.

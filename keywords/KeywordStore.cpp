@@ -1,11 +1,9 @@
-// Opening music.mdb at start and loading the keyword list from it.
-#include "keywords/KeywordLibrary.h"
+// The keyword library in music.mdb.
+#include "keywords/KeywordStore.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordSql.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Events.h"
-#include "platform/Prompts.h"
 #include "platform/QuitRequest.h"
 #include "platform/store/AccessConversion.h"
 #include "platform/store/KeywordStoreFile.h"
@@ -18,6 +16,13 @@
 namespace keywords {
 
 namespace {
+
+// The statements on table music; the user's texts are bound to the placeholders, never spliced in.
+// The load query keeps its two double blanks.
+const QString kLoadKeywords = QStringLiteral("select * from music  ORDER  BY 歌曲名");
+const QString kFindKeyword = QStringLiteral("select * from music where 歌曲名=?");
+const QString kInsertKeyword = QStringLiteral("Insert into music (歌曲名,备注) values (?,?)");
+const QString kDeleteKeyword = QStringLiteral("delete from music where 编号=?");
 
 // 编号 as the list keeps it: whole numbers as they are, other numbers cut toward zero. A row whose
 // 编号 is no number at all cannot be deleted by it and is left out.
@@ -42,7 +47,17 @@ std::optional<qint64> keyOf(const QVariant &value)
 
 } // namespace
 
-void KeywordLibrary::OpenKeywordDatabase()
+KeywordStore::KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit)
+    : m_list(list), m_programFolder(std::move(programFolder)), m_quit(quit)
+{
+}
+
+QString KeywordStore::databasePath() const
+{
+    return QDir(m_programFolder).filePath(QStringLiteral("music.mdb"));
+}
+
+QString KeywordStore::OpenKeywordDatabase()
 {
     const QString path = databasePath();
     bool usable = false;
@@ -53,17 +68,14 @@ void KeywordLibrary::OpenKeywordDatabase()
             notice = openNotice;
     }
     LoadKeywordList();
-    if (m_quit.isRequested())
-        return;
     if (m_store.isOpen() && m_lastLoadFailed) {
         m_changes = Changes::Refused;
         notice = text::damaged();
     }
-    if (!notice.isEmpty())
-        tell(notice, platform::mb::Ok | platform::mb::IconInformation);
+    return notice;
 }
 
-QString KeywordLibrary::prepareStoreFile(const QString &path, bool *usable)
+QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
 {
     using platform::StoreFileKind;
     *usable = false;
@@ -101,7 +113,7 @@ QString KeywordLibrary::prepareStoreFile(const QString &path, bool *usable)
     return {};
 }
 
-QString KeywordLibrary::openStore(const QString &path)
+QString KeywordStore::openStore(const QString &path)
 {
     const bool readOnly = platform::isMarkedReadOnly(path);
     using Access = platform::StoreConnection::Access;
@@ -111,7 +123,7 @@ QString KeywordLibrary::openStore(const QString &path)
     return readOnly ? text::readOnly() : QString();
 }
 
-void KeywordLibrary::LoadKeywordList()
+void KeywordStore::LoadKeywordList()
 {
     if (m_loading) {
         runWhenListReady([this] { LoadKeywordList(); });
@@ -120,12 +132,10 @@ void KeywordLibrary::LoadKeywordList()
     m_loading = true;
     m_list.clear();
     {
-        platform::StoreRows rows = m_store.query(QString::fromUtf16(sql::loadKeywords));
+        platform::StoreRows rows = m_store.query(kLoadKeywords);
         const int idColumn = rows.column(QStringLiteral("编号"));
         const int nameColumn = rows.column(QStringLiteral("歌曲名"));
         const int remarkColumn = rows.column(QStringLiteral("备注"));
-        // The window stays responsive while a long library loads; commands that would touch the
-        // list meanwhile wait (runWhenListReady).
         platform::EventPump pump(m_quit);
         while (rows.next()) {
             if (!pump.tick())
@@ -141,6 +151,75 @@ void KeywordLibrary::LoadKeywordList()
     }
     m_loading = false;
     runWaitingCommands();
+}
+
+void KeywordStore::runWhenListReady(std::function<void()> command)
+{
+    if (m_loading) {
+        m_waitingCommands.push_back(std::move(command));
+        return;
+    }
+    command();
+}
+
+void KeywordStore::runWaitingCommands()
+{
+    // A command may start a load of its own; the rest then wait for that one. Once the program is
+    // ending, none of them runs.
+    if (m_quit.isRequested())
+        m_waitingCommands.clear();
+    while (!m_loading && !m_waitingCommands.empty()) {
+        std::function<void()> command = std::move(m_waitingCommands.front());
+        m_waitingCommands.pop_front();
+        command();
+    }
+}
+
+QString KeywordStore::refusal() const
+{
+    switch (m_changes) {
+    case Changes::Allowed:
+        return {};
+    case Changes::ReadOnly:
+        return text::readOnly();
+    case Changes::Refused:
+        break;
+    }
+    return text::unavailable();
+}
+
+QString KeywordStore::storedName(const QString &keyword)
+{
+    platform::StoreRows rows = m_store.query(kFindKeyword, {keyword});
+    return rows.next() ? rows.value(rows.column(QStringLiteral("歌曲名"))).toString() : QString();
+}
+
+bool KeywordStore::beginChange()
+{
+    return m_store.beginTransaction();
+}
+
+bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)
+{
+    return m_store.execute(kInsertKeyword, {keyword, remark});
+}
+
+bool KeywordStore::deleteKeyword(qint64 id)
+{
+    return m_store.execute(kDeleteKeyword, {id});
+}
+
+bool KeywordStore::commitChange()
+{
+    if (m_store.commit())
+        return true;
+    m_store.rollback();
+    return false;
+}
+
+void KeywordStore::rollbackChange()
+{
+    m_store.rollback();
 }
 
 } // namespace keywords
