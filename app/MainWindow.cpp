@@ -85,7 +85,7 @@ void MainWindow::buildControls()
 
 void MainWindow::connectCommands()
 {
-    m_import = std::make_unique<songs::SongImport>(m_songTable, m_sharedDialog, m_env.prompts, *m_statusLine, this);
+    m_import = new songs::SongImport(m_songTable, m_sharedDialog, m_env.prompts, this, this);
     m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);
@@ -108,6 +108,7 @@ void MainWindow::connectCommands()
         if (!m_busy.isBusy())
             m_import->ImportDroppedFile(path);
     });
+    connect(m_import, &songs::SongImport::fileImported, this, &MainWindow::showLineCount);
     connect(&m_busy, &platform::BusyGate::busyChanged, this, [this](bool busy) { enableCommands(!busy); });
 
     // The search walks the keyword list, so it waits for a load under way; 按钮6 searches for the
@@ -176,6 +177,14 @@ void MainWindow::onToolbarEntryClicked(int index)
     } else if (text == caption::Update) {
         m_webLinks->OpenUpdatePage();
     }
+}
+
+void MainWindow::showLineCount(qsizetype lineCount)
+{
+    // The count covers every line read, skipped ones included; a file without lines leaves the
+    // status line as it was.
+    if (lineCount > 0)
+        m_statusLine->setText(QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount));
 }
 
 void MainWindow::showFoundSong(int row)

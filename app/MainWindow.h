@@ -57,6 +57,8 @@ private:
     void connectCommands();
     void enableCommands(bool enabled);
     void endProgram();
+    // The status line 透明标签2 counts the lines of the file just imported.
+    void showLineCount(qsizetype lineCount);
     // A keyword search found this song: it is selected, scrolled to and given the focus.
     void showFoundSong(int row);
 
@@ -75,7 +77,7 @@ private:
     keywords::KeywordPanel m_keywordPanel;
     exporting::CodeListPanel m_codeListPanel;
 
-    std::unique_ptr<songs::SongImport> m_import;
+    songs::SongImport *m_import = nullptr;
     exporting::CodeListExport *m_codeListExport = nullptr;
     exporting::DetailWorkbookExport *m_workbookExport = nullptr;
     std::unique_ptr<keywords::KeywordStore> m_keywordStore;

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -59,12 +58,11 @@ void BM_ImportSearchFile(benchmark::State &state)
     const double fileMb = double(QFile(path).size()) / (1 << 20);
     platform::QtPrompts prompts;
     platform::FileDialog dialog(prompts);
-    QLabel status;
     double peakOverBaseMb = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto table = std::make_unique<songs::SongTableModel>();
-        songs::SongImport import(*table, dialog, prompts, status, nullptr);
+        songs::SongImport import(*table, dialog, prompts, nullptr);
         resetPeak();
         const long base = procStatus("VmRSS:");
         state.ResumeTiming();
@@ -95,12 +93,11 @@ void BM_ImportLineFeedOnlyFile(benchmark::State &state)
     }
     platform::QtPrompts prompts;
     platform::FileDialog dialog(prompts);
-    QLabel status;
     double keptMb = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto table = std::make_unique<songs::SongTableModel>();
-        songs::SongImport import(*table, dialog, prompts, status, nullptr);
+        songs::SongImport import(*table, dialog, prompts, nullptr);
         const long base = procStatus("VmSize:");
         state.ResumeTiming();
 
@@ -122,8 +119,7 @@ void BM_ScrollSongList(benchmark::State &state)
     songs::SongTableModel table;
     platform::QtPrompts prompts;
     platform::FileDialog dialog(prompts);
-    QLabel status;
-    songs::SongImport(table, dialog, prompts, status, nullptr).LoadSearchFile(searchFilePath(300000));
+    songs::SongImport(table, dialog, prompts, nullptr).LoadSearchFile(searchFilePath(300000));
     songs::SongListView view(&table);
     view.resize(838, 399);
     view.show();

@@ -8,21 +8,15 @@
 #include "songs/SongTableModel.h"
 
 #include <QDir>
-#include <QLabel>
 
 #include <new>
 
 namespace songs {
 
 SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts,
-                       QLabel &statusLine, QWidget *dialogParent)
-    : m_table(table), m_dialog(dialog), m_prompts(prompts), m_statusLine(statusLine), m_dialogParent(dialogParent)
+                       QWidget *dialogParent, QObject *parent)
+    : QObject(parent), m_table(table), m_dialog(dialog), m_prompts(prompts), m_dialogParent(dialogParent)
 {
-}
-
-QString SongImport::statusText(qsizetype lineCount)
-{
-    return QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount);
 }
 
 void SongImport::ImportSearchFile()
@@ -52,10 +46,7 @@ void SongImport::LoadSearchFile(const QString &path)
                              platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
-    // The count covers every line read, skipped ones included; a file without lines leaves the
-    // status line as it was.
-    if (parsed.lineCount > 0)
-        m_statusLine.setText(statusText(parsed.lineCount));
+    Q_EMIT fileImported(parsed.lineCount);
 }
 
 } // namespace songs
