@@ -13,6 +13,7 @@ struct AppEnvironment {
     QString supportEmail;   // where users report faults; empty when the build names none
     platform::Prompts &prompts;
     platform::Shell &shell;
+    int statisticsVisitMs = 5000; // the statistics visit's length; tests shorten it
 };
 
 } // namespace app

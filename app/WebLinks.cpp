@@ -23,14 +23,13 @@ namespace {
 constexpr int kOnlineCheckBoundMs = 1000;
 // The news picture is small; a slow or silent site holds start-up up for at most a few seconds.
 constexpr platform::FetchLimits kPictureLimits{5000, 4 * 1024 * 1024};
-constexpr int kStatisticsVisitMs = 5000;
 } // namespace
 
 WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, const platform::QuitRequest &quit,
                    QWidget *window, QObject *parent)
     : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(environment.siteAddress)),
-      m_supportEmail(environment.supportEmail), m_prompts(environment.prompts), m_shell(environment.shell),
-      m_quit(quit), m_window(window)
+      m_supportEmail(environment.supportEmail), m_statisticsVisitMs(environment.statisticsVisitMs),
+      m_prompts(environment.prompts), m_shell(environment.shell), m_quit(quit), m_window(window)
 {
     connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::OpenNewsPage);
     connect(m_band.timer, &QTimer::timeout, this, &WebLinks::EndStatisticsVisit);
@@ -79,7 +78,7 @@ void WebLinks::StartStatisticsVisit()
     if (m_band.browser)
         m_band.browser->setAddress(m_addresses.statisticsPage);
     m_visit = Visit::Visiting;
-    m_band.timer->start(kStatisticsVisitMs);
+    m_band.timer->start(m_statisticsVisitMs);
 }
 
 void WebLinks::EndStatisticsVisit()

@@ -37,6 +37,7 @@ private:
     WebBand m_band;
     WebAddresses m_addresses;
     QString m_supportEmail;
+    int m_statisticsVisitMs;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
     const platform::QuitRequest &m_quit;
