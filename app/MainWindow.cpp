@@ -141,7 +141,7 @@ void MainWindow::runStartupSequence()
         m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
     m_songList->acceptFileDrops();
     m_sharedDialog.setInitialFolder(m_env.programFolder);
-    m_webLinks->RunStartupWebSteps();
+    m_webLinks->runStartupWebSteps();
 }
 
 int MainWindow::runEventLoop()
@@ -164,9 +164,9 @@ void MainWindow::onToolbarEntryClicked(int index)
     if (text == caption::Quit) {
         endProgram();
     } else if (text == caption::About) {
-        m_webLinks->ShowAboutBox();
+        m_webLinks->showAboutBox();
     } else if (text == caption::Help) {
-        m_webLinks->OpenHelpWindow();
+        m_webLinks->openHelpWindow();
     } else if (text == caption::Import) {
         m_import->ImportSearchFile();
     } else if (text == caption::ExportWorkbook) {
@@ -175,7 +175,7 @@ void MainWindow::onToolbarEntryClicked(int index)
     } else if (text == caption::ExportCodes) {
         m_codeListExport->ExportCodeList();
     } else if (text == caption::Update) {
-        m_webLinks->OpenUpdatePage();
+        m_webLinks->openUpdatePage();
     }
 }
 

@@ -31,33 +31,33 @@ WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, const
       m_supportEmail(environment.supportEmail), m_statisticsVisitMs(environment.statisticsVisitMs),
       m_prompts(environment.prompts), m_shell(environment.shell), m_quit(quit), m_window(window)
 {
-    connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::OpenNewsPage);
-    connect(m_band.timer, &QTimer::timeout, this, &WebLinks::EndStatisticsVisit);
+    connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::openNewsPage);
+    connect(m_band.timer, &QTimer::timeout, this, &WebLinks::endStatisticsVisit);
 }
 
-void WebLinks::OpenHelpWindow()
+void WebLinks::openHelpWindow()
 {
     HelpWindow help(m_addresses.home, m_supportEmail, m_shell, m_window);
     help.exec();
 }
 
-void WebLinks::ShowAboutBox()
+void WebLinks::showAboutBox()
 {
     m_prompts.messageBox(m_window, maker::aboutText(m_addresses.home),
                          platform::mb::Ok | platform::mb::IconInformation, QStringLiteral("关于"));
 }
 
-void WebLinks::OpenUpdatePage()
+void WebLinks::openUpdatePage()
 {
     m_shell.openAddress(m_addresses.updatePage);
 }
 
-void WebLinks::OpenNewsPage()
+void WebLinks::openNewsPage()
 {
     m_shell.openAddress(m_addresses.newsPage);
 }
 
-void WebLinks::RunStartupWebSteps()
+void WebLinks::runStartupWebSteps()
 {
     if (m_startupRan)
         return;
@@ -65,10 +65,10 @@ void WebLinks::RunStartupWebSteps()
     // The checks wait in event loops of their own; an end of the program asked for meanwhile ends
     // the steps here.
     if (platform::canReachSite(QUrl(m_addresses.home), kOnlineCheckBoundMs) && !m_quit.isRequested())
-        StartStatisticsVisit();
+        startStatisticsVisit();
 }
 
-void WebLinks::StartStatisticsVisit()
+void WebLinks::startStatisticsVisit()
 {
     m_band.notice->show();
     // Blocks start-up until the picture has arrived or failed; a failure leaves the board empty.
@@ -81,7 +81,7 @@ void WebLinks::StartStatisticsVisit()
     m_band.timer->start(m_statisticsVisitMs);
 }
 
-void WebLinks::EndStatisticsVisit()
+void WebLinks::endStatisticsVisit()
 {
     // Stopped first, so that nothing in the steps below can let a second tick in.
     m_band.timer->stop();

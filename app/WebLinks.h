@@ -19,20 +19,20 @@ public:
              QWidget *window, QObject *parent = nullptr);
 
     // Shows a fresh modal help window and returns when it has been closed.
-    void OpenHelpWindow();
-    void ShowAboutBox();
-    void OpenUpdatePage();
-    void OpenNewsPage();
+    void openHelpWindow();
+    void showAboutBox();
+    void openUpdatePage();
+    void openNewsPage();
     // Runs the online check and, when it passes, the start-up web steps; at most once per run.
-    void RunStartupWebSteps();
+    void runStartupWebSteps();
 
 private:
     // The statistics visit: idle until the start-up web steps, visiting until the timer's one tick,
     // then done for the rest of the run.
     enum class Visit { Idle, Visiting, Done };
 
-    void StartStatisticsVisit();
-    void EndStatisticsVisit();
+    void startStatisticsVisit();
+    void endStatisticsVisit();
 
     WebBand m_band;
     WebAddresses m_addresses;

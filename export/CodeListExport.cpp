@@ -68,7 +68,7 @@ CodeListExport::CodeListExport(const CodeListPanel &panel, songs::SongTableModel
     m_dialog.setTitle(QStringLiteral("编码导出"));
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     m_dialog.setDefaultExtension(QStringLiteral("txt"));
-    connect(m_panel.close, &QPushButton::clicked, this, &CodeListExport::HidePanel);
+    connect(m_panel.close, &QPushButton::clicked, this, &CodeListExport::hidePanel);
 }
 
 QString CodeListExport::progressCaption(int count, int done)
@@ -87,7 +87,7 @@ void CodeListExport::showPanel()
     m_panel.log->show();
 }
 
-void CodeListExport::HidePanel()
+void CodeListExport::hidePanel()
 {
     m_panel.frame->hide();
     m_panel.log->hide();
@@ -99,7 +99,7 @@ void CodeListExport::ExportCodeList()
     if (m_busy.isBusy())
         return;
     if (!m_dialog.show(m_dialogParent)) {
-        HidePanel();
+        hidePanel();
         return;
     }
     QString failure;

@@ -38,7 +38,7 @@ public:
     // Asks for a .txt file, lists every song's code and a log line in the panel, and writes the
     // codes to the file, one per CR LF line.
     void ExportCodeList();
-    void HidePanel();
+    void hidePanel();
 
     platform::FileDialog &dialog() { return m_dialog; } // 通用对话框_公用1
 

@@ -212,7 +212,7 @@ TEST(AboutBox, TheRealMessageBoxHasOneButtonAndReturnsWhenItIsPressed)
         title = box->windowTitle();
         QTest::mouseClick(box->buttons().value(0), Qt::LeftButton);
     });
-    links.ShowAboutBox();
+    links.showAboutBox();
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(icon, QMessageBox::Information);
     EXPECT_EQ(title, QStringLiteral("关于"));
