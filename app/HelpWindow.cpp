@@ -85,8 +85,8 @@ HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platfor
     setTextColour(news, Qt::blue);
 
     addLabel(QStringLiteral("标签4"), warningText(), {24, 191, 424, 24}, true);
-    QLabel *owner =
-        addAddressLabel(QStringLiteral("标签3"), maker::ownershipLine() + QStringLiteral("   ") + home, {122, 226, 216, 24});
+    QLabel *owner = addAddressLabel(QStringLiteral("标签3"), maker::ownershipLine() + QStringLiteral("   ") + home,
+                                    {122, 226, 216, 24});
 
     auto *openHome = new QPushButton(QStringLiteral("打开网址"), this);
     platform::nameControl(openHome, QStringLiteral("按钮1"));
@@ -98,8 +98,8 @@ HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platfor
     // Both addresses are build settings; the window grows when they need more rows than it has.
     const QString contact =
         supportEmail.isEmpty() ? QString() : maker::supportRequestLine() + QStringLiteral("\r\n") + supportEmail;
-    QLabel *contactLabel =
-        addAddressLabel(QStringLiteral("标签2"), contact, {115, std::max(250, owner->geometry().bottom() + 1), 221, 32});
+    QLabel *contactLabel = addAddressLabel(QStringLiteral("标签2"), contact,
+                                           {115, std::max(250, owner->geometry().bottom() + 1), 221, 32});
     setFixedSize(kClientSize.width(), std::max(kClientSize.height(), contactLabel->geometry().bottom() + 5));
 }
 

@@ -1,11 +1,11 @@
 // Speed of the keyword library on the real controls: loading 10,000 keywords into the list, and
 // searching 1,000 keywords over 300,000 song names, every message box answered at once.
+#include "bench/BenchPrompts.h"
+#include "keywords/KeywordListModel.h"
+#include "keywords/KeywordPanel.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/QuitRequest.h"
-#include "keywords/KeywordListModel.h"
-#include "keywords/KeywordPanel.h"
-#include "bench/BenchPrompts.h"
 #include "platform/store/KeywordStoreFile.h"
 #include "songs/SongListView.h"
 #include "songs/SongTableModel.h"
