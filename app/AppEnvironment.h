@@ -10,8 +10,10 @@ namespace app {
 struct AppEnvironment {
     QString programFolder;  // holds music.mdb; the shared file dialog starts here
     QString siteAddress;    // the maker's web site, without a trailing slash
+    QString supportEmail;   // where users report faults; empty when the build names none
     platform::Prompts &prompts;
     platform::Shell &shell;
+    int statisticsVisitMs = 5000; // the statistics visit's length; tests shorten it
 };
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/MakerTexts.h"
 #include "platform/Accessibility.h"
 #include "platform/Shell.h"
+#include "platform/widgets/WrappingLabel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +13,8 @@ namespace app {
 
 namespace {
 // The outer frame is 470 x 312; the client area keeps the width and loses the title bar, as the
-// main window does, and holds the lowest control (ending at y = 282).
+// main window does, and holds the lowest control (ending at y = 282) unless long addresses need
+// more room.
 constexpr QSize kClientSize(470, 286);
 
 // The help texts' font: Song typeface, 16 pixels, normal weight. Where no Song face is installed, a
@@ -62,7 +64,8 @@ const QString &HelpWindow::warningText()
     return text;
 }
 
-HelpWindow::HelpWindow(const QString &home, platform::Shell &shell, QWidget *parent) : QDialog(parent)
+HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platform::Shell &shell, QWidget *parent)
+    : QDialog(parent)
 {
     platform::nameControl(this, QStringLiteral("帮助"));
     setWindowTitle(QStringLiteral("帮助"));
@@ -82,8 +85,8 @@ HelpWindow::HelpWindow(const QString &home, platform::Shell &shell, QWidget *par
     setTextColour(news, Qt::blue);
 
     addLabel(QStringLiteral("标签4"), warningText(), {24, 191, 424, 24}, true);
-    addLabel(QStringLiteral("标签3"), maker::ownershipLine() + QStringLiteral("   ") + home, {122, 226, 216, 24},
-             false);
+    QLabel *owner = addAddressLabel(QStringLiteral("标签3"), maker::ownershipLine() + QStringLiteral("   ") + home,
+                                    {122, 226, 216, 24});
 
     auto *openHome = new QPushButton(QStringLiteral("打开网址"), this);
     platform::nameControl(openHome, QStringLiteral("按钮1"));
@@ -92,9 +95,23 @@ HelpWindow::HelpWindow(const QString &home, platform::Shell &shell, QWidget *par
     connect(openHome, &QPushButton::clicked, this, [home, &shell] { shell.openAddress(home); });
 
     // Two rows: the request, then the address, which would not fit behind it in the label's width.
-    addLabel(QStringLiteral("标签2"),
-             QStringLiteral("发现程序错误请发邮件告诉我们：\r\n") + maker::contactAddress(home),
-             {115, 250, 221, 32}, false);
+    // Both addresses are build settings; the window grows when they need more rows than it has.
+    const QString contact =
+        supportEmail.isEmpty() ? QString() : maker::supportRequestLine() + QStringLiteral("\r\n") + supportEmail;
+    QLabel *contactLabel = addAddressLabel(QStringLiteral("标签2"), contact,
+                                           {115, std::max(250, owner->geometry().bottom() + 1), 221, 32});
+    setFixedSize(kClientSize.width(), std::max(kClientSize.height(), contactLabel->geometry().bottom() + 5));
+}
+
+QLabel *HelpWindow::addAddressLabel(const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *label = new platform::WrappingLabel(this);
+    platform::nameControl(label, name);
+    label->setText(text);
+    setTextColour(label, Qt::black);
+    label->setGeometry(geometry.x(), geometry.y(), geometry.width(),
+                       std::max(geometry.height(), label->heightForWidth(geometry.width())));
+    return label;
 }
 
 QLabel *HelpWindow::addLabel(const QString &name, const QString &text, const QRect &geometry, bool wraps)

@@ -5,9 +5,12 @@
 #include "app/Toolbar.h"
 #include "app/WebLinks.h"
 #include "export/DetailWorkbookExport.h"
-#include "keywords/KeywordLibrary.h"
+#include "keywords/KeywordEditing.h"
+#include "keywords/KeywordSearch.h"
+#include "keywords/KeywordStore.h"
 #include "platform/Accessibility.h"
 #include "platform/ClickableLabel.h"
+#include "platform/Prompts.h"
 #include "songs/SongImport.h"
 #include "songs/SongListView.h"
 
@@ -16,6 +19,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 
 namespace app {
@@ -81,13 +85,15 @@ void MainWindow::buildControls()
 
 void MainWindow::connectCommands()
 {
-    m_import = std::make_unique<songs::SongImport>(m_songTable, m_sharedDialog, *m_statusLine, this);
-    m_codeListExport = new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, this, this);
+    m_import = new songs::SongImport(m_songTable, m_sharedDialog, m_env.prompts, this, this);
+    m_codeListExport =
+        new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
-                                                           m_busy, this, this);
-    m_keywords = new keywords::KeywordLibrary(m_keywordPanel, m_songTable, *m_songList, m_env.prompts,
-                                              m_env.programFolder, this);
-    m_webLinks = new WebLinks(m_web, m_env.siteAddress, m_env.prompts, m_env.shell, this, this);
+                                                           m_busy, m_quit, this, this);
+    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.programFolder, m_quit);
+    m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
+    m_keywordSearch = new keywords::KeywordSearch(*m_keywordPanel.listModel, m_songTable, m_env.prompts, this, this);
+    m_webLinks = new WebLinks(m_web, m_env, m_quit, this, this);
 
     connect(m_toolbar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { onToolbarEntryClicked(int(m_toolbar->actions().indexOf(action))); });
@@ -103,7 +109,16 @@ void MainWindow::connectCommands()
         if (!m_busy.isBusy())
             m_import->ImportDroppedFile(path);
     });
+    connect(m_import, &songs::SongImport::fileImported, this, &MainWindow::showLineCount);
     connect(&m_busy, &platform::BusyGate::busyChanged, this, [this](bool busy) { enableCommands(!busy); });
+
+    // The search walks the keyword list, so it waits for a load under way; 按钮6 searches for the
+    // current keyword alone.
+    connect(m_keywordPanel.searchButton, &QPushButton::clicked, this,
+            [this] { m_keywordStore->runWhenListReady([this] { m_keywordSearch->SearchKeywords(); }); });
+    connect(m_keywordPanel.searchOneButton, &QPushButton::clicked, m_keywordSearch,
+            &keywords::KeywordSearch::SearchSongsForKeyword);
+    connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
 }
 
 void MainWindow::enableCommands(bool enabled)
@@ -120,10 +135,24 @@ void MainWindow::enableCommands(bool enabled)
 
 void MainWindow::runStartupSequence()
 {
-    m_keywords->OpenKeywordDatabase();
+    const QString notice = m_keywordStore->OpenKeywordDatabase();
+    if (m_quit.isRequested())
+        return;
+    if (!notice.isEmpty())
+        m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
     m_songList->acceptFileDrops();
     m_sharedDialog.setInitialFolder(m_env.programFolder);
-    m_webLinks->RunStartupWebSteps();
+    m_webLinks->runStartupWebSteps();
+}
+
+int MainWindow::runEventLoop()
+{
+    // Shown first, so that the start-up steps (the keyword list, the news picture) fill a visible window.
+    show();
+    // The start-up sequence is the loop's first event, so that the close box or "退出" used while it
+    // handles events ends the loop as it does at any other time.
+    QTimer::singleShot(0, this, &MainWindow::runStartupSequence);
+    return QCoreApplication::exec();
 }
 
 void MainWindow::onToolbarEntryClicked(int index)
@@ -136,9 +165,9 @@ void MainWindow::onToolbarEntryClicked(int index)
     if (text == caption::Quit) {
         endProgram();
     } else if (text == caption::About) {
-        m_webLinks->ShowAboutBox();
+        m_webLinks->showAboutBox();
     } else if (text == caption::Help) {
-        m_webLinks->OpenHelpWindow();
+        m_webLinks->openHelpWindow();
     } else if (text == caption::Import) {
         m_import->ImportSearchFile();
     } else if (text == caption::ExportWorkbook) {
@@ -147,12 +176,29 @@ void MainWindow::onToolbarEntryClicked(int index)
     } else if (text == caption::ExportCodes) {
         m_codeListExport->ExportCodeList();
     } else if (text == caption::Update) {
-        m_webLinks->OpenUpdatePage();
+        m_webLinks->openUpdatePage();
     }
+}
+
+void MainWindow::showLineCount(qsizetype lineCount)
+{
+    // The count covers every line read, skipped ones included; a file without lines leaves the
+    // status line as it was.
+    if (lineCount > 0)
+        m_statusLine->setText(QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount));
+}
+
+void MainWindow::showFoundSong(int row)
+{
+    m_songList->selectRow(row);
+    m_songList->showRow(row);
+    m_songList->setFocus();
 }
 
 void MainWindow::endProgram()
 {
+    // A long operation handling events beneath this call stops at its next event round.
+    m_quit.request();
     QCoreApplication::exit(0);
 }
 

@@ -7,6 +7,7 @@
 #include "keywords/KeywordPanel.h"
 #include "platform/BusyGate.h"
 #include "platform/FileDialog.h"
+#include "platform/QuitRequest.h"
 #include "songs/SongTableModel.h"
 
 #include <QWidget>
@@ -18,7 +19,7 @@ class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class KeywordLibrary; }
+namespace keywords { class KeywordEditing; class KeywordSearch; class KeywordStore; }
 
 namespace app {
 
@@ -35,6 +36,9 @@ public:
     // Runs once, after the window and its controls exist: keyword library, drop target, dialog
     // folder, then the web steps when the computer is online.
     void runStartupSequence();
+    // Shows the window and runs the event loop, the start-up sequence first, until the program
+    // ends; returns the exit code.
+    int runEventLoop();
 
     // A click on toolbar entry index (from 0), dispatched by the entry's caption.
     void onToolbarEntryClicked(int index);
@@ -43,6 +47,7 @@ public:
     songs::SongListView &songList() { return *m_songList; }
     platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
+    keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,11 +57,16 @@ private:
     void connectCommands();
     void enableCommands(bool enabled);
     void endProgram();
+    // The status line 透明标签2 counts the lines of the file just imported.
+    void showLineCount(qsizetype lineCount);
+    // A keyword search found this song: it is selected, scrolled to and given the focus.
+    void showFoundSong(int row);
 
     AppEnvironment m_env;
     songs::SongTableModel m_songTable;
     platform::FileDialog m_sharedDialog; // 通用对话框_公用
     platform::BusyGate m_busy;
+    platform::QuitRequest m_quit;
 
     QToolBar *m_toolbar = nullptr;
     WebBand m_web;
@@ -67,10 +77,12 @@ private:
     keywords::KeywordPanel m_keywordPanel;
     exporting::CodeListPanel m_codeListPanel;
 
-    std::unique_ptr<songs::SongImport> m_import;
+    songs::SongImport *m_import = nullptr;
     exporting::CodeListExport *m_codeListExport = nullptr;
     exporting::DetailWorkbookExport *m_workbookExport = nullptr;
-    keywords::KeywordLibrary *m_keywords = nullptr;
+    std::unique_ptr<keywords::KeywordStore> m_keywordStore;
+    keywords::KeywordEditing *m_keywordEditing = nullptr;
+    keywords::KeywordSearch *m_keywordSearch = nullptr;
     WebLinks *m_webLinks = nullptr;
 };
 

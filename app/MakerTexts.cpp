@@ -1,9 +1,6 @@
 // The makers' lines of the help window and the about box.
 #include "app/MakerTexts.h"
 
-#include <QHostAddress>
-#include <QUrl>
-
 namespace app::maker {
 
 QString ownershipLine()
@@ -16,14 +13,9 @@ QString authorLine()
     return QStringLiteral("作者：Korvia8位编码导出工具开发者");
 }
 
-QString contactAddress(const QString &site)
+QString supportRequestLine()
 {
-    QString domain = QUrl(site).host();
-    if (domain.startsWith(QStringLiteral("www.")))
-        domain.remove(0, 4);
-    if (domain.isEmpty() || !domain.contains(u'.') || !QHostAddress(domain).isNull())
-        domain = QStringLiteral("example.com");
-    return QStringLiteral("support@") + domain;
+    return QStringLiteral("发现程序错误请发邮件告诉我们：");
 }
 
 QString aboutText(const QString &site)

@@ -7,9 +7,8 @@ namespace app::maker {
 
 QString ownershipLine();
 QString authorLine();
-// The contact address lies on the site's own domain; a site given by number (a test server) has
-// none, and the neutral default domain stands in.
-QString contactAddress(const QString &site);
+// Asks users to report faults by e-mail; the address follows on a line of its own.
+QString supportRequestLine();
 // Three lines joined by CR LF: ownership, author, web address.
 QString aboutText(const QString &site);
 

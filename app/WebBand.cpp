@@ -29,10 +29,9 @@ WebBand buildWebBand(QWidget *window)
     band.notice->setStyleSheet(QStringLiteral("color: red;"));
     band.notice->hide();
 
-    // Lies beyond the right edge of the client area and stays hidden: its page is never seen.
+    // Nothing of the page it loads is ever shown, so it has no place on the window.
     band.browser = new platform::HiddenBrowser(window);
-    platform::nameCaptionlessControl(band.browser, QStringLiteral("超文本浏览框1"));
-    band.browser->setGeometry(1040, 248, 80, 104);
+    band.browser->setObjectName(QStringLiteral("超文本浏览框1"));
 
     band.timer = new QTimer(window);
     band.timer->setObjectName(QStringLiteral("时钟1"));

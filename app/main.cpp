@@ -16,9 +16,7 @@ int main(int argc, char *argv[])
 
     platform::QtPrompts prompts;
     platform::DesktopShell shell;
-    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL), prompts, shell});
-    // Shown first, so that the start-up steps (the keyword list, the news picture) fill a visible window.
-    window.show();
-    window.runStartupSequence();
-    return QApplication::exec();
+    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL),
+                            QStringLiteral(KORVIA_SUPPORT_EMAIL), prompts, shell});
+    return window.runEventLoop();
 }

@@ -48,7 +48,7 @@ void BM_ExportCodeList(benchmark::State &state)
     bench_support::BenchPrompts prompts;
     prompts.path = folder.filePath(QStringLiteral("codes.txt"));
     bench_support::BenchShell shell;
-    app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), prompts, shell});
+    app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), QString(), prompts, shell});
     window.show();
     window.songTable().appendRows(makeSongs(count));
     QApplication::processEvents();

@@ -1,9 +1,11 @@
 // Speed of the keyword library on the real controls: loading 10,000 keywords into the list, and
 // searching 1,000 keywords over 300,000 song names, every message box answered at once.
-#include "keywords/KeywordLibrary.h"
+#include "bench/BenchPrompts.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordPanel.h"
-#include "bench/BenchPrompts.h"
+#include "keywords/KeywordSearch.h"
+#include "keywords/KeywordStore.h"
+#include "platform/QuitRequest.h"
 #include "platform/store/KeywordStoreFile.h"
 #include "songs/SongListView.h"
 #include "songs/SongTableModel.h"
@@ -39,7 +41,9 @@ struct Bench {
     std::unique_ptr<songs::SongListView> songList;
     keywords::KeywordPanel panel;
     bench_support::BenchPrompts prompts{true};
-    std::unique_ptr<keywords::KeywordLibrary> library;
+    platform::QuitRequest quit;
+    std::unique_ptr<keywords::KeywordStore> store;
+    std::unique_ptr<keywords::KeywordSearch> search;
 
     Bench(int keywordCount, int songCount)
     {
@@ -61,9 +65,16 @@ struct Bench {
             const int row = songTable.appendRow();
             songTable.setCell(row, 0, pseudoWord(seed, kSongHanzi, 2 + i % 9) + (i % 7 == 0 ? u" (Live)"_qs : QString()));
         }
-        library = std::make_unique<keywords::KeywordLibrary>(panel, songTable, *songList, prompts, folder.path());
+        store = std::make_unique<keywords::KeywordStore>(*panel.listModel, folder.path(), quit);
+        search = std::make_unique<keywords::KeywordSearch>(*panel.listModel, songTable, prompts, &window);
+        // As the main window does with a song found.
+        QObject::connect(search.get(), &keywords::KeywordSearch::songFound, songList.get(), [this](int row) {
+            songList->selectRow(row);
+            songList->showRow(row);
+            songList->setFocus();
+        });
         window.show();
-        library->OpenKeywordDatabase();
+        store->OpenKeywordDatabase();
     }
 };
 
@@ -71,7 +82,7 @@ void BM_LoadKeywordList(benchmark::State &state)
 {
     Bench bench(int(state.range(0)), 0);
     for (auto _ : state)
-        bench.library->LoadKeywordList();
+        bench.store->LoadKeywordList();
     state.counters["rows"] = bench.panel.listModel->count();
 }
 
@@ -79,16 +90,16 @@ void BM_SearchKeywords(benchmark::State &state)
 {
     Bench bench(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
-        bench.library->SearchKeywords();
+        bench.search->SearchKeywords();
     state.counters["messages per search"] = double(bench.prompts.messages) / double(state.iterations());
 }
 
 void BM_SearchSongsForKeyword(benchmark::State &state)
 {
     Bench bench(1, int(state.range(0)));
-    bench.library->SearchKeywords(); // sets CurrentKeyword to the one keyword
+    bench.search->SearchKeywords(); // sets CurrentKeyword to the one keyword
     for (auto _ : state)
-        bench.library->SearchSongsForKeyword();
+        bench.search->SearchSongsForKeyword();
 }
 
 } // namespace

@@ -34,7 +34,7 @@ void BM_ExportDetailWorkbook(benchmark::State &state)
     bench_support::BenchPrompts prompts;
     bench_support::BenchShell shell;
     prompts.path = folder.filePath(QStringLiteral("detail.xls"));
-    app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), prompts, shell});
+    app::MainWindow window({folder.path(), QStringLiteral("http://127.0.0.1:9"), QString(), prompts, shell});
     window.show();
     fill(window.songTable(), int(state.range(0)));
     auto *exporter = window.findChild<exporting::DetailWorkbookExport *>();

@@ -1,5 +1,4 @@
 // Speed of the .xls writer on song lists of export size: 65,535 rows on one sheet, 300,000 over five.
-#include "platform/xls/ExcelAutomation.h"
 #include "platform/xls/Workbook.h"
 
 #include <QFile>
@@ -109,42 +108,6 @@ void BM_BuildAndWrite(benchmark::State &state)
     }
 }
 
-// The export's own path: an A1 reference, the "@" format and the value for every cell.
-void BM_AutomationSave(benchmark::State &state)
-{
-    const std::vector<Row> songs = makeSongs(int(state.range(0)));
-    std::vector<QString> refs;
-    for (int r = 0; r < xls::Workbook::kMaxRows; ++r) {
-        for (int c = 0; c < 9; ++c)
-            refs.push_back(QChar(u'A' + c) + QString::number(r + 1));
-    }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("songs.xls"));
-    for (auto _ : state) {
-        xls::ExcelAutomation excel;
-        excel.start();
-        excel.addWorkbook();
-        excel.selectFirstWorksheet();
-        for (size_t i = 0; i < songs.size(); ++i) {
-            const size_t row = i % (xls::Workbook::kMaxRows - 1) + 1;
-            if (row == 1 && i > 0)
-                excel.addWorksheetAndSelect();
-            for (size_t c = 0; c < 9; ++c) {
-                const QString &ref = refs[row * 9 + c];
-                if (row == 1) {
-                    excel.setNumberFormat(refs[c], u"@");
-                    excel.setValue(refs[c], kHeader[c]);
-                }
-                excel.setNumberFormat(ref, u"@");
-                excel.setValue(ref, songs[i][c]);
-            }
-        }
-        if (!excel.saveAs(path))
-            state.SkipWithError("saveAs failed");
-        excel.closeAndQuit();
-    }
-}
-
 void BM_Build(benchmark::State &state)
 {
     const std::vector<Row> songs = makeSongs(int(state.range(0)));
@@ -168,7 +131,6 @@ void sizes(benchmark::internal::Benchmark *b)
 
 BENCHMARK(BM_BuildAndSave)->Apply(sizes);
 BENCHMARK(BM_BuildAndWrite)->Apply(sizes);
-BENCHMARK(BM_AutomationSave)->Apply(sizes);
 BENCHMARK(BM_Build)->Apply(sizes);
 BENCHMARK(BM_Encode)->Apply(sizes);
 

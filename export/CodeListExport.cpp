@@ -59,15 +59,16 @@ CodeListPanel buildCodeListPanel(QWidget *window)
 }
 
 CodeListExport::CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
-                               platform::BusyGate &busy, QWidget *dialogParent, QObject *parent)
-    : QObject(parent), m_panel(panel), m_table(table), m_prompts(prompts), m_busy(busy), m_dialogParent(dialogParent),
-      m_dialog(prompts)
+                               platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                               QObject *parent)
+    : QObject(parent), m_panel(panel), m_table(table), m_prompts(prompts), m_busy(busy), m_quit(quit),
+      m_dialogParent(dialogParent), m_dialog(prompts)
 {
     m_dialog.setMode(platform::FileDialog::Mode::Save);
     m_dialog.setTitle(QStringLiteral("编码导出"));
     m_dialog.setFilter(QStringLiteral("*.txt|*.txt"));
     m_dialog.setDefaultExtension(QStringLiteral("txt"));
-    connect(m_panel.close, &QPushButton::clicked, this, &CodeListExport::HidePanel);
+    connect(m_panel.close, &QPushButton::clicked, this, &CodeListExport::hidePanel);
 }
 
 QString CodeListExport::progressCaption(int count, int done)
@@ -86,7 +87,7 @@ void CodeListExport::showPanel()
     m_panel.log->show();
 }
 
-void CodeListExport::HidePanel()
+void CodeListExport::hidePanel()
 {
     m_panel.frame->hide();
     m_panel.log->hide();
@@ -98,7 +99,7 @@ void CodeListExport::ExportCodeList()
     if (m_busy.isBusy())
         return;
     if (!m_dialog.show(m_dialogParent)) {
-        HidePanel();
+        hidePanel();
         return;
     }
     QString failure;
@@ -109,8 +110,9 @@ void CodeListExport::ExportCodeList()
         m_panel.log->clear();
         const QString path = m_dialog.fileName();
         const int count = m_table.songCount();
-        listSongs(count);
-        if (m_panel.log->isEmpty()) {
+        if (!listSongs(count))
+            return; // the program is ending: no file is written
+        if (count == 0) {
             m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
             return;
         }
@@ -121,7 +123,7 @@ void CodeListExport::ExportCodeList()
                              QStringLiteral("编码导出"));
 }
 
-void CodeListExport::listSongs(int count)
+bool CodeListExport::listSongs(int count)
 {
     platform::ReadOnlyTextBox &codes = *m_panel.codes;
     platform::ReadOnlyTextBox &log = *m_panel.log;
@@ -129,7 +131,7 @@ void CodeListExport::listSongs(int count)
     // The rows never wait: the panel repaints, with the caption brought up to date, whenever a few
     // milliseconds of rows have gone by. The caption is set only then (and at the last row) because
     // setting it for every row would cost more than the rows themselves.
-    platform::EventPump events;
+    platform::EventPump events(m_quit);
     for (int i = 1; i <= count; ++i) {
         const QStringView code = m_table.cellView(i - 1, songs::kCodeColumn);
         const QStringView name = m_table.cellView(i - 1, songs::kNameColumn);
@@ -143,15 +145,17 @@ void CodeListExport::listSongs(int count)
             m_panel.progress->setText(finishedCaption(count));
         } else if (events.due()) {
             m_panel.progress->setText(progressCaption(count, i));
-            events.process();
+            if (!events.process())
+                return false;
         }
     }
+    return true;
 }
 
 QString CodeListExport::writeFile(const QString &path, int count)
 {
     CodeListFile file;
-    if (file.save(path, m_panel.codes->toPlainText()))
+    if (file.save(path, codeListText(m_table, count)))
         return {};
     // The log's lines say every song was exported; they would now be untrue.
     const QString failure = platform::writeFailureMessage(path, file.errorString());

@@ -10,7 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
-namespace platform { class BusyGate; class Prompts; }
+namespace platform { class BusyGate; class Prompts; class QuitRequest; }
 namespace songs { class SongTableModel; }
 
 namespace exporting {
@@ -32,12 +32,13 @@ class CodeListExport : public QObject {
     Q_OBJECT
 public:
     CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
-                   platform::BusyGate &busy, QWidget *dialogParent, QObject *parent = nullptr);
+                   platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                   QObject *parent = nullptr);
 
     // Asks for a .txt file, lists every song's code and a log line in the panel, and writes the
     // codes to the file, one per CR LF line.
     void ExportCodeList();
-    void HidePanel();
+    void hidePanel();
 
     platform::FileDialog &dialog() { return m_dialog; } // 通用对话框_公用1
 
@@ -46,7 +47,8 @@ public:
 
 private:
     void showPanel();
-    void listSongs(int count);
+    // False when the end of the program was asked for meanwhile.
+    bool listSongs(int count);
     // Writes the file; on failure the panel says so and the returned text tells the user why.
     QString writeFile(const QString &path, int count);
 
@@ -54,6 +56,7 @@ private:
     songs::SongTableModel &m_table;
     platform::Prompts &m_prompts;
     platform::BusyGate &m_busy;
+    const platform::QuitRequest &m_quit;
     QWidget *m_dialogParent;
     platform::FileDialog m_dialog;
 };

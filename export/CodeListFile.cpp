@@ -3,6 +3,7 @@
 
 #include "platform/FileErrors.h"
 #include "platform/Gbk.h"
+#include "songs/SongTableModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,17 @@ Target targetKind(const QString &path)
 }
 
 } // namespace
+
+QString codeListText(const songs::SongTableModel &table, int count)
+{
+    QString text;
+    text.reserve(qsizetype(count) * 10);
+    for (int row = 0; row < count; ++row) {
+        text += table.cellView(row, songs::kCodeColumn);
+        text += u"\r\n";
+    }
+    return text;
+}
 
 QByteArray codeListBytes(QStringView text)
 {

@@ -6,8 +6,13 @@
 #include <QString>
 
 class QIODevice;
+namespace songs { class SongTableModel; }
 
 namespace exporting {
+
+// The code list of the first count songs of the table: each song's code as it is stored, followed
+// by CR LF.
+QString codeListText(const songs::SongTableModel &table, int count);
 
 // The file's bytes: the text exactly as it stands (its CR LF line ends included), in GBK, without
 // a byte-order mark.

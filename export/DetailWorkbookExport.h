@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
 class QWidget;
-namespace platform { class BusyGate; class FileDialog; class Prompts; class Shell; }
+namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
 namespace songs { class SongTableModel; }
-namespace xls { class ExcelAutomation; }
 
 namespace exporting {
 
@@ -15,29 +13,24 @@ class DetailWorkbookExport : public QObject {
     Q_OBJECT
 public:
     DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog, platform::Prompts &prompts,
-                         platform::Shell &shell, platform::BusyGate &busy, QWidget *window, QObject *parent = nullptr);
+                         platform::Shell &shell, platform::BusyGate &busy, const platform::QuitRequest &quit,
+                         QWidget *window, QObject *parent = nullptr);
 
     // Asks for an .xls name with the shared dialog, writes the header and every song with the
     // progress window up, saves, reports and opens the file.
     void ExportDetailWorkbook();
-
-    // The header row; the table shows 质量 and 版本 where the workbook says 歌曲质量 and 歌曲版本.
-    static const QStringList &headerTexts();
-    // Songs per worksheet below its header row.
-    static constexpr int kSongsPerSheet = 65535;
 
 Q_SIGNALS:
     // The progress window exists and the rows are about to be written (lets tests act mid-export).
     void rowsStarted();
 
 private:
-    void writeHeader(xls::ExcelAutomation &excel);
-
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
     platform::BusyGate &m_busy;
+    const platform::QuitRequest &m_quit;
     QWidget *m_window;
 };
 

@@ -1,16 +1,22 @@
 // The keyword search over the song names.
-#include "keywords/KeywordLibrary.h"
+#include "keywords/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordMatcher.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Prompts.h"
-#include "songs/SongListView.h"
+#include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
 namespace keywords {
 
-void KeywordLibrary::SearchKeywords()
+KeywordSearch::KeywordSearch(const KeywordListModel &list, const songs::SongTableModel &songs,
+                             platform::Prompts &prompts, QWidget *dialogParent, QObject *parent)
+    : QObject(parent), m_list(list), m_songs(songs), m_prompts(prompts), m_dialogParent(dialogParent)
+{
+}
+
+void KeywordSearch::SearchKeywords()
 {
     const int keywordCount = m_list.count();
     QList<QString> keywords;
@@ -22,7 +28,7 @@ void KeywordLibrary::SearchKeywords()
     // keyword order, exactly as a scan per keyword would give them.
     const int songCount = m_songs.songCount();
     const std::vector<int> firstSongs = FirstHitFinder(keywords).firstHits(
-        songCount, [this](int row) { return m_songs.cellView(row, 0); });
+        songCount, [this](int row) { return m_songs.cellView(row, songs::kNameColumn); });
 
     for (int k = 0; k < keywordCount; ++k) {
         m_currentKeyword = keywords[k];
@@ -31,10 +37,10 @@ void KeywordLibrary::SearchKeywords()
         else if (firstSongs[size_t(k)] >= 0)
             MatchSongRow(firstSongs[size_t(k)]);
     }
-    tell(text::searchDone(), platform::mb::Ok);
+    m_prompts.messageBox(m_dialogParent, text::searchDone(), platform::mb::Ok, QString());
 }
 
-void KeywordLibrary::SearchSongsForKeyword()
+void KeywordSearch::SearchSongsForKeyword()
 {
     const int songCount = m_songs.songCount();
     for (int row = 0; row < songCount; ++row) {
@@ -43,14 +49,13 @@ void KeywordLibrary::SearchSongsForKeyword()
     }
 }
 
-bool KeywordLibrary::MatchSongRow(int row)
+bool KeywordSearch::MatchSongRow(int row)
 {
-    if (row < 0 || row >= m_songs.songCount() || !containsKeyword(m_songs.cellView(row, 0), m_currentKeyword))
+    if (row < 0 || row >= m_songs.songCount()
+        || !containsKeyword(m_songs.cellView(row, songs::kNameColumn), m_currentKeyword))
         return false;
-    m_songList.selectRow(row);
-    m_songList.showRow(row);
-    m_songList.setFocus();
-    tell(text::found(m_currentKeyword), platform::mb::Ok);
+    Q_EMIT songFound(row);
+    m_prompts.messageBox(m_dialogParent, text::found(m_currentKeyword), platform::mb::Ok, QString());
     return true;
 }
 

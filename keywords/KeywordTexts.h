@@ -25,6 +25,14 @@ inline QString deleteFailed(const QString &name) { return QStringLiteral("删除
 inline QString deleteFailedTitle() { return QStringLiteral("删除失败"); }
 inline QString selectFirst() { return QStringLiteral("请先在关键词列表中选中要删除的关键词。"); }
 
+// A change that could not even start: the library refused the write lock.
+inline QString notChanged(const QString &what)
+{
+    return QStringLiteral("关键词库 music.mdb 现在不能修改（可能正被其他程序使用），") + what;
+}
+inline QString notAdded(const QString &keyword) { return QStringLiteral("歌曲") + keyword + QStringLiteral("没有添加。"); }
+inline QString notDeleted(const QString &name) { return QStringLiteral("歌曲") + name + QStringLiteral("没有删除。"); }
+
 // A change whose statement ran but whose commit did not.
 inline QString notSaved() { return QStringLiteral("关键词库 music.mdb 未能保存刚才的更改，关键词库保持原样。"); }
 

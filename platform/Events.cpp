@@ -1,30 +1,27 @@
 // Handling waiting window events.
 #include "platform/Events.h"
 
+#include "platform/QuitRequest.h"
+
 #include <QCoreApplication>
 
 namespace platform {
 
-void processWaitingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-EventPump::EventPump(int intervalMs) : m_intervalMs(intervalMs)
+EventPump::EventPump(const QuitRequest &quit, int intervalMs) : m_quit(quit), m_intervalMs(intervalMs)
 {
     m_clock.start();
 }
 
-void EventPump::tick()
+bool EventPump::tick()
 {
-    if (due())
-        process();
+    return due() ? process() : !m_quit.isRequested();
 }
 
-void EventPump::process()
+bool EventPump::process()
 {
-    processWaitingEvents();
+    QCoreApplication::processEvents();
     m_clock.restart();
+    return !m_quit.isRequested();
 }
 
 } // namespace platform

@@ -5,19 +5,21 @@
 
 namespace platform {
 
-void processWaitingEvents();
+class QuitRequest;
 
-// Lets a long loop keep the window painted without paying for an event round on every step:
-// tick() handles waiting events once a few milliseconds of work have passed.
+// Lets a long loop keep the window painted without paying for an event round on every step: tick()
+// handles waiting events once a few milliseconds of work have passed. Both tick() and process()
+// return false once the end of the program has been requested, and the loop then stops.
 class EventPump {
 public:
-    explicit EventPump(int intervalMs = 16);
-    void tick();
+    explicit EventPump(const QuitRequest &quit, int intervalMs = 16);
+    bool tick();
     // For loops that update the screen before the events are handled: true when that is due.
     bool due() const { return m_clock.elapsed() >= m_intervalMs; }
-    void process();
+    bool process();
 
 private:
+    const QuitRequest &m_quit;
     QElapsedTimer m_clock;
     int m_intervalMs;
 };

@@ -3,7 +3,6 @@
 
 #include "platform/Gbk.h"
 
-#include <algorithm>
 
 namespace songs {
 
@@ -60,9 +59,6 @@ ParsedSearchFile parseSearchFile(QByteArrayView bytes)
         bytes.truncate(zero);
 
     ParsedSearchFile parsed;
-    const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
-    // Only the pages that get written are ever resident, so reserving generously is cheap.
-    parsed.rows.reserve(lines, bytes.size());
 
     // Decode a few megabytes at a time to keep the peak low. A chunk always ends right after a CR LF
     // pair of bytes: neither byte can be the second byte of a GBK character, so every chunk decodes
@@ -79,6 +75,8 @@ ParsedSearchFile parseSearchFile(QByteArrayView bytes)
         parseSearchText(platform::fromGbk(bytes.sliced(begin, end - begin)), parsed);
         begin = end;
     }
+    // The rows grew as they were cut; what they hold on to for the rest of the run is what they use.
+    parsed.rows.shrinkToFit();
     return parsed;
 }
 

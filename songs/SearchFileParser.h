@@ -47,7 +47,8 @@ struct ParsedSearchFile {
 // Parses decoded search-file text.
 void parseSearchText(QStringView text, ParsedSearchFile &parsed);
 
-// Parses the bytes of a search file: GBK text that ends at the first zero byte.
+// Parses the bytes of a search file: GBK text that ends at the first zero byte. Throws
+// std::bad_alloc when the rows do not fit in memory.
 ParsedSearchFile parseSearchFile(QByteArrayView bytes);
 
 } // namespace songs

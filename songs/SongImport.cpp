@@ -3,22 +3,20 @@
 
 #include "platform/FileDialog.h"
 #include "platform/Files.h"
+#include "platform/Prompts.h"
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 
-#include <QLabel>
+#include <QDir>
+
+#include <new>
 
 namespace songs {
 
-SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, QLabel &statusLine,
-                       QWidget *dialogParent)
-    : m_table(table), m_dialog(dialog), m_statusLine(statusLine), m_dialogParent(dialogParent)
+SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts,
+                       QWidget *dialogParent, QObject *parent)
+    : QObject(parent), m_table(table), m_dialog(dialog), m_prompts(prompts), m_dialogParent(dialogParent)
 {
-}
-
-QString SongImport::statusText(qsizetype lineCount)
-{
-    return QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount);
 }
 
 void SongImport::ImportSearchFile()
@@ -37,12 +35,18 @@ void SongImport::ImportDroppedFile(const QString &path)
 
 void SongImport::LoadSearchFile(const QString &path)
 {
-    ParsedSearchFile parsed = parseSearchFile(platform::readWholeFile(path));
-    m_table.appendRows(std::move(parsed.rows));
-    // The count covers every line read, skipped ones included; a file without lines leaves the
-    // status line as it was.
-    if (parsed.lineCount > 0)
-        m_statusLine.setText(statusText(parsed.lineCount));
+    ParsedSearchFile parsed;
+    try {
+        parsed = parseSearchFile(platform::readWholeFile(path));
+        m_table.appendRows(std::move(parsed.rows));
+    } catch (const std::bad_alloc &) {
+        m_prompts.messageBox(m_dialogParent,
+                             QStringLiteral("导入失败：文件“%1”太大，内存不足，无法导入。歌曲列表保持原样。")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             platform::mb::Ok | platform::mb::IconWarning, QString());
+        return;
+    }
+    Q_EMIT fileImported(parsed.lineCount);
 }
 
 } // namespace songs

@@ -1,33 +1,39 @@
 // The search-file import commands: from the open dialog or from a dropped file.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-class QLabel;
 class QWidget;
-namespace platform { class FileDialog; }
+namespace platform { class FileDialog; class Prompts; }
 
 namespace songs {
 
 class SongTableModel;
 
-class SongImport {
+class SongImport : public QObject {
+    Q_OBJECT
 public:
-    SongImport(SongTableModel &table, platform::FileDialog &dialog, QLabel &statusLine, QWidget *dialogParent);
+    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, QWidget *dialogParent,
+               QObject *parent = nullptr);
 
     // Asks for a search file with the shared open dialog and imports it.
     void ImportSearchFile();
     // Imports a file dropped on the song list, without a dialog.
     void ImportDroppedFile(const QString &path);
-    // Reads the file and appends its song records to the table; the status line counts its lines.
+    // Reads the file and appends its song records to the table. A file too big for the memory left
+    // is refused with a message, and nothing changes.
     void LoadSearchFile(const QString &path);
 
-    static QString statusText(qsizetype lineCount);
+Q_SIGNALS:
+    // A file was read and its rows appended; lineCount counts every line, skipped ones included (a
+    // file that cannot be read has none).
+    void fileImported(qsizetype lineCount);
 
 private:
     SongTableModel &m_table;
     platform::FileDialog &m_dialog;
-    QLabel &m_statusLine;
+    platform::Prompts &m_prompts;
     QWidget *m_dialogParent;
 };
 

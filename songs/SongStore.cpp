@@ -44,24 +44,35 @@ void SongStore::setCell(qsizetype row, int column, QStringView text)
         m_cellEnds[i] += delta;
 }
 
+void SongStore::reserveFor(const SongStore &other)
+{
+    if (isEmpty())
+        return; // append() takes the other store's buffers over
+    m_text.reserve(m_text.size() + other.m_text.size());
+    m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
+}
+
 void SongStore::append(SongStore &&other)
 {
     if (isEmpty()) {
         *this = std::move(other);
         return;
     }
+    reserveFor(other);
     const qsizetype base = qsizetype(m_text.size());
     m_text.insert(m_text.end(), other.m_text.begin(), other.m_text.end());
-    m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
     for (const qsizetype end : other.m_cellEnds)
         m_cellEnds.push_back(base + end);
     other = SongStore();
 }
 
-void SongStore::reserve(qsizetype rows, qsizetype characters)
+void SongStore::shrinkToFit()
 {
-    m_cellEnds.reserve(size_t(rows * kColumnCount));
-    m_text.reserve(size_t(characters));
+    // Copying costs about as much as the parse itself; a little slack is cheaper than that.
+    if (m_text.capacity() > m_text.size() + m_text.size() / 8)
+        m_text.shrink_to_fit();
+    if (m_cellEnds.capacity() > m_cellEnds.size() + m_cellEnds.size() / 8)
+        m_cellEnds.shrink_to_fit();
 }
 
 } // namespace songs

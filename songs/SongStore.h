@@ -20,9 +20,13 @@ public:
     // Valid until the store next changes.
     QStringView cell(qsizetype row, int column) const;
     void setCell(qsizetype row, int column, QStringView text);
+    // Makes room for the rows of the other store; throws std::bad_alloc, changing nothing, when they
+    // do not fit. append() then cannot fail.
+    void reserveFor(const SongStore &other);
     // Appends every row of the other store, in order.
     void append(SongStore &&other);
-    void reserve(qsizetype rows, qsizetype characters);
+    // Gives back the room the rows do not use.
+    void shrinkToFit();
 
 private:
     qsizetype cellStart(qsizetype row, int column) const;

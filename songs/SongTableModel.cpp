@@ -63,6 +63,7 @@ void SongTableModel::appendRows(SongStore &&rows)
 {
     if (rows.isEmpty())
         return;
+    m_store.reserveFor(rows); // may throw, before the view is told of anything
     const int first = songCount();
     beginInsertRows(QModelIndex(), first, first + int(rows.rowCount()) - 1);
     m_store.append(std::move(rows));

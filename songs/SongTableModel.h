@@ -25,7 +25,8 @@ public:
     QString cellText(int row, int column) const;
     QStringView cellView(int row, int column) const { return m_store.cell(row, column); }
 
-    // Appends a whole import's rows with one insert notification.
+    // Appends a whole import's rows with one insert notification. Throws std::bad_alloc, changing
+    // nothing, when they do not fit in memory.
     void appendRows(SongStore &&rows);
 
 private:

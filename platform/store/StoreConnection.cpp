@@ -95,13 +95,19 @@ void StoreConnection::close()
         database(m_name).close();
 }
 
-StoreRows StoreConnection::query(const QString &sql)
+StoreRows StoreConnection::query(const QString &sql, const QVariantList &values)
 {
     if (!isOpen())
         return {};
     auto query = std::make_unique<QSqlQuery>(database(m_name));
     query->setForwardOnly(true);
-    if (!query->exec(sql))
+    bool done = query->prepare(sql);
+    if (done) {
+        for (const QVariant &value : values)
+            query->addBindValue(value);
+        done = query->exec();
+    }
+    if (!done)
         m_lastError = query->lastError().text();
     return StoreRows(std::move(query));
 }
@@ -136,7 +142,9 @@ bool StoreConnection::execute(const QString &sql, const QVariantList &values)
 
 bool StoreConnection::beginTransaction()
 {
-    return isOpen() && database(m_name).transaction();
+    // The write lock is taken at once, so that a store busy with another writer is found here,
+    // before anything is changed, rather than at the change itself.
+    return execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 bool StoreConnection::commit()

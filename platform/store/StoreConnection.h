@@ -53,11 +53,13 @@ public:
     bool isOpen() const;
     void close();
 
-    StoreRows query(const QString &sql);
+    // Runs a query, with its '?' placeholders bound to these values in order.
+    StoreRows query(const QString &sql, const QVariantList &values = {});
     // Runs one statement; true when it succeeded.
     bool execute(const QString &sql);
     // Runs one statement with '?' placeholders bound to these values, in order.
     bool execute(const QString &sql, const QVariantList &values);
+    // Starts a transaction holding the store's write lock; false when another connection writes.
     bool beginTransaction();
     bool commit();
     bool rollback();

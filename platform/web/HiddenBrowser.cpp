@@ -8,10 +8,8 @@
 
 namespace platform {
 
-HiddenBrowser::HiddenBrowser(QWidget *parent) : QWidget(parent), m_network(new QNetworkAccessManager(this))
+HiddenBrowser::HiddenBrowser(QObject *parent) : QObject(parent), m_network(new QNetworkAccessManager(this))
 {
-    // Explicitly hidden, so that showing the window does not show it either.
-    hide();
 }
 
 HiddenBrowser::~HiddenBrowser()

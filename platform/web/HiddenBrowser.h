@@ -1,20 +1,20 @@
-// A browser control that nobody sees: it loads its address over HTTP in the background and drops
-// the load when it is destroyed.
+// The browser that nobody sees: a plain object that loads its address over HTTP in the background
+// and drops the load when it is destroyed.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace platform {
 
-class HiddenBrowser : public QWidget {
+class HiddenBrowser : public QObject {
     Q_OBJECT
 public:
-    explicit HiddenBrowser(QWidget *parent = nullptr);
+    explicit HiddenBrowser(QObject *parent = nullptr);
     ~HiddenBrowser() override;
 
     // Starts loading the address in the background, dropping any load still under way. The page is

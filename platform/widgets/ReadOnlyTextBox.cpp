@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 
 #include <climits>
 
@@ -30,7 +31,7 @@ ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent) : QAbstractScrollArea(parent)
     installReadOnlyTextBoxAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setSingleStep(1);
     updateScrollBars();
@@ -41,12 +42,10 @@ void ReadOnlyTextBox::setPlainText(const QString &text)
     const QString old = m_lines.text(); // shared, not copied
     m_lines.setText(text);
     m_anchor = m_cursor = 0;
-    m_widestLine = 0;
     m_followEnd = false;
     m_announced = m_lines.size();
     updateScrollBars();
     verticalScrollBar()->setValue(0);
-    horizontalScrollBar()->setValue(0);
     viewport()->update();
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent event(this, 0, old, text);
@@ -69,7 +68,7 @@ void ReadOnlyTextBox::appendLine(QStringView line)
     appendText(u"\r\n");
 }
 
-// Appends come in long runs: the scroll bars, the repaint and the notice to accessibility tools
+// Appends come in long runs: the scroll bar, the repaint and the notice to accessibility tools
 // follow once per run, when the event loop next gets a turn, instead of once per append.
 void ReadOnlyTextBox::scheduleSync()
 {
@@ -121,80 +120,120 @@ void ReadOnlyTextBox::copy() const
         QGuiApplication::clipboard()->setText(selectedText());
 }
 
-int ReadOnlyTextBox::lineHeight() const
+int ReadOnlyTextBox::rowHeight() const
 {
     return std::max(1, fontMetrics().lineSpacing());
 }
 
-int ReadOnlyTextBox::visibleLineCount() const
+int ReadOnlyTextBox::visibleRowCount() const
 {
-    return std::max(1, viewport()->height() / lineHeight());
+    return std::max(1, viewport()->height() / rowHeight());
 }
 
-int ReadOnlyTextBox::textLeft() const
+qsizetype ReadOnlyTextBox::topLine() const
 {
-    return kMargin - horizontalScrollBar()->value();
+    return std::min<qsizetype>(verticalScrollBar()->value(), m_lines.lineCount() - 1);
 }
 
-int ReadOnlyTextBox::advance(qsizetype line, qsizetype offset) const
+// Only the lines that are painted, measured or pointed at are ever laid out, so a long list costs
+// nothing until it is scrolled to.
+void ReadOnlyTextBox::layOutLine(QTextLayout &layout, qsizetype line) const
 {
-    const qsizetype start = m_lines.lineStart(line);
-    const qsizetype column = std::clamp<qsizetype>(offset - start, 0, m_lines.lineEnd(line) - start);
-    return fontMetrics().horizontalAdvance(m_lines.line(line).first(column).toString());
+    layout.setText(m_lines.line(line).toString());
+    layout.setFont(font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const int width = std::max(1, viewport()->width() - 2 * kMargin);
+    layout.beginLayout();
+    for (int row = 0;; ++row) {
+        QTextLine textLine = layout.createLine();
+        if (!textLine.isValid())
+            break;
+        textLine.setLineWidth(width);
+        textLine.setPosition(QPointF(0, row * rowHeight()));
+    }
+    layout.endLayout();
+}
+
+int ReadOnlyTextBox::rowCount(qsizetype line) const
+{
+    QTextLayout layout;
+    layOutLine(layout, line);
+    return std::max(1, layout.lineCount());
+}
+
+qsizetype ReadOnlyTextBox::topLineShowing(qsizetype line) const
+{
+    const int rows = visibleRowCount();
+    int used = rowCount(line);
+    qsizetype top = line;
+    while (top > 0) {
+        const int more = rowCount(top - 1);
+        if (used + more > rows)
+            break;
+        used += more;
+        --top;
+    }
+    return top;
+}
+
+int ReadOnlyTextBox::lineTop(qsizetype line) const
+{
+    const qsizetype top = topLine();
+    if (line <= top)
+        return clampToInt((line - top) * rowHeight());
+    // Lines far below the view are counted as one row each: only their order matters there.
+    int y = 0;
+    qsizetype at = top;
+    for (; at < line && y <= viewport()->height(); ++at)
+        y += rowCount(at) * rowHeight();
+    return clampToInt(y + (line - at) * rowHeight());
 }
 
 void ReadOnlyTextBox::updateScrollBars()
 {
-    const int visible = visibleLineCount();
     QScrollBar *vertical = verticalScrollBar();
-    vertical->setPageStep(visible);
-    vertical->setRange(0, std::max(0, clampToInt(m_lines.lineCount()) - visible));
-    QScrollBar *horizontal = horizontalScrollBar();
-    horizontal->setPageStep(viewport()->width());
-    horizontal->setSingleStep(std::max(1, fontMetrics().averageCharWidth()));
-    horizontal->setRange(0, std::max(0, m_widestLine + 2 * kMargin - viewport()->width()));
+    vertical->setPageStep(visibleRowCount());
+    vertical->setRange(0, clampToInt(topLineShowing(m_lines.lineCount() - 1)));
 }
 
 void ReadOnlyTextBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(viewport());
-    const int height = lineHeight();
-    const qsizetype first = verticalScrollBar()->value();
-    const int widest = m_widestLine;
-    for (qsizetype line = first, y = 0; line < m_lines.lineCount() && y < viewport()->height(); ++line, y += height)
-        paintLine(painter, line, int(y));
-    // Only painted lines are ever measured, so the horizontal range grows as wider lines show up.
-    if (m_widestLine > widest)
-        QMetaObject::invokeMethod(this, &ReadOnlyTextBox::updateScrollBars, Qt::QueuedConnection);
+    painter.setPen(palette().color(QPalette::Text));
+    int y = 0;
+    for (qsizetype line = topLine(); line < m_lines.lineCount() && y < viewport()->height(); ++line)
+        y += paintLine(painter, line, y);
 }
 
-void ReadOnlyTextBox::paintLine(QPainter &painter, qsizetype line, int y)
+int ReadOnlyTextBox::paintLine(QPainter &painter, qsizetype line, int y)
 {
-    const QFontMetrics metrics = fontMetrics();
-    const QString text = m_lines.line(line).toString();
-    const int left = textLeft();
-    m_widestLine = std::max(m_widestLine, metrics.horizontalAdvance(text));
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(left, y + metrics.ascent(), text);
-
+    QTextLayout layout;
+    layOutLine(layout, line);
     const qsizetype start = m_lines.lineStart(line);
     const qsizetype end = m_lines.lineEnd(line);
     const qsizetype from = std::max(selectionStart(), start);
     const qsizetype to = std::min(selectionEnd(), m_lines.lineBreakEnd(line));
-    if (from >= to)
-        return;
-    // The selected part: highlighted, with a blank's width standing for a selected line break.
-    const int x0 = left + advance(line, from);
-    int x1 = left + advance(line, std::min(to, end));
-    if (to > end)
-        x1 += metrics.horizontalAdvance(u' ');
-    const QRect band(x0, y, x1 - x0, lineHeight());
-    painter.fillRect(band, palette().brush(QPalette::Highlight));
-    painter.save();
-    painter.setClipRect(band);
-    painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawText(left, y + metrics.ascent(), text);
-    painter.restore();
+    QList<QTextLayout::FormatRange> selection;
+    if (from < to) {
+        QTextLayout::FormatRange range;
+        range.start = int(from - start);
+        range.length = int(std::min(to, end) - from);
+        range.format.setBackground(palette().brush(QPalette::Highlight));
+        range.format.setForeground(palette().brush(QPalette::HighlightedText));
+        selection.append(range);
+    }
+    layout.draw(&painter, QPointF(kMargin, y), selection);
+    const int rows = std::max(1, layout.lineCount());
+    // A selected line break shows as a selected blank after the line's last character.
+    if (from < to && to > end) {
+        const QTextLine last = layout.lineAt(rows - 1);
+        const int x = kMargin + int(last.cursorToX(int(end - start)));
+        painter.fillRect(QRect(x, y + (rows - 1) * rowHeight(), fontMetrics().horizontalAdvance(u' '), rowHeight()),
+                         palette().brush(QPalette::Highlight));
+    }
+    return rows * rowHeight();
 }
 
 void ReadOnlyTextBox::resizeEvent(QResizeEvent *event)
@@ -205,7 +244,7 @@ void ReadOnlyTextBox::resizeEvent(QResizeEvent *event)
 
 void ReadOnlyTextBox::scrollContentsBy(int, int)
 {
-    // The vertical scroll bar counts lines, not pixels: repaint instead of moving pixels.
+    // The scroll bar counts lines, not pixels: repaint instead of moving pixels.
     viewport()->update();
 }
 
@@ -213,7 +252,6 @@ void ReadOnlyTextBox::changeEvent(QEvent *event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        m_widestLine = 0;
         updateScrollBars();
         viewport()->update();
     }
@@ -224,40 +262,53 @@ QRect ReadOnlyTextBox::characterRect(qsizetype offset) const
     if (offset < 0 || offset >= m_lines.size())
         return {};
     const qsizetype line = m_lines.lineAt(offset);
-    const qsizetype first = verticalScrollBar()->value();
-    const int x = textLeft() + advance(line, offset);
-    const int width = offset < m_lines.lineEnd(line) ? fontMetrics().horizontalAdvance(m_lines.text()[offset]) : 0;
-    return QRect(x, clampToInt((line - first) * lineHeight()), width, lineHeight());
+    QTextLayout layout;
+    layOutLine(layout, line);
+    const qsizetype start = m_lines.lineStart(line);
+    const qsizetype end = m_lines.lineEnd(line);
+    const int column = int(std::min(offset, end) - start);
+    QTextLine row = layout.lineForTextPosition(column);
+    if (!row.isValid())
+        row = layout.lineAt(layout.lineCount() - 1);
+    const int x = kMargin + int(row.cursorToX(column));
+    const int width = offset < end ? fontMetrics().horizontalAdvance(m_lines.text()[offset]) : 0;
+    return QRect(x, lineTop(line) + row.lineNumber() * rowHeight(), width, rowHeight());
 }
 
 qsizetype ReadOnlyTextBox::offsetAt(QPoint point) const
 {
-    const qsizetype row = point.y() < 0 ? -1 : point.y() / lineHeight();
-    const qsizetype line = std::clamp<qsizetype>(verticalScrollBar()->value() + row, 0, m_lines.lineCount() - 1);
-    const QStringView text = m_lines.line(line);
-    const QFontMetrics metrics = fontMetrics();
-    const int x = point.x() - textLeft();
-    int left = 0;
-    qsizetype column = 0;
-    // A point lands before a character when it is left of the character's middle.
-    while (column < text.size()) {
-        const int width = metrics.horizontalAdvance(text[column]);
-        if (x < left + width / 2)
-            break;
-        left += width;
-        ++column;
+    QTextLayout layout;
+    qsizetype line = topLine();
+    int row = 0;
+    if (point.y() < 0) {
+        // Above the view: the last row of the line before the top one.
+        line = std::max<qsizetype>(0, line - 1);
+        layOutLine(layout, line);
+        row = line < topLine() ? std::max(1, layout.lineCount()) - 1 : 0;
+    } else {
+        int top = 0;
+        layOutLine(layout, line);
+        while (line + 1 < m_lines.lineCount() && point.y() >= top + std::max(1, layout.lineCount()) * rowHeight()) {
+            top += std::max(1, layout.lineCount()) * rowHeight();
+            layOutLine(layout, ++line);
+        }
+        row = std::min((point.y() - top) / rowHeight(), std::max(1, layout.lineCount()) - 1);
     }
-    return m_lines.lineStart(line) + column;
+    const QTextLine textLine = layout.lineAt(row);
+    // A point lands before a character when it is left of the character's middle.
+    const qsizetype column = textLine.isValid() ? textLine.xToCursor(point.x() - kMargin) : 0;
+    const qsizetype start = m_lines.lineStart(line);
+    return start + std::clamp<qsizetype>(column, 0, m_lines.lineEnd(line) - start);
 }
 
 void ReadOnlyTextBox::scrollToOffset(qsizetype offset)
 {
     const qsizetype line = m_lines.lineAt(std::clamp<qsizetype>(offset, 0, m_lines.size()));
     QScrollBar *vertical = verticalScrollBar();
-    if (line < vertical->value())
+    if (line < topLine())
         vertical->setValue(clampToInt(line));
-    else if (line >= vertical->value() + visibleLineCount())
-        vertical->setValue(clampToInt(line - visibleLineCount() + 1));
+    else if (lineTop(line) + rowCount(line) * rowHeight() > viewport()->height())
+        vertical->setValue(clampToInt(topLineShowing(line)));
 }
 
 void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event)

@@ -6,15 +6,18 @@
 
 #include <QAbstractScrollArea>
 
+class QTextLayout;
+
 #include <algorithm>
 
 namespace platform {
 
 // The content is one text held verbatim: toPlainText() returns exactly what was set and appended,
-// CR LF line breaks included. Lines are shown one per row (no wrapping) with a vertical scroll
-// bar and, when a painted line is wider than the box, a horizontal one. The user can select with
-// the mouse or Ctrl+A and copy with Ctrl+C; screen readers read the text through its accessible
-// interface (an editable-text role in the read-only state).
+// CR LF line breaks included. A line wider than the box wraps onto further rows (at word
+// boundaries, or anywhere in a word too long for a row), so the box scrolls only vertically; its
+// scroll bar counts lines. The user can select with the mouse or Ctrl+A and copy with Ctrl+C;
+// screen readers read the text through its accessible interface (an editable-text role in the
+// read-only state).
 class ReadOnlyTextBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -64,11 +67,19 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    int lineHeight() const;
-    int visibleLineCount() const;
-    int textLeft() const; // x of a line's first character in the viewport
-    int advance(qsizetype line, qsizetype offset) const;
-    void paintLine(QPainter &painter, qsizetype line, int y);
+    int rowHeight() const;
+    int visibleRowCount() const;
+    qsizetype topLine() const;
+    // The line laid out in rows of the box's width, row r at y = r * rowHeight().
+    void layOutLine(QTextLayout &layout, qsizetype line) const;
+    int rowCount(qsizetype line) const;
+    // The top line that shows this line whole at the bottom of the box (or at the top, when it is
+    // taller than the box).
+    qsizetype topLineShowing(qsizetype line) const;
+    // y of the line's first row in the viewport.
+    int lineTop(qsizetype line) const;
+    // Returns the height painted.
+    int paintLine(QPainter &painter, qsizetype line, int y);
     void scheduleSync();
     void sync();
     void updateScrollBars();
@@ -77,7 +88,6 @@ private:
     qsizetype m_anchor = 0;
     qsizetype m_cursor = 0;
     qsizetype m_announced = 0; // accessibility tools have been told about the text up to here
-    int m_widestLine = 0;      // the widest line painted so far sets the horizontal scroll range
     bool m_syncPending = false;
     bool m_followEnd = false;
 };

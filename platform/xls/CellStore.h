@@ -41,9 +41,6 @@ CellSummary summarize(std::span<const CellEntry> cells);
 
 class CellStore {
 public:
-    void setFormat(int row, int column, bool text) { add(CellEntry::positionOf(row, column) | CellEntry::kSetsFormat | (text ? CellEntry::kTextFormat : 0), kBlankValue); }
-    // Keeps whatever format the cell has.
-    void setValue(int row, int column, quint32 value) { add(CellEntry::positionOf(row, column) | CellEntry::kSetsValue, value); }
     void setCell(int row, int column, quint32 value, bool text) { add(CellEntry::positionOf(row, column) | CellEntry::kSetsFormat | CellEntry::kSetsValue | (text ? CellEntry::kTextFormat : 0), value); }
 
     void reserve(qsizetype cells) { m_entries.reserve(size_t(cells)); }

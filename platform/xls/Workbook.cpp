@@ -1,7 +1,6 @@
 // An .xls (Excel 97-2003) workbook of text cells, built in memory and written in one go.
 #include "Workbook.h"
 
-#include "CellRef.h"
 #include "WorkbookFile.h"
 
 #include <QFileDevice>
@@ -36,24 +35,6 @@ bool Workbook::isValidCell(int sheet, int row, int column) const
 quint32 Workbook::valueOf(const QString &text)
 {
     return text.isEmpty() ? kBlankValue : m_strings.add(text);
-}
-
-bool Workbook::setNumberFormat(int sheet, QStringView a1Ref, QStringView format)
-{
-    const std::optional<CellRef> ref = parseCellRef(a1Ref);
-    if (!ref || !isValidCell(sheet, ref->row, ref->column))
-        return false;
-    m_sheets[size_t(sheet)].setFormat(ref->row, ref->column, format == u"@");
-    return true;
-}
-
-bool Workbook::setValue(int sheet, QStringView a1Ref, const QString &text)
-{
-    const std::optional<CellRef> ref = parseCellRef(a1Ref);
-    if (!ref || !isValidCell(sheet, ref->row, ref->column))
-        return false;
-    m_sheets[size_t(sheet)].setValue(ref->row, ref->column, valueOf(text));
-    return true;
 }
 
 void Workbook::setTextCell(int sheet, int row, int column, const QString &text, bool textFormat)

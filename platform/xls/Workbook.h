@@ -18,21 +18,16 @@ namespace xls {
 // more than once; the last write of a cell's value, and of its format, wins.
 class Workbook {
 public:
-    static constexpr int kMaxRows = 65536;  // rows per worksheet
+    static constexpr int kMaxRows = 65536;   // rows per worksheet
+    static constexpr int kMaxColumns = 256;  // columns per worksheet (A to IV)
 
     // The new sheet's 0-based index; its name is "Sheet<index+1>".
     int addWorksheet();
     int worksheetCount() const { return int(m_sheets.size()); }
 
-    // Cells are addressed A1-style, letters case-insensitive ("a1", "I2", "i65536"), within A1:IV65536.
-    // Both return false, changing nothing, for a malformed or out-of-range reference or sheet.
-    // "@" selects the Text format; any other format is General.
-    bool setNumberFormat(int sheet, QStringView a1Ref, QStringView format);
-    // A text cell that keeps the cell's format. An empty text still makes a cell (a blank one),
-    // so that its format survives.
-    bool setValue(int sheet, QStringView a1Ref, const QString &text);
-
-    // The bulk writers' path; row and column are 0-based, and out-of-range cells are ignored.
+    // A cell of the Text format (or, with textFormat false, the General one); row and column are
+    // 0-based, and cells outside the sheet's 65,536 rows and 256 columns are ignored. An empty text
+    // still makes a cell (a blank one), so that its format survives.
     void setTextCell(int sheet, int row, int column, const QString &text, bool textFormat = true);
 
     // The whole .xls file. Writing needs at least one worksheet; toBytes() is empty without one.

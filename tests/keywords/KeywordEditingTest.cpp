@@ -174,4 +174,17 @@ TEST(KeywordEditing, FailingStatementsAreReportedAndRolledBack)
     EXPECT_EQ(testing_support::fileBytes(w.library()), before);
 }
 
+// While another program is writing to the library, a change cannot start: the user is told so, and
+// nothing is stored.
+TEST(KeywordEditing, ALibraryBusyWithAnotherWriterIsReportedAndLeftAlone)
+{
+    KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
+    testing_support::runSql(w.library(), {u"BEGIN IMMEDIATE"_qs, u"INSERT INTO music (歌曲名) VALUES ('别人的')"_qs},
+                            [&] { w.addKeyword(u"爱情"_qs); });
+    EXPECT_EQ(w.message(0), (Message{u"关键词库 music.mdb 现在不能修改（可能正被其他程序使用），歌曲爱情没有添加。"_qs,
+                                     mb::Ok | mb::IconWarning, u"添加失败"_qs}));
+    EXPECT_EQ(w.t.prompts.messages.size(), 1);
+    EXPECT_EQ(readLibrary(w.library()), (QList<LibraryRow>{{1, u"青花瓷"_qs, u"违禁"_qs}}));
+}
+
 } // namespace

@@ -1,6 +1,6 @@
 // The keyword list at start: load order and item data, and every shape music.mdb may come in
 // (missing, read-only, damaged, an old Access library).
-#include "keywords/KeywordLibrary.h"
+#include "keywords/KeywordStore.h"
 #include "platform/store/AccessReader.h"
 #include "platform/store/KeywordStoreFile.h"
 #include "tests/keywords/KeywordWindow.h"
@@ -170,7 +170,7 @@ TEST(KeywordList, CommandsDuringALoadWaitForItsEnd)
         w.t.find<QWidget>(u"分组框3"_qs)->show();
         w.name->setText(u"新歌"_qs);
         QTimer::singleShot(0, w.t.window.get(), [&] {
-            clickedWhileLoading = w.t.window->findChild<keywords::KeywordLibrary *>()->isLoading();
+            clickedWhileLoading = w.t.window->keywordStore().isLoading();
             w.click(u"按钮5"_qs);
             w.click(u"按钮4"_qs);
         });

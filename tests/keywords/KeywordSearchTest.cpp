@@ -1,6 +1,6 @@
 // The keyword search through "搜索关键词": the first song of every keyword is selected and
 // reported, in keyword order, then "搜索结束".
-#include "keywords/KeywordLibrary.h"
+#include "keywords/KeywordSearch.h"
 #include "platform/Prompts.h"
 #include "songs/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
@@ -64,8 +64,7 @@ TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
               (QStringList{found(u"LOVE"_qs), found(u"买卖"_qs), found(u"情"_qs), kDone}));
     EXPECT_EQ(selected, (QList<int>{2, 1, 1, 1}));
     EXPECT_EQ(w.message(0), (Message{found(u"LOVE"_qs), mb::Ok}));
-    auto *library = w.t.window->findChild<keywords::KeywordLibrary *>();
-    EXPECT_EQ(library->CurrentKeyword(), u"情"_qs);
+    EXPECT_EQ(w.t.window->findChild<keywords::KeywordSearch *>()->CurrentKeyword(), u"情"_qs);
     EXPECT_EQ(w.names().size(), 6) << "the keyword list is not changed";
 }
 

@@ -1,7 +1,7 @@
 // The real main window started on a music.mdb the test prepared, with the keyword controls at hand.
 #pragma once
 
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 #include "tests/support/TestWindow.h"
 
 #include <QLineEdit>

@@ -14,6 +14,7 @@
 #include <qt_windows.h>
 #endif
 #ifdef Q_OS_UNIX
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 #include <gtest/gtest.h>
@@ -75,6 +76,32 @@ void dropFiles(QWidget *target, const QStringList &paths)
     QCoreApplication::sendEvent(target, &drop);
     delete mime;
 }
+
+#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__)
+// While alive, the process may take only this much more address space than it has now, as on a
+// machine with less memory.
+class MemoryLimit {
+public:
+    explicit MemoryLimit(rlim_t more)
+    {
+        getrlimit(RLIMIT_AS, &m_old);
+        QFile status(QStringLiteral("/proc/self/status"));
+        status.open(QIODevice::ReadOnly);
+        const QByteArray text = status.readAll();
+        const qsizetype at = text.indexOf("VmSize:");
+        const rlim_t used = rlim_t(text.mid(at + 7, text.indexOf('\n', at) - at - 7).trimmed().split(' ')[0].toLongLong()) << 10;
+        rlimit limit = m_old;
+        limit.rlim_cur = used + more;
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    ~MemoryLimit() { setrlimit(RLIMIT_AS, &m_old); }
+    MemoryLimit(const MemoryLimit &) = delete;
+    MemoryLimit &operator=(const MemoryLimit &) = delete;
+
+private:
+    rlimit m_old {};
+};
+#endif
 
 } // namespace
 
@@ -211,4 +238,29 @@ TEST(SongImport, BinaryAndHugeInputsEndWithoutHarm)
     t.window->songList().fileDropped(t.writeFile(QStringLiteral("fields.txt"), manyFields));
     EXPECT_EQ(t.window->songTable().songCount(), rows + 1);
     EXPECT_EQ(t.window->songTable().cellText(rows, 7), QStringLiteral("x"));
+}
+
+// A file holds on to no more memory than the rows it gives: an LF-only file is one line and at most
+// one row. A file too big for the memory left is refused with a message, and the table and the
+// status line stay as they were.
+TEST(SongImport, LargeFilesTakeOnlyTheMemoryTheirRowsNeed)
+{
+#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__)
+    TestWindow t;
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("one.txt"), searchFile({QStringLiteral("一")})));
+    const QString lfOnly = t.writeFile(QStringLiteral("lf-only.txt"), QByteArray("a\n").repeated(10 << 20));
+    const QString tooBig = t.writeFile(QStringLiteral("too-big.txt"), searchFile({QStringLiteral("二")}).repeated(1 << 20));
+    {
+        const MemoryLimit limit(256 << 20);
+        t.window->songList().fileDropped(lfOnly);
+        EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数1个"));
+        t.window->songList().fileDropped(tooBig);
+    }
+    EXPECT_EQ(names(t), QStringList{QStringLiteral("一")});
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数1个"));
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(QDir::toNativeSeparators(tooBig))) << t.prompts.messages[0].text.toStdString();
+#else
+    GTEST_SKIP() << "Linux only, and not under the address sanitizer: limits the address space (setrlimit)";
+#endif
 }

@@ -9,10 +9,10 @@
 
 namespace testing_support {
 
-TestWindow::TestWindow(QString siteAddress, bool runStartup)
+TestWindow::TestWindow(QString siteAddress, bool runStartup, int statisticsVisitMs)
 {
     window = std::make_unique<app::MainWindow>(
-        app::AppEnvironment{folder.path(), std::move(siteAddress), prompts, shell});
+        app::AppEnvironment{folder.path(), std::move(siteAddress), QString(), prompts, shell, statisticsVisitMs});
     window->show();
     if (runStartup)
         window->runStartupSequence();

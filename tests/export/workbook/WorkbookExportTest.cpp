@@ -6,8 +6,10 @@
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -142,6 +144,17 @@ TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
     }
 }
 
+// The sample search file gives the same workbook, byte for byte, as it always has.
+TEST_F(WorkbookExport, TheSampleGivesTheKnownBytes)
+{
+    TestWindow t;
+    t.window->songList().fileDropped(QStringLiteral(KORVIA_TEST_DATA "/search-sample.txt"));
+    QFile written(exportTo(t, QStringLiteral("sample.xls")));
+    QFile known(QStringLiteral(KORVIA_TEST_DATA "/search-sample.xls"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly) && known.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll() == known.readAll());
+}
+
 TEST_F(WorkbookExport, ProgressWindowCountsTheRowsAndCommandsWaitUntilTheEnd)
 {
     TestWindow t;
@@ -209,6 +222,29 @@ TEST_F(WorkbookExport, ExistingFileIsReplacedWhole)
     const QString path = t.writeFile(QStringLiteral("old.xls"), QByteArray(200000, 'x'));
     exportTo(t, QStringLiteral("old.xls"));
     EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+}
+
+// "退出" in the middle of an export ends the program there: nothing is saved (the older file stays),
+// reported or opened.
+TEST_F(WorkbookExport, QuitDuringTheExportEndsTheProgramWithoutSaving)
+{
+    TestWindow t;
+    fillTable(t, 100000);
+    const QString path = t.writeFile(QStringLiteral("old.xls"), "an older file");
+    auto *exporter = t.window->findChild<exporting::DetailWorkbookExport *>();
+    // Runs at the export's first event round.
+    QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted,
+                     [&] { QTimer::singleShot(0, [&] { t.clickToolbar(QStringLiteral("退出")); }); });
+    QTimer::singleShot(0, [&] { exportTo(t, QStringLiteral("old.xls")); });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "an older file");
 }
 
 // The sheet boundary and a venue-sized table; each read back in full (tens of seconds).

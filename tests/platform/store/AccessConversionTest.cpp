@@ -3,7 +3,7 @@
 #include "platform/store/AccessConversion.h"
 #include "platform/store/AccessReader.h"
 #include "platform/store/StoreConnection.h"
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 
 #include <QDir>
 #include <QFile>

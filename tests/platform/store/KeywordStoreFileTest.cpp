@@ -1,7 +1,7 @@
 // The store file: its format told by its header, and new stores written in one step.
 #include "platform/store/KeywordStoreFile.h"
 #include "platform/store/StoreConnection.h"
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The store connection: failures come back as results, a read-only connection changes nothing,
 // and each connection has a transaction of its own.
 #include "platform/store/StoreConnection.h"
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -57,6 +57,19 @@ TEST(ReadOnlyTextBox, AppendsBringTheEndIntoViewAndANewTextStartsAtTheTop)
     EXPECT_EQ(bar->maximum(), 0);
 }
 
+// A line wider than the box wraps onto further rows, so nothing needs scrolling sideways.
+TEST(ReadOnlyTextBox, LongLinesWrapWithinTheBox)
+{
+    ShownBox shown;
+    const QString log = u"歌名为（"_qs + QString(40, u'长') + u"）的编码（00000001）已经成功导出"_qs;
+    shown.box.setPlainText(log + u"\r\nnext"_qs);
+    QApplication::processEvents();
+    const QRect end = shown.box.characterRect(log.size() - 1);
+    EXPECT_TRUE(shown.box.viewport()->rect().contains(end)) << end.x() << ',' << end.y();
+    EXPECT_GT(shown.box.characterRect(log.size() + 2).top(), end.top()) << "the next line follows the wrapped rows";
+    EXPECT_FALSE(shown.box.horizontalScrollBar()->isVisible());
+}
+
 TEST(ReadOnlyTextBox, CopiesWhatIsSelectedWithTheMouseOrCtrlA)
 {
     ShownBox shown;

@@ -1,0 +1,37 @@
+// The detail workbook: a header row and one row per song, every cell Text, so that codes keep their
+// leading zeros.
+#pragma once
+
+#include "platform/xls/Workbook.h"
+
+#include <QStringList>
+
+namespace songs { class SongTableModel; }
+
+namespace exporting {
+
+class DetailWorkbook {
+public:
+    // The header row; the table shows 质量 and 版本 where the workbook says 歌曲质量 and 歌曲版本.
+    static const QStringList &headerTexts();
+    // Songs per worksheet below its header row: a worksheet holds 65,536 rows, so the songs go on
+    // on Sheet2, Sheet3, ..., each starting with the header row again.
+    static constexpr int kSongsPerSheet = 65535;
+
+    DetailWorkbook();
+
+    // Adds the song of this table row, its nine cells as the table holds them, after the last one.
+    void appendSong(const songs::SongTableModel &table, int row);
+    // Replaces the file only once the new one is completely written; the reason of a failure
+    // goes to errorString.
+    bool saveAs(const QString &path, QString *errorString) const;
+
+private:
+    void startSheet();
+
+    xls::Workbook m_book;
+    int m_sheet = -1;
+    int m_songsOnSheet = 0;
+};
+
+} // namespace exporting

@@ -1,0 +1,42 @@
+// The keyword search over the song names: for every keyword the first song whose name holds it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+namespace platform { class Prompts; }
+namespace songs { class SongTableModel; }
+
+namespace keywords {
+
+class KeywordListModel;
+
+class KeywordSearch : public QObject {
+    Q_OBJECT
+public:
+    // Messages go to the prompts, over dialogParent.
+    KeywordSearch(const KeywordListModel &list, const songs::SongTableModel &songs, platform::Prompts &prompts,
+                  QWidget *dialogParent, QObject *parent = nullptr);
+
+    // Looks for every keyword in the song names, reports the first song of each, then the end.
+    void SearchKeywords();
+    // Looks for CurrentKeyword in the song names and reports the first song that has it.
+    void SearchSongsForKeyword();
+    // Whether the name of song row holds CurrentKeyword; a hit is announced and reported.
+    bool MatchSongRow(int row);
+    const QString &CurrentKeyword() const { return m_currentKeyword; }
+
+Q_SIGNALS:
+    // The name of this song row holds the current keyword; the message naming the keyword follows.
+    void songFound(int row);
+
+private:
+    const KeywordListModel &m_list;
+    const songs::SongTableModel &m_songs;
+    platform::Prompts &m_prompts;
+    QWidget *m_dialogParent;
+    QString m_currentKeyword;
+};
+
+} // namespace keywords

@@ -1,0 +1,225 @@
+// The keyword library in music.mdb.
+#include "keywords/KeywordStore.h"
+
+#include "keywords/KeywordListModel.h"
+#include "keywords/KeywordTexts.h"
+#include "platform/Events.h"
+#include "platform/QuitRequest.h"
+#include "platform/store/AccessConversion.h"
+#include "platform/store/KeywordStoreFile.h"
+
+#include <QDir>
+
+#include <cmath>
+#include <optional>
+
+namespace keywords {
+
+namespace {
+
+// The statements on table music; the user's texts are bound to the placeholders, never spliced in.
+// The load query keeps its two double blanks.
+const QString kLoadKeywords = QStringLiteral("select * from music  ORDER  BY 歌曲名");
+const QString kFindKeyword = QStringLiteral("select * from music where 歌曲名=?");
+const QString kInsertKeyword = QStringLiteral("Insert into music (歌曲名,备注) values (?,?)");
+const QString kDeleteKeyword = QStringLiteral("delete from music where 编号=?");
+
+// 编号 as the list keeps it: whole numbers as they are, other numbers cut toward zero. A row whose
+// 编号 is no number at all cannot be deleted by it and is left out.
+std::optional<qint64> keyOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return value.toLongLong();
+    case QMetaType::Double: {
+        const double number = value.toDouble();
+        if (std::isfinite(number) && std::abs(number) < 9.0e18)
+            return qint64(std::trunc(number));
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+KeywordStore::KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit)
+    : m_list(list), m_programFolder(std::move(programFolder)), m_quit(quit)
+{
+}
+
+QString KeywordStore::databasePath() const
+{
+    return QDir(m_programFolder).filePath(QStringLiteral("music.mdb"));
+}
+
+QString KeywordStore::OpenKeywordDatabase()
+{
+    const QString path = databasePath();
+    bool usable = false;
+    QString notice = prepareStoreFile(path, &usable);
+    if (usable) {
+        const QString openNotice = openStore(path);
+        if (!openNotice.isEmpty())
+            notice = openNotice;
+    }
+    LoadKeywordList();
+    if (m_store.isOpen() && m_lastLoadFailed) {
+        m_changes = Changes::Refused;
+        notice = text::damaged();
+    }
+    return notice;
+}
+
+QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
+{
+    using platform::StoreFileKind;
+    *usable = false;
+    switch (platform::inspectStoreFile(path)) {
+    case StoreFileKind::Missing:
+        // A new, empty library, so that the first add has somewhere to go.
+        *usable = platform::createKeywordStore(path, {});
+        return *usable ? QString() : text::cannotCreate();
+    case StoreFileKind::Empty:
+        *usable = platform::createKeywordStore(path, {});
+        return *usable ? QString() : text::damaged();
+    case StoreFileKind::Sqlite:
+        *usable = true;
+        return {};
+    case StoreFileKind::Access:
+        break;
+    case StoreFileKind::Unreadable:
+    case StoreFileKind::Unknown:
+        return text::damaged();
+    }
+
+    const platform::AccessConversion conversion = platform::convertAccessStore(path);
+    switch (conversion.status) {
+    case platform::AccessConversion::Status::Converted:
+        *usable = true;
+        return text::accessConverted(conversion.rowCount, QDir::toNativeSeparators(conversion.backupPath));
+    case platform::AccessConversion::Status::NotAvailable:
+        return text::accessWithoutReader();
+    case platform::AccessConversion::Status::CannotRead:
+    case platform::AccessConversion::Status::NoKeywordTable:
+        return text::accessUnreadable();
+    case platform::AccessConversion::Status::CannotWrite:
+        return text::accessNotConverted();
+    }
+    return {};
+}
+
+QString KeywordStore::openStore(const QString &path)
+{
+    const bool readOnly = platform::isMarkedReadOnly(path);
+    using Access = platform::StoreConnection::Access;
+    if (!m_store.open(path, readOnly ? Access::ReadOnly : Access::ReadWrite))
+        return text::damaged();
+    m_changes = readOnly ? Changes::ReadOnly : Changes::Allowed;
+    return readOnly ? text::readOnly() : QString();
+}
+
+void KeywordStore::LoadKeywordList()
+{
+    if (m_loading) {
+        runWhenListReady([this] { LoadKeywordList(); });
+        return;
+    }
+    m_loading = true;
+    m_list.clear();
+    {
+        platform::StoreRows rows = m_store.query(kLoadKeywords);
+        const int idColumn = rows.column(QStringLiteral("编号"));
+        const int nameColumn = rows.column(QStringLiteral("歌曲名"));
+        const int remarkColumn = rows.column(QStringLiteral("备注"));
+        platform::EventPump pump(m_quit);
+        while (rows.next()) {
+            if (!pump.tick())
+                break;
+            const std::optional<qint64> id = keyOf(rows.value(idColumn));
+            if (!id)
+                continue;
+            // A database null shows as an empty text.
+            m_list.appendRow({*id, rows.value(nameColumn).toString(), rows.value(remarkColumn).toString()});
+        }
+        // A table without the key or the name columns is not a keyword library.
+        m_lastLoadFailed = rows.failed() || idColumn < 0 || nameColumn < 0;
+    }
+    m_loading = false;
+    runWaitingCommands();
+}
+
+void KeywordStore::runWhenListReady(std::function<void()> command)
+{
+    if (m_loading) {
+        m_waitingCommands.push_back(std::move(command));
+        return;
+    }
+    command();
+}
+
+void KeywordStore::runWaitingCommands()
+{
+    // A command may start a load of its own; the rest then wait for that one. Once the program is
+    // ending, none of them runs.
+    if (m_quit.isRequested())
+        m_waitingCommands.clear();
+    while (!m_loading && !m_waitingCommands.empty()) {
+        std::function<void()> command = std::move(m_waitingCommands.front());
+        m_waitingCommands.pop_front();
+        command();
+    }
+}
+
+QString KeywordStore::refusal() const
+{
+    switch (m_changes) {
+    case Changes::Allowed:
+        return {};
+    case Changes::ReadOnly:
+        return text::readOnly();
+    case Changes::Refused:
+        break;
+    }
+    return text::unavailable();
+}
+
+QString KeywordStore::storedName(const QString &keyword)
+{
+    platform::StoreRows rows = m_store.query(kFindKeyword, {keyword});
+    return rows.next() ? rows.value(rows.column(QStringLiteral("歌曲名"))).toString() : QString();
+}
+
+bool KeywordStore::beginChange()
+{
+    return m_store.beginTransaction();
+}
+
+bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)
+{
+    return m_store.execute(kInsertKeyword, {keyword, remark});
+}
+
+bool KeywordStore::deleteKeyword(qint64 id)
+{
+    return m_store.execute(kDeleteKeyword, {id});
+}
+
+bool KeywordStore::commitChange()
+{
+    if (m_store.commit())
+        return true;
+    m_store.rollback();
+    return false;
+}
+
+void KeywordStore::rollbackChange()
+{
+    m_store.rollback();
+}
+
+} // namespace keywords

@@ -1,0 +1,67 @@
+// The keyword library in music.mdb and the keyword list that shows it: opening the file, loading
+// the list, and the statements that add and delete keywords.
+#pragma once
+
+#include "platform/store/StoreConnection.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+
+namespace platform { class QuitRequest; }
+
+namespace keywords {
+
+class KeywordListModel;
+
+class KeywordStore {
+public:
+    KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit);
+
+    // Opens music.mdb in the program folder and fills the keyword list. A missing file becomes an
+    // empty library; an old Access file is converted once. Returns what the user is to be told
+    // about the file (read-only, unusable, converted), or an empty text.
+    QString OpenKeywordDatabase();
+    // Empties the keyword list and fills it again from table music, sorted by 歌曲名. The window's
+    // events are handled as it goes; a command that touches the list meanwhile waits for its end
+    // (runWhenListReady), and the end of the program stops it.
+    void LoadKeywordList();
+    bool isLoading() const { return m_loading; }
+    // Runs the command now, or right after the list load that is under way.
+    void runWhenListReady(std::function<void()> command);
+
+    QString databasePath() const;
+
+    // Why the library cannot be changed, in words for the user; empty when it can.
+    QString refusal() const;
+    // The stored 歌曲名 equal to the keyword apart from the case of A to Z; empty when none is.
+    QString storedName(const QString &keyword);
+    // A change is one transaction: it begins (false when the library cannot be written now), runs
+    // one statement, and is committed or rolled back. A commit that fails is rolled back.
+    bool beginChange();
+    bool insertKeyword(const QString &keyword, const QString &remark);
+    bool deleteKeyword(qint64 id);
+    bool commitChange();
+    void rollbackChange();
+
+private:
+    enum class Changes { Refused, ReadOnly, Allowed };
+
+    // OpenKeywordDatabase's steps; each returns the notice for the user, if any.
+    QString prepareStoreFile(const QString &path, bool *usable);
+    QString openStore(const QString &path);
+    void runWaitingCommands();
+
+    KeywordListModel &m_list;
+    QString m_programFolder;
+    const platform::QuitRequest &m_quit;
+    platform::StoreConnection m_store; // 外部数据库2
+    Changes m_changes = Changes::Refused;
+
+    bool m_loading = false;
+    bool m_lastLoadFailed = false;
+    std::deque<std::function<void()>> m_waitingCommands;
+};
+
+} // namespace keywords
