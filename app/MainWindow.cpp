@@ -86,7 +86,7 @@ void MainWindow::connectCommands()
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, this, this);
     m_keywords = new keywords::KeywordLibrary(m_keywordPanel, m_songTable, *m_songList, m_env.prompts,
-                                              m_env.programFolder, this);
+                                              m_env.keywordLibraryFolder(), this);
     m_webLinks = new WebLinks(m_web, m_env.siteAddress, m_env.prompts, m_env.shell, this, this);
 
     connect(m_toolbar, &QToolBar::actionTriggered, this,

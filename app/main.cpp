@@ -1,9 +1,11 @@
 // Program start: the main window, its start-up sequence and the event loop.
 #include "app/MainWindow.h"
+#include "app/OpenedFiles.h"
 #include "platform/Files.h"
 #include "platform/QtPrompts.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
+#include "platform/store/KeywordStoreFolder.h"
 
 #include <QApplication>
 
@@ -16,9 +18,14 @@ int main(int argc, char *argv[])
 
     platform::QtPrompts prompts;
     platform::DesktopShell shell;
-    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL), prompts, shell});
+    // Desktops match the window to the installed desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVIA_APP_ID));
+    const QString programFolder = platform::programFolder();
+    const QString keywordFolder = platform::userKeywordStoreFolder(programFolder, QStringLiteral(KORVIA_INSTALLED_BINDIR));
+    app::MainWindow window({programFolder, QStringLiteral(KORVIA_SITE_URL), prompts, shell, keywordFolder});
     // Shown first, so that the start-up steps (the keyword list, the news picture) fill a visible window.
     window.show();
     window.runStartupSequence();
+    app::importOpenedFiles(window, QApplication::arguments().mid(1));
     return QApplication::exec();
 }
