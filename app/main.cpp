@@ -1,6 +1,5 @@
 // Program start: the main window, its start-up sequence and the event loop.
 #include "app/MainWindow.h"
-#include "app/OpenedFiles.h"
 #include "platform/Files.h"
 #include "platform/QtPrompts.h"
 #include "platform/Shell.h"
@@ -26,6 +25,5 @@ int main(int argc, char *argv[])
     // Shown first, so that the start-up steps (the keyword list, the news picture) fill a visible window.
     window.show();
     window.runStartupSequence();
-    app::importOpenedFiles(window, QApplication::arguments().mid(1));
     return QApplication::exec();
 }

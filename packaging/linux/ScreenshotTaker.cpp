@@ -2,17 +2,18 @@
 // once with the songs of a search file imported and once with the code export panel after an export.
 // usage: korvia-screenshots SEARCH_FILE OUTPUT_FOLDER
 #include "app/MainWindow.h"
-#include "app/OpenedFiles.h"
 #include "app/Toolbar.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
 #include "platform/store/KeywordStoreFile.h"
+#include "songs/SongListView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -74,7 +75,9 @@ int main(int argc, char *argv[])
     app::MainWindow window({programFolder.path(), QStringLiteral("http://127.0.0.1:9"), prompts, shell});
     window.show();
     window.runStartupSequence();
-    app::importOpenedFiles(window, {arguments.at(1)});
+    // The same path as a file dropped on the song list.
+    auto *songList = window.findChild<songs::SongListView *>(QStringLiteral("超级列表框_主窗口"));
+    Q_EMIT songList->fileDropped(QFileInfo(arguments.at(1)).absoluteFilePath());
     if (!takePicture(window, output.filePath(QStringLiteral("main-window.png"))))
         return 1;
 
