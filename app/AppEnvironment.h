@@ -8,12 +8,16 @@ namespace platform { class Prompts; class Shell; }
 namespace app {
 
 struct AppEnvironment {
-    QString programFolder;  // holds music.mdb; the shared file dialog starts here
+    QString programFolder;  // the shared file dialog starts here; holds music.mdb unless keywordFolder is set
     QString siteAddress;    // the maker's web site, without a trailing slash
     QString supportEmail;   // where users report faults; empty when the build names none
     platform::Prompts &prompts;
     platform::Shell &shell;
     int statisticsVisitMs = 5000; // the statistics visit's length; tests shorten it
+    // Where music.mdb is kept when that is not the program folder (an installed program).
+    QString keywordFolder = {};
+
+    QString keywordLibraryFolder() const { return keywordFolder.isEmpty() ? programFolder : keywordFolder; }
 };
 
 } // namespace app

@@ -100,11 +100,13 @@ QPixmap drawToolbar(ToolbarPicture picture)
 
 } // namespace
 
-QIcon applicationIcon()
+QPixmap applicationIconPicture(int size)
 {
-    QPixmap pixmap = canvas(64);
+    QPixmap pixmap = canvas(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 64 x 64 grid and scaled, so every size shows the same picture.
+    p.scale(size / 64.0, size / 64.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xC8, 0x28, 0x3C));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
@@ -114,7 +116,12 @@ QIcon applicationIcon()
     font.setPixelSize(30);
     p.setFont(font);
     p.drawText(QRectF(2, 2, 60, 60), Qt::AlignCenter, QStringLiteral("K8"));
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+QIcon applicationIcon()
+{
+    return QIcon(applicationIconPicture(64));
 }
 
 QIcon toolbarIcon(ToolbarPicture picture)

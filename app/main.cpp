@@ -4,6 +4,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
+#include "platform/store/KeywordStoreFolder.h"
 
 #include <QApplication>
 
@@ -16,7 +17,15 @@ int main(int argc, char *argv[])
 
     platform::QtPrompts prompts;
     platform::DesktopShell shell;
-    app::MainWindow window({platform::programFolder(), QStringLiteral(KORVIA_SITE_URL),
-                            QStringLiteral(KORVIA_SUPPORT_EMAIL), prompts, shell});
+    // Desktops match the window to the installed desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVIA_APP_ID));
+    const QString programFolder = platform::programFolder();
+    app::MainWindow window({.programFolder = programFolder,
+                            .siteAddress = QStringLiteral(KORVIA_SITE_URL),
+                            .supportEmail = QStringLiteral(KORVIA_SUPPORT_EMAIL),
+                            .prompts = prompts,
+                            .shell = shell,
+                            .keywordFolder = platform::userKeywordStoreFolder(
+                                programFolder, QStringLiteral(KORVIA_INSTALLED_BINDIR))});
     return window.runEventLoop();
 }

@@ -45,7 +45,7 @@ inline QString readOnly() { return QStringLiteral("关键词库 music.mdb 是只
 inline QString unavailable() { return QStringLiteral("关键词库 music.mdb 无法使用，不能新增或删除关键词。"); }
 inline QString cannotCreate()
 {
-    return QStringLiteral("程序文件夹中没有关键词库 music.mdb，也无法在那里新建（文件夹可能是只读的）。关键词列表为空。");
+    return QStringLiteral("关键词库的文件夹中没有 music.mdb，也无法在那里新建（文件夹可能是只读的）。关键词列表为空。");
 }
 inline QString damaged()
 {
@@ -71,7 +71,7 @@ inline QString accessUnreadable()
 }
 inline QString accessNotConverted()
 {
-    return QStringLiteral("关键词库 music.mdb 是 Access 格式，需要转换为本程序的格式，但无法在程序文件夹中写入新文件。"
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，需要转换为本程序的格式，但无法在关键词库的文件夹中写入新文件。"
                           "关键词列表为空，文件未作改动。");
 }
 inline QString accessConverted(int rowCount, const QString &backupPath)

@@ -14,6 +14,9 @@ linux_packages=(
   fonts-wqy-microhei xvfb xauth
   # Qt's own dialogs and buttons in Chinese
   qt6-translations-l10n
+  # the .deb (CPack finds library dependencies with dpkg-shlibdeps, which needs file) and checking the
+  # desktop entry and metainfo it installs
+  dpkg-dev file desktop-file-utils appstream
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-xlrd gnumeric sqlite3 mdbtools
@@ -23,8 +26,9 @@ linux_packages=(
 windows_packages=(
   # the MinGW-w64 cross compilers (the -posix variant: Qt needs std::thread) and the build tool
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-  # fetching and unpacking Debian's source packages of Qt and SQLite; SQLite's amalgamation needs tcl
-  dpkg-dev tcl
+  # fetching and unpacking Debian's source packages of Qt and SQLite (dpkg-dev, above); SQLite's
+  # amalgamation needs tcl
+  tcl
   # running the Windows program and its tests
   wine wine64
   # the Access ODBC bridge tried under Wine
