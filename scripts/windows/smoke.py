@@ -102,14 +102,24 @@ def click(x, y):
     xdotool("mousemove", "--sync", 1, 1)  # no hover highlight left behind
 
 
-def answer_file_dialog(known, path):
-    """Types a full path into the file dialog that opens, and confirms it."""
-    dialog = wait_for("the file dialog", lambda: [w for w in find_windows(".") if w not in known])[0]
+def answer_file_dialog(known, path, centre):
+    """Types a full path into the file dialog that opens, and confirms it. Wine's own file dialog
+    never maps an X window here; it takes the keyboard when the pointer rests over the main window's
+    centre, where it opens."""
+    try:
+        dialog = wait_for("the file dialog", lambda: [w for w in find_windows(".") if w not in known], seconds=8)[0]
+    except SystemExit:
+        dialog = None
     time.sleep(1.0)
-    x, y, width, height = geometry(dialog)
     # Without a window manager the keyboard follows the pointer.
-    xdotool("mousemove", "--sync", x + width // 2, y + 10)
-    xdotool("windowfocus", "--sync", dialog)
+    if dialog:
+        x, y, width, height = geometry(dialog)
+        xdotool("mousemove", "--sync", x + width // 2, y + 10)
+        xdotool("windowfocus", "--sync", dialog)
+    else:
+        xdotool("mousemove", "--sync", *centre)
+    # The name box may hold a suggested name: select it all, so the path replaces it.
+    xdotool("key", "End", "shift+Home")
     xdotool("type", "--delay", 30, path)
     xdotool("key", "Return")
     xdotool("mousemove", "--sync", 1, 1)
@@ -140,21 +150,22 @@ def main():
         window = wait_for("the main window", lambda: find_windows(TITLE), seconds=240)[0]
         time.sleep(3)  # the start-up sequence: keyword library, online check
         origin = client_origin(window)
+        centre = (origin[0] + CLIENT_WIDTH // 2, origin[1] + CLIENT_HEIGHT // 2)
         buttons = toolbar_buttons(origin)
         known = set(find_windows("."))
 
         click(*buttons[0])  # 导入8位编码
-        answer_file_dialog(known, native(search_file))
+        answer_file_dialog(known, native(search_file), centre)
         time.sleep(2)
 
         click(*buttons[1])  # 导出明细Excel
-        answer_file_dialog(known, native(details))
+        answer_file_dialog(known, native(details), centre)
         confirm_message(known)  # 导出成功!
         wait_for("the workbook", lambda: os.path.exists(details))
         time.sleep(2)
 
         click(*buttons[2])  # 导出8位编码
-        answer_file_dialog(known, native(codes))
+        answer_file_dialog(known, native(codes), centre)
         wait_for("the code list", lambda: os.path.exists(codes))
         time.sleep(1)
         click(origin[0] + CODE_PANEL_OK[0], origin[1] + CODE_PANEL_OK[1])  # 确定

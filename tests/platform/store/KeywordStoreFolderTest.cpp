@@ -2,7 +2,7 @@
 // seeded once from the program folder's copy, which is never changed.
 #include "platform/store/KeywordStoreFile.h"
 #include "platform/store/KeywordStoreFolder.h"
-#include "tests/keywords/LibraryFile.h"
+#include "tests/support/LibraryFile.h"
 
 #include <QDir>
 #include <QFile>
