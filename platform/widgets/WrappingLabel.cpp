@@ -28,6 +28,8 @@ qreal WrappingLabel::layOut(QTextLayout &layout, int width) const
     layout.beginLayout();
     for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
         row.setLineWidth(std::max(1, width));
+        // Rows spaced as in any other label: fonts with a leading (most on Windows) keep it.
+        row.setLeadingIncluded(true);
         row.setPosition(QPointF(0, height));
         height += row.height();
     }
