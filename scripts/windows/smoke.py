@@ -126,9 +126,27 @@ def answer_file_dialog(known, path, centre):
 
 
 def confirm_message(known):
-    box = wait_for("the message box", lambda: [w for w in find_windows(".") if w not in known])[0]
+    """Presses Return on the message box that follows an export. The progress window shows first
+    for a longer export and closes by itself: windows that go away while looked at are passed over."""
+    def message_box():
+        for window in find_windows("."):
+            if window in known:
+                continue
+            try:
+                return window, geometry(window), xdotool("getwindowname", window)
+            except subprocess.CalledProcessError:
+                continue
+        return None
+
+    def settled_box():
+        found = message_box()
+        if found and "稍候" in found[2]:
+            known.add(found[0])
+            return None
+        return found
+
+    box, (x, y, width, height), _ = wait_for("the message box", settled_box)
     time.sleep(0.5)
-    x, y, width, height = geometry(box)
     xdotool("mousemove", "--sync", x + width // 2, y + 10)
     xdotool("windowfocus", "--sync", box)
     xdotool("key", "Return")
@@ -160,7 +178,7 @@ def main():
 
         click(*buttons[1])  # 导出明细Excel
         answer_file_dialog(known, native(details), centre)
-        confirm_message(known)  # 导出成功!
+        confirm_message(set(known))  # 导出成功!
         wait_for("the workbook", lambda: os.path.exists(details))
         time.sleep(2)
 
