@@ -5,7 +5,6 @@
 #include <QFile>
 #include <mdbtools.h>
 
-#include <cmath>
 #include <memory>
 #include <vector>
 #endif
@@ -70,20 +69,6 @@ QVariant textValue(const BoundColumn &column)
     return QString::fromUtf8(column.text.data(), qstrnlen(column.text.data(), kBindSize));
 }
 
-// An AutoNumber gives a whole number; a number of another kind is cut toward zero.
-QVariant idValue(const BoundColumn &column)
-{
-    const QString text = textValue(column).toString();
-    bool ok = false;
-    const qlonglong id = text.toLongLong(&ok);
-    if (ok)
-        return id;
-    const double number = text.toDouble(&ok);
-    if (ok && std::isfinite(number) && std::abs(number) < 9.0e18)
-        return qlonglong(std::trunc(number));
-    return {};
-}
-
 } // namespace
 
 bool accessReaderAvailable()
@@ -124,7 +109,7 @@ AccessKeywords readAccessKeywords(const QString &path)
 
     mdb_rewind_table(table.get());
     while (mdb_fetch_row(table.get())) {
-        result.rows.append({idValue(columns[0]), textValue(columns[1]), textValue(columns[2])});
+        result.rows.append({accessKeywordId(textValue(columns[0]).toString()), textValue(columns[1]), textValue(columns[2])});
         for (BoundColumn &column : columns)
             column.length = 0;
     }

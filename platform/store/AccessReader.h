@@ -24,4 +24,8 @@ struct AccessKeywords {
 // back as a null QVariant; an 编号 that is not a whole number comes back null as well.
 AccessKeywords readAccessKeywords(const QString &path);
 
+// An 编号 as either reader gives it, as text: an AutoNumber is a whole number; a number of another
+// kind is cut toward zero; anything else is null.
+QVariant accessKeywordId(const QString &text);
+
 } // namespace platform

@@ -8,7 +8,6 @@
 #include <QSqlRecord>
 #include <QUuid>
 
-#include <cmath>
 
 #include <qt_windows.h>
 #include <sql.h>
@@ -81,18 +80,6 @@ QVariant textValue(const QVariant &value)
     return value.isNull() || text.isEmpty() ? QVariant() : QVariant(text);
 }
 
-QVariant idValue(const QVariant &value)
-{
-    bool ok = false;
-    const qlonglong id = value.toLongLong(&ok);
-    if (ok)
-        return id;
-    const double number = value.toDouble(&ok);
-    if (ok && std::isfinite(number) && std::abs(number) < 9.0e18)
-        return qlonglong(std::trunc(number));
-    return {};
-}
-
 AccessKeywords readWith(QSqlDatabase &database)
 {
     AccessKeywords result;
@@ -110,7 +97,7 @@ AccessKeywords readWith(QSqlDatabase &database)
     if (nameColumn < 0)
         return result;
     while (query.next()) {
-        result.rows.append({idColumn < 0 ? QVariant() : idValue(query.value(idColumn)),
+        result.rows.append({idColumn < 0 ? QVariant() : accessKeywordId(query.value(idColumn).toString()),
                             textValue(query.value(nameColumn)),
                             remarkColumn < 0 ? QVariant() : textValue(query.value(remarkColumn))});
     }
