@@ -13,20 +13,65 @@ jobs=$(nproc)
 done_already() { [ -f "$cache/stamps/$1" ]; }
 mark_done() { mkdir -p "$cache/stamps"; touch "$cache/stamps/$1"; }
 step() { echo "== $1 ($(date +%T))"; }
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+
+# Every binary entry of the machine's apt sources whose suites are this release's (deb822 stanzas and
+# one-line entries), written out again as deb822 deb-src stanzas.
+deb_src_entries() {
+  local file
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] || continue
+    awk -v codename="$codename" '
+      function flush() {
+        if (types ~ /(^| )deb( |$)/ && suites ~ "(^| )" codename "([- ]|$)" && enabled != "no")
+          printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n%s\n\n", uris, suites, comps, signed
+        types = uris = suites = comps = signed = enabled = ""
+      }
+      /^[ \t]*$/ { flush(); next }
+      /^#/ { next }
+      /^Types:/ { sub(/^Types:[ \t]*/, ""); types = $0 }
+      /^URIs:/ { sub(/^URIs:[ \t]*/, ""); uris = $0 }
+      /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
+      /^Components:/ { sub(/^Components:[ \t]*/, ""); comps = $0 }
+      /^Enabled:/ { sub(/^Enabled:[ \t]*/, ""); enabled = $0 }
+      /^Signed-By:/ { signed = $0 }
+      END { flush() }' "$file"
+  done
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$file" ] || continue
+    awk -v codename="$codename" '
+      $1 == "deb" {
+        i = 2; opts = ""
+        if ($2 ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
+        if ($(i + 1) !~ "^" codename "([-/]|$)") next
+        comps = ""; for (j = i + 2; j <= NF; j++) comps = comps (comps ? " " : "") $j
+        printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n\n", $i, $(i + 1), comps
+      }' "$file"
+  done
+}
+
+# sed over Qt's source, refusing to go on when a file holds neither the line the patch mends nor the
+# mended line (a rerun after an interrupted build finds the latter).
+patch_source() {
+  local before=$1 after=$2 expression=$3; shift 3
+  local file
+  for file in "$@"; do
+    grep -q -- "$before" "$file" || grep -qF -- "$after" "$file" \
+      || { echo "Qt's source changed: '$before' is not in $file; the patch needs updating." >&2; exit 1; }
+  done
+  sed -i "$expression" "$@"
+}
 
 fetch_sources() {
   done_already sources && return
   step "Debian source packages: qt6-base, sqlite3"
   if ! grep -rqs '^\(Types:.*deb-src\|deb-src \)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    # The same mirror as the binary packages, for source packages.
+    # Source packages come from the machine's own Debian archive: the URIs and suites of its binary
+    # entries for this release, repeated as deb-src.
     local root=(); [ "$(id -u)" -eq 0 ] || root=(sudo)
-    "${root[@]}" tee /etc/apt/sources.list.d/korvia-deb-src.sources >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+    deb_src_entries | "${root[@]}" tee /etc/apt/sources.list.d/korvia-deb-src.sources >/dev/null
+    [ -s /etc/apt/sources.list.d/korvia-deb-src.sources ] \
+      || { echo "No Debian $codename entry in the apt sources to take source packages from." >&2; exit 1; }
     "${root[@]}" apt-get update
   fi
   rm -rf "$cache/src" && mkdir -p "$cache/src"
@@ -60,19 +105,24 @@ build_qt() {
   rm -rf "$cache/qt"
   # With Direct2D off, Qt 6.4's Windows print engine still asks the DirectWrite font engine, which is
   # then not built, for a font handle; the link fails. Leave that branch out (the program never prints).
-  sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+  patch_source '^#if QT_CONFIG(directwrite)$' 'QT_CONFIG(directwrite) && QT_CONFIG(direct2d)' \
+    's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
     "$cache/src/qt6-base/src/printsupport/platform/windows/qprintengine_win.cpp"
   # Debian's source package leaves out the Wintab header the Windows platform plugin's pen tablet
   # support is built on; that plugin goes without it (mouse and touch are untouched).
   local windows_plugin="$cache/src/qt6-base/src/plugins/platforms/windows"
-  sed -i 's|QT_CONFIG(tabletevent)|0 /* no Wintab header */|' "$windows_plugin"/qwindowscontext.cpp \
+  patch_source 'QT_CONFIG(tabletevent)' '0 /* no Wintab header */' \
+    's|QT_CONFIG(tabletevent)|0 /* no Wintab header */|' "$windows_plugin"/qwindowscontext.cpp \
     "$windows_plugin"/qwindowspointerhandler.cpp "$windows_plugin"/qwindowspointerhandler.h
-  sed -i 's|CONDITION QT_FEATURE_tabletevent$|CONDITION OFF|' "$windows_plugin/CMakeLists.txt"
+  patch_source 'CONDITION QT_FEATURE_tabletevent$' 'CONDITION OFF' \
+    's|CONDITION QT_FEATURE_tabletevent$|CONDITION OFF|' "$windows_plugin/CMakeLists.txt"
   # Nor the DirectWrite font database, which Qt GUI builds only with Direct2D.
-  sed -i 's|^#if QT_CONFIG(directwrite3)$|#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)|' \
+  patch_source '^#if QT_CONFIG(directwrite3)$' 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' \
+    's|^#if QT_CONFIG(directwrite3)$|#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)|' \
     "$windows_plugin/qwindowsintegration.cpp"
   # Without OpenGL there is no software OpenGL to ask about.
-  sed -i '/^static inline bool isSoftwareGl/,/^#endif/ s|^#if QT_CONFIG(dynamicgl)$|#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)|' \
+  patch_source '^#if QT_CONFIG(dynamicgl)$' 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' \
+    '/^static inline bool isSoftwareGl/,/^#endif/ s|^#if QT_CONFIG(dynamicgl)$|#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)|' \
     "$windows_plugin/qwindowswindow.cpp"
   # Host tools (moc, rcc, uic, ...) are Debian's own of the same version. An interrupted build goes
   # on where it stopped.
