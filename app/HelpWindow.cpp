@@ -2,9 +2,9 @@
 #include "app/HelpWindow.h"
 
 #include "app/MakerTexts.h"
-#include "platform/Accessibility.h"
+#include "ui/widgets/Accessibility.h"
 #include "platform/Shell.h"
-#include "platform/widgets/WrappingLabel.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -67,7 +67,7 @@ const QString &HelpWindow::warningText()
 HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platform::Shell &shell, QWidget *parent)
     : QDialog(parent)
 {
-    platform::nameControl(this, QStringLiteral("帮助"));
+    ui::nameControl(this, QStringLiteral("帮助"));
     setWindowTitle(QStringLiteral("帮助"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -89,7 +89,7 @@ HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platfor
                                     {122, 226, 216, 24});
 
     auto *openHome = new QPushButton(QStringLiteral("打开网址"), this);
-    platform::nameControl(openHome, QStringLiteral("按钮1"));
+    ui::nameControl(openHome, QStringLiteral("按钮1"));
     openHome->setGeometry(384, 226, 56, 24);
     openHome->setAutoDefault(false);
     connect(openHome, &QPushButton::clicked, this, [home, &shell] { shell.openAddress(home); });
@@ -105,8 +105,8 @@ HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platfor
 
 QLabel *HelpWindow::addAddressLabel(const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *label = new platform::WrappingLabel(this);
-    platform::nameControl(label, name);
+    auto *label = new ui::WrappingLabel(this);
+    ui::nameControl(label, name);
     label->setText(text);
     setTextColour(label, Qt::black);
     label->setGeometry(geometry.x(), geometry.y(), geometry.width(),
@@ -117,7 +117,7 @@ QLabel *HelpWindow::addAddressLabel(const QString &name, const QString &text, co
 QLabel *HelpWindow::addLabel(const QString &name, const QString &text, const QRect &geometry, bool wraps)
 {
     auto *label = new QLabel(this);
-    platform::nameControl(label, name);
+    ui::nameControl(label, name);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setGeometry(geometry);

@@ -4,15 +4,15 @@
 #include "app/Icons.h"
 #include "app/Toolbar.h"
 #include "app/WebLinks.h"
-#include "export/DetailWorkbookExport.h"
-#include "keywords/KeywordEditing.h"
+#include "export/ui/DetailWorkbookExport.h"
+#include "keywords/ui/KeywordEditing.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
-#include "platform/Accessibility.h"
-#include "platform/ClickableLabel.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
-#include "songs/SongImport.h"
-#include "songs/SongListView.h"
+#include "songs/ui/SongImport.h"
+#include "songs/ui/SongListView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,7 +32,7 @@ constexpr QSize kClientSize(1023, 490);
 MainWindow::MainWindow(AppEnvironment environment, QWidget *parent)
     : QWidget(parent), m_env(std::move(environment)), m_sharedDialog(m_env.prompts)
 {
-    platform::nameControl(this, QStringLiteral("窗口_主窗口"));
+    ui::nameControl(this, QStringLiteral("窗口_主窗口"));
     setWindowTitle(title());
     setWindowIcon(applicationIcon());
     setFixedSize(kClientSize);
@@ -55,21 +55,21 @@ void MainWindow::buildControls()
     m_keywordPanel = keywords::buildKeywordPanel(this);
 
     m_songList = new songs::SongListView(&m_songTable, this);
-    platform::nameCaptionlessControl(m_songList, QStringLiteral("超级列表框_主窗口"));
+    ui::nameCaptionlessControl(m_songList, QStringLiteral("超级列表框_主窗口"));
     m_songList->setGeometry(2, 64, 838, 399);
 
-    m_statusLine = new platform::ClickableLabel(QStringLiteral("消息：无"), this);
-    platform::nameControl(m_statusLine, QStringLiteral("透明标签2"));
+    m_statusLine = new ui::ClickableLabel(QStringLiteral("消息：无"), this);
+    ui::nameControl(m_statusLine, QStringLiteral("透明标签2"));
     m_statusLine->setGeometry(6, 460, 408, 24);
     m_statusLine->setStyleSheet(QStringLiteral("color: red;"));
 
     m_codeListPanel = exporting::buildCodeListPanel(this);
 
     m_importButton = new QPushButton(this);
-    platform::nameControl(m_importButton, QStringLiteral("按钮1"));
+    ui::nameControl(m_importButton, QStringLiteral("按钮1"));
     m_importButton->hide();
     m_exportCodesButton = new QPushButton(this);
-    platform::nameControl(m_exportCodesButton, QStringLiteral("按钮2"));
+    ui::nameControl(m_exportCodesButton, QStringLiteral("按钮2"));
     m_exportCodesButton->hide();
 
     // Stacking: the news link covers the picture; the notice and the panels lie above the song list;

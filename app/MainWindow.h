@@ -3,8 +3,8 @@
 
 #include "app/AppEnvironment.h"
 #include "app/WebBand.h"
-#include "export/CodeListExport.h"
-#include "keywords/KeywordPanel.h"
+#include "export/ui/CodeListExport.h"
+#include "keywords/ui/KeywordPanel.h"
 #include "platform/BusyGate.h"
 #include "platform/FileDialog.h"
 #include "platform/QuitRequest.h"

@@ -2,7 +2,7 @@
 #include "app/Toolbar.h"
 
 #include "app/Icons.h"
-#include "platform/Accessibility.h"
+#include "ui/widgets/Accessibility.h"
 
 #include <QAction>
 #include <QEvent>
@@ -30,7 +30,7 @@ struct Entry {
 QToolBar *buildToolbar(QWidget *window)
 {
     auto *toolbar = new QToolBar(window);
-    platform::nameControl(toolbar, QStringLiteral("工具条_顶部"));
+    ui::nameControl(toolbar, QStringLiteral("工具条_顶部"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setIconSize(QSize(32, 32));

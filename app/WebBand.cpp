@@ -1,8 +1,8 @@
 // The web controls of the main window.
 #include "app/WebBand.h"
 
-#include "platform/Accessibility.h"
-#include "platform/ClickableLabel.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -13,18 +13,18 @@ WebBand buildWebBand(QWidget *window)
 {
     WebBand band;
     band.newsBoard = new QLabel(window);
-    platform::nameCaptionlessControl(band.newsBoard, QStringLiteral("画板1"));
+    ui::nameCaptionlessControl(band.newsBoard, QStringLiteral("画板1"));
     band.newsBoard->setGeometry(600, 3, 252, 57);
     band.newsBoard->setCursor(Qt::PointingHandCursor);
     band.newsBoard->setAlignment(Qt::AlignCenter);
 
-    band.newsLink = new platform::ClickableLabel(QStringLiteral("   "), window);
-    platform::nameControl(band.newsLink, QStringLiteral("透明标签1"));
+    band.newsLink = new ui::ClickableLabel(QStringLiteral("   "), window);
+    ui::nameControl(band.newsLink, QStringLiteral("透明标签1"));
     band.newsLink->setGeometry(584, -2, 264, 72);
     band.newsLink->setCursor(Qt::PointingHandCursor);
 
     band.notice = new QLabel(QStringLiteral("正在统计使用情况"), window);
-    platform::nameControl(band.notice, QStringLiteral("标签2"));
+    ui::nameControl(band.notice, QStringLiteral("标签2"));
     band.notice->setGeometry(720, 448, 120, 16);
     band.notice->setStyleSheet(QStringLiteral("color: red;"));
     band.notice->hide();

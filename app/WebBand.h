@@ -9,13 +9,13 @@
 class QLabel;
 class QTimer;
 class QWidget;
-namespace platform { class ClickableLabel; }
+namespace ui { class ClickableLabel; }
 
 namespace app {
 
 struct WebBand {
     QLabel *newsBoard = nullptr;                 // 画板1, 252 x 57 picture board
-    platform::ClickableLabel *newsLink = nullptr; // 透明标签1, covers the board
+    ui::ClickableLabel *newsLink = nullptr; // 透明标签1, covers the board
     QLabel *notice = nullptr;                    // 标签2 "正在统计使用情况"
     // 超文本浏览框1, out of sight; destroyed when the statistics visit ends, and then null in every
     // copy of the band.

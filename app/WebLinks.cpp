@@ -3,7 +3,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/MakerTexts.h"
-#include "platform/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
 #include "platform/QuitRequest.h"
 #include "platform/Shell.h"
@@ -31,7 +31,7 @@ WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, const
       m_supportEmail(environment.supportEmail), m_statisticsVisitMs(environment.statisticsVisitMs),
       m_prompts(environment.prompts), m_shell(environment.shell), m_quit(quit), m_window(window)
 {
-    connect(m_band.newsLink, &platform::ClickableLabel::leftButtonPressed, this, &WebLinks::openNewsPage);
+    connect(m_band.newsLink, &ui::ClickableLabel::leftButtonPressed, this, &WebLinks::openNewsPage);
     connect(m_band.timer, &QTimer::timeout, this, &WebLinks::endStatisticsVisit);
 }
 

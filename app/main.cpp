@@ -4,7 +4,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
-#include "platform/store/KeywordStoreFolder.h"
+#include "keywords/KeywordStoreFolder.h"
 
 #include <QApplication>
 
@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
                             .supportEmail = QStringLiteral(KORVIA_SUPPORT_EMAIL),
                             .prompts = prompts,
                             .shell = shell,
-                            .keywordFolder = platform::userKeywordStoreFolder(
+                            .keywordFolder = keywords::userKeywordStoreFolder(
                                 programFolder, QStringLiteral(KORVIA_INSTALLED_BINDIR))});
     return window.runEventLoop();
 }

@@ -5,7 +5,7 @@
 #include "export/CodeListFile.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
-#include "platform/widgets/ReadOnlyTextBox.h"
+#include "ui/widgets/ReadOnlyTextBox.h"
 #include "songs/SongColumns.h"
 
 #include <QAccessible>
@@ -59,7 +59,7 @@ void BM_ExportCodeList(benchmark::State &state)
         QApplication::processEvents(); // the boxes' scroll bars and last repaint
     }
 
-    auto *log = window.findChild<platform::ReadOnlyTextBox *>(QStringLiteral("编辑框2"));
+    auto *log = window.findChild<ui::ReadOnlyTextBox *>(QStringLiteral("编辑框2"));
     if (QFileInfo(prompts.path).size() != 10 * qint64(count) || prompts.messages != 0
         || log->lines().lineCount() != count + 1)
         state.SkipWithError("the export did not write the expected list");
@@ -104,7 +104,7 @@ BENCHMARK(BM_SaveCodeListFile)->Unit(benchmark::kMillisecond);
 // Painting the log box after a large export costs what the lines on screen cost, not the list.
 void BM_PaintFullLogBox(benchmark::State &state)
 {
-    platform::ReadOnlyTextBox box;
+    ui::ReadOnlyTextBox box;
     box.resize(429, 248);
     box.show();
     for (int i = 0; i < 300000; ++i)

@@ -2,12 +2,12 @@
 // searching 1,000 keywords over 300,000 song names, every message box answered at once.
 #include "bench/BenchPrompts.h"
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordPanel.h"
+#include "keywords/ui/KeywordPanel.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/QuitRequest.h"
-#include "platform/store/KeywordStoreFile.h"
-#include "songs/SongListView.h"
+#include "keywords/KeywordStoreFile.h"
+#include "songs/ui/SongListView.h"
 #include "songs/SongTableModel.h"
 
 #include <QApplication>
@@ -53,13 +53,13 @@ struct Bench {
         songList->setGeometry(2, 64, 838, 399);
 
         quint32 seed = 7;
-        QList<platform::KeywordRecord> rows;
+        QList<keywords::KeywordRecord> rows;
         for (int i = 0; i < keywordCount; ++i) {
             const QString name = (i % 5 == 0 ? u"Mix "_qs : QString()) + pseudoWord(seed, kKeywordHanzi, 2 + i % 4)
                                  + QString::number(i);
             rows.append({i + 1, name, i % 3 == 0 ? u"违禁"_qs : u"版权纠纷"_qs});
         }
-        platform::createKeywordStore(folder.filePath(u"music.mdb"_qs), rows);
+        keywords::createKeywordStore(folder.filePath(u"music.mdb"_qs), rows);
 
         for (int i = 0; i < songCount; ++i) {
             const int row = songTable.appendRow();

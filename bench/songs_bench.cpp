@@ -2,8 +2,8 @@
 #include "bench/SearchFileGenerator.h"
 #include "platform/FileDialog.h"
 #include "platform/QtPrompts.h"
-#include "songs/SongImport.h"
-#include "songs/SongListView.h"
+#include "songs/ui/SongImport.h"
+#include "songs/ui/SongListView.h"
 #include "songs/SongTableModel.h"
 
 #include <QApplication>

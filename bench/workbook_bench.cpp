@@ -1,7 +1,7 @@
 // The detail workbook export of 65,535 and 300,000 songs through the real main window.
 #include "bench/BenchPrompts.h"
 #include "app/MainWindow.h"
-#include "export/DetailWorkbookExport.h"
+#include "export/ui/DetailWorkbookExport.h"
 
 #include <QApplication>
 #include <QFileInfo>

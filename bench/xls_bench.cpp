@@ -1,5 +1,5 @@
 // Speed of the .xls writer on song lists of export size: 65,535 rows on one sheet, 300,000 over five.
-#include "platform/xls/Workbook.h"
+#include "xls/Workbook.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // leading zeros.
 #pragma once
 
-#include "platform/xls/Workbook.h"
+#include "xls/Workbook.h"
 
 #include <QStringList>
 

@@ -5,8 +5,8 @@
 #include "keywords/KeywordTexts.h"
 #include "platform/Events.h"
 #include "platform/QuitRequest.h"
-#include "platform/store/AccessConversion.h"
-#include "platform/store/KeywordStoreFile.h"
+#include "keywords/access/AccessConversion.h"
+#include "keywords/KeywordStoreFile.h"
 
 #include <QDir>
 
@@ -77,15 +77,15 @@ QString KeywordStore::OpenKeywordDatabase()
 
 QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
 {
-    using platform::StoreFileKind;
+    using keywords::StoreFileKind;
     *usable = false;
-    switch (platform::inspectStoreFile(path)) {
+    switch (keywords::inspectStoreFile(path)) {
     case StoreFileKind::Missing:
         // A new, empty library, so that the first add has somewhere to go.
-        *usable = platform::createKeywordStore(path, {});
+        *usable = keywords::createKeywordStore(path, {});
         return *usable ? QString() : text::cannotCreate();
     case StoreFileKind::Empty:
-        *usable = platform::createKeywordStore(path, {});
+        *usable = keywords::createKeywordStore(path, {});
         return *usable ? QString() : text::damaged();
     case StoreFileKind::Sqlite:
         *usable = true;
@@ -97,17 +97,17 @@ QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
         return text::damaged();
     }
 
-    const platform::AccessConversion conversion = platform::convertAccessStore(path);
+    const keywords::AccessConversion conversion = keywords::convertAccessStore(path);
     switch (conversion.status) {
-    case platform::AccessConversion::Status::Converted:
+    case keywords::AccessConversion::Status::Converted:
         *usable = true;
         return text::accessConverted(conversion.rowCount, QDir::toNativeSeparators(conversion.backupPath));
-    case platform::AccessConversion::Status::NotAvailable:
+    case keywords::AccessConversion::Status::NotAvailable:
         return text::accessWithoutReader();
-    case platform::AccessConversion::Status::CannotRead:
-    case platform::AccessConversion::Status::NoKeywordTable:
+    case keywords::AccessConversion::Status::CannotRead:
+    case keywords::AccessConversion::Status::NoKeywordTable:
         return text::accessUnreadable();
-    case platform::AccessConversion::Status::CannotWrite:
+    case keywords::AccessConversion::Status::CannotWrite:
         return text::accessNotConverted();
     }
     return {};
@@ -115,7 +115,7 @@ QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
 
 QString KeywordStore::openStore(const QString &path)
 {
-    const bool readOnly = platform::isMarkedReadOnly(path);
+    const bool readOnly = keywords::isMarkedReadOnly(path);
     using Access = platform::StoreConnection::Access;
     if (!m_store.open(path, readOnly ? Access::ReadOnly : Access::ReadWrite))
         return text::damaged();

@@ -2,7 +2,7 @@
 // the list, and the statements that add and delete keywords.
 #pragma once
 
-#include "platform/store/StoreConnection.h"
+#include "platform/sql/StoreConnection.h"
 
 #include <QString>
 

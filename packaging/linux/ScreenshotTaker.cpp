@@ -6,8 +6,8 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
-#include "platform/store/KeywordStoreFile.h"
-#include "songs/SongListView.h"
+#include "keywords/KeywordStoreFile.h"
+#include "songs/ui/SongListView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
 
     // A program folder of its own, with a few keywords in its library.
     QTemporaryDir programFolder;
-    platform::createKeywordStore(programFolder.filePath(QStringLiteral("music.mdb")),
+    keywords::createKeywordStore(programFolder.filePath(QStringLiteral("music.mdb")),
                                  {{1, QStringLiteral("青春时光"), QStringLiteral("版权纠纷")},
                                   {2, QStringLiteral("歲月"), QStringLiteral("商业")},
                                   {3, QStringLiteral("禁歌"), QStringLiteral("违禁")}});

@@ -1,8 +1,8 @@
 // The keyword list at start: load order and item data, and every shape music.mdb may come in
 // (missing, read-only, damaged, an old Access library).
 #include "keywords/KeywordStore.h"
-#include "platform/store/AccessReader.h"
-#include "platform/store/KeywordStoreFile.h"
+#include "keywords/access/AccessReader.h"
+#include "keywords/KeywordStoreFile.h"
 #include "tests/keywords/KeywordWindow.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ TEST(KeywordList, MissingOrEmptyFileBecomesANewLibraryWithoutAWord)
         });
         EXPECT_TRUE(w.names().isEmpty());
         EXPECT_TRUE(w.t.prompts.messages.isEmpty());
-        EXPECT_EQ(platform::inspectStoreFile(w.library()), platform::StoreFileKind::Sqlite);
+        EXPECT_EQ(keywords::inspectStoreFile(w.library()), keywords::StoreFileKind::Sqlite);
 
         // The new library takes the first add.
         w.addKeyword(u"爱情"_qs);
@@ -146,7 +146,7 @@ TEST(KeywordList, AccessLibraryIsConvertedOnce)
 
 TEST(KeywordList, AccessLibraryWithoutTheReaderIsLeftAlone)
 {
-    if (platform::accessReaderAvailable())
+    if (keywords::accessReaderAvailable())
         GTEST_SKIP() << "this build reads Access files";
     KeywordWindow w([](KeywordWindow &w) { copyAccessFixture(w, u"access-six-keywords.mdb"_qs); });
     EXPECT_TRUE(w.names().isEmpty());

@@ -2,7 +2,7 @@
 // reported, in keyword order, then "搜索结束".
 #include "keywords/KeywordSearch.h"
 #include "platform/Prompts.h"
-#include "songs/SongListView.h"
+#include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The real main window for keyword tests.
 #include "tests/keywords/KeywordWindow.h"
 
-#include "platform/ClickableLabel.h"
-#include "songs/SongListView.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "songs/ui/SongListView.h"
 
 #include <QTest>
 
@@ -71,7 +71,7 @@ int KeywordWindow::selectedSong() const
 
 void KeywordWindow::press(const QString &labelName)
 {
-    auto *label = t.find<platform::ClickableLabel>(labelName);
+    auto *label = t.find<ui::ClickableLabel>(labelName);
     QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
     QTest::mouseRelease(label, Qt::LeftButton, {}, label->rect().center());
 }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <ostream>
 
-namespace platform { class ClickableLabel; }
+namespace ui { class ClickableLabel; }
 
 namespace testing_support {
 

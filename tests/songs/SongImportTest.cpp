@@ -1,6 +1,6 @@
 // Importing search files through the real main window: the toolbar with its dialog, dropped files,
 // the status line and bad input.
-#include "songs/SongListView.h"
+#include "songs/ui/SongListView.h"
 #include "tests/support/TestWindow.h"
 
 #include <QDir>

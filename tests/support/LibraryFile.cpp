@@ -1,6 +1,6 @@
 // music.mdb helpers for the tests.
 #include "tests/support/LibraryFile.h"
-#include "platform/store/AccessReader.h"
+#include "keywords/access/AccessReader.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -91,7 +91,7 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 
 QString whyNoAccessConversion()
 {
-    if (!platform::accessReaderAvailable())
+    if (!keywords::accessReaderAvailable())
         return QStringLiteral("no Access reader here: built without libmdb, or no Access ODBC driver");
 #ifdef Q_OS_WIN
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))

@@ -1,7 +1,7 @@
 // The code list export driven through the real main window: a search file imported with the
 // toolbar, "导出8位编码" clicked, the save dialog answered, then the file and the panel read back.
-#include "export/CodeListExport.h"
-#include "platform/widgets/ReadOnlyTextBox.h"
+#include "export/ui/CodeListExport.h"
+#include "ui/widgets/ReadOnlyTextBox.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@
 #include <unistd.h>
 #endif
 
-using platform::ReadOnlyTextBox;
+using ui::ReadOnlyTextBox;
 using testing_support::TestWindow;
 using testing_support::gbk;
 

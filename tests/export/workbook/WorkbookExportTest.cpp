@@ -1,8 +1,8 @@
 // The detail workbook export through the real main window, read back by independent readers.
 #include "WorkbookReaders.h"
 
-#include "export/DetailWorkbookExport.h"
-#include "songs/SongListView.h"
+#include "export/ui/DetailWorkbookExport.h"
+#include "songs/ui/SongListView.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>

@@ -1,0 +1,31 @@
+// Reading the keyword table of an old Access music.mdb, read-only, through mdbtools' libmdb.
+#pragma once
+
+#include "keywords/KeywordStoreFile.h"
+
+namespace keywords {
+
+// Whether this build can read Access files at all (libmdb was found when it was built).
+bool accessReaderAvailable();
+
+struct AccessKeywords {
+    enum class Status {
+        Read,           // rows holds every row of table music
+        NotAvailable,   // built without libmdb
+        CannotOpen,     // not an Access file libmdb can open, or damaged
+        NoKeywordTable, // no table music, or it lacks the column 歌曲名
+    };
+    Status status = Status::CannotOpen;
+    QList<KeywordRecord> rows;
+};
+
+// Reads 编号, 歌曲名 and 备注 of every row of table music, in the table's stored order. The file
+// is opened for reading only. A value that libmdb gives as empty (a null or an empty text) comes
+// back as a null QVariant; an 编号 that is not a whole number comes back null as well.
+AccessKeywords readAccessKeywords(const QString &path);
+
+// An 编号 as either reader gives it, as text: an AutoNumber is a whole number; a number of another
+// kind is cut toward zero; anything else is null.
+QVariant accessKeywordId(const QString &text);
+
+} // namespace keywords

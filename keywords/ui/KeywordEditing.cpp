@@ -1,0 +1,153 @@
+// Adding and deleting keywords.
+#include "keywords/ui/KeywordEditing.h"
+
+#include "keywords/KeywordListModel.h"
+#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordStore.h"
+#include "keywords/KeywordTexts.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "platform/Prompts.h"
+
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace keywords {
+
+namespace mb = platform::mb;
+
+KeywordEditing::KeywordEditing(const KeywordPanel &panel, KeywordStore &store, platform::Prompts &prompts,
+                               QObject *parent)
+    : QObject(parent), m_panel(panel), m_store(store), m_prompts(prompts)
+{
+    connectControls();
+}
+
+void KeywordEditing::connectControls()
+{
+    using ui::ClickableLabel;
+    connect(m_panel.showAdd, &ClickableLabel::leftButtonPressed, this, [this] {
+        m_panel.addPanel->show();
+        m_panel.addPanel->raise();
+    });
+    connect(m_panel.cancelButton, &QPushButton::clicked, m_panel.addPanel, &QWidget::hide);
+    const std::pair<ClickableLabel *, QString> quickRemarks[] = {
+        {m_panel.remarkBanned, QStringLiteral("违禁")},
+        {m_panel.remarkDisputed, QStringLiteral("版权纠纷")},
+        {m_panel.remarkCommercial, QStringLiteral("商业")},
+    };
+    for (const auto &[label, remark] : quickRemarks)
+        connect(label, &ClickableLabel::leftButtonPressed, this, [this, remark] { m_panel.remarkEdit->setText(remark); });
+
+    // Both change and reload the keyword list, so they wait for a load under way.
+    connect(m_panel.addButton, &QPushButton::clicked, this,
+            [this] { m_store.runWhenListReady([this] { validateAndAddKeyword(); }); });
+    connect(m_panel.deleteButton, &QPushButton::clicked, this,
+            [this] { m_store.runWhenListReady([this] { confirmAndDeleteKeyword(); }); });
+}
+
+void KeywordEditing::validateAndAddKeyword()
+{
+    // Only the empty text is refused; a text of blanks is a keyword like any other.
+    if (m_panel.nameEdit->text().isEmpty()) {
+        tell(text::enterName(), mb::Ok);
+        return;
+    }
+    if (m_panel.remarkEdit->text().isEmpty())
+        m_panel.remarkEdit->setText(QStringLiteral("无"));
+    if (refuseChanges())
+        return;
+    AddKeyword();
+}
+
+void KeywordEditing::AddKeyword()
+{
+    const QString keyword = m_panel.nameEdit->text();
+    const QString remark = m_panel.remarkEdit->text();
+
+    // The query already ignores the case of A to Z; comparing folded texts keeps it so whatever
+    // the column's collation.
+    if (foldAsciiLetters(m_store.storedName(keyword)) == foldAsciiLetters(keyword)) {
+        tell(text::duplicate(keyword), mb::Ok, text::duplicateTitle());
+        m_panel.nameEdit->setFocus();
+        return;
+    }
+
+    if (!m_store.beginChange()) {
+        tell(text::notChanged(text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
+        return;
+    }
+    if (m_store.insertKeyword(keyword, remark)) {
+        tell(text::added(keyword), mb::Ok | mb::IconInformation, text::addedTitle());
+        commitChange();
+    } else {
+        tell(text::addFailed(keyword), mb::Ok | mb::IconInformation, text::addFailedTitle());
+        m_store.rollbackChange();
+    }
+    m_store.LoadKeywordList();
+}
+
+void KeywordEditing::confirmAndDeleteKeyword()
+{
+    if (selectedKeywordRow() < 0) {
+        tell(text::selectFirst(), mb::Ok);
+        return;
+    }
+    if (refuseChanges())
+        return;
+    if (tell(text::confirmDelete(), mb::YesNo) != mb::IdYes)
+        return;
+    DeleteSelectedKeyword();
+}
+
+void KeywordEditing::DeleteSelectedKeyword()
+{
+    const int row = selectedKeywordRow();
+    if (row < 0)
+        return;
+    const KeywordRow keyword = m_panel.listModel->row(row);
+
+    if (!m_store.beginChange()) {
+        tell(text::notChanged(text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
+        return;
+    }
+    if (m_store.deleteKeyword(keyword.id)) {
+        tell(text::deleted(keyword.name), mb::Ok, text::deletedTitle());
+        commitChange();
+        m_store.LoadKeywordList();
+    } else {
+        tell(text::deleteFailed(keyword.name), mb::Ok | mb::IconInformation, text::deleteFailedTitle());
+        m_store.rollbackChange();
+    }
+}
+
+bool KeywordEditing::refuseChanges()
+{
+    const QString refusal = m_store.refusal();
+    if (refusal.isEmpty())
+        return false;
+    tell(refusal, mb::Ok | mb::IconInformation);
+    return true;
+}
+
+void KeywordEditing::commitChange()
+{
+    // The user was just told the change was made; say plainly when it was not kept.
+    if (!m_store.commitChange())
+        tell(text::notSaved(), mb::Ok | mb::IconInformation);
+}
+
+int KeywordEditing::selectedKeywordRow() const
+{
+    const QModelIndexList rows = m_panel.list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+int KeywordEditing::tell(const QString &text, unsigned style, const QString &title)
+{
+    return m_prompts.messageBox(m_panel.list->window(), text, style, title);
+}
+
+} // namespace keywords

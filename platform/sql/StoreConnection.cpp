@@ -1,0 +1,166 @@
+// The SQLite connection behind the keyword store.
+#include "platform/sql/StoreConnection.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <atomic>
+
+namespace platform {
+
+namespace {
+std::atomic<int> g_connectionCount{0};
+
+QSqlDatabase database(const QString &name)
+{
+    return QSqlDatabase::database(name, false);
+}
+} // namespace
+
+StoreRows::StoreRows() = default;
+StoreRows::StoreRows(std::unique_ptr<QSqlQuery> query) : m_query(std::move(query)) {}
+StoreRows::StoreRows(StoreRows &&) noexcept = default;
+StoreRows &StoreRows::operator=(StoreRows &&) noexcept = default;
+StoreRows::~StoreRows() = default;
+
+bool StoreRows::next()
+{
+    return m_query && m_query->isActive() && m_query->next();
+}
+
+int StoreRows::column(const QString &name) const
+{
+    return m_query ? m_query->record().indexOf(name) : -1;
+}
+
+QVariant StoreRows::value(int column) const
+{
+    if (!m_query || column < 0)
+        return {};
+    return m_query->value(column);
+}
+
+bool StoreRows::failed() const
+{
+    return !m_query || m_query->lastError().isValid();
+}
+
+QString StoreRows::errorText() const
+{
+    return m_query ? m_query->lastError().text() : QString();
+}
+
+void StoreRows::close()
+{
+    if (m_query)
+        m_query->finish();
+}
+
+StoreConnection::StoreConnection()
+    : m_name(QStringLiteral("外部数据库2#%1").arg(g_connectionCount.fetch_add(1) + 1))
+{
+}
+
+StoreConnection::~StoreConnection()
+{
+    close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool StoreConnection::open(const QString &path, Access access)
+{
+    close();
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? database(m_name)
+                                                      : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(access == Access::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    if (!db.open()) {
+        m_lastError = db.lastError().text();
+        return false;
+    }
+    m_lastError.clear();
+    return true;
+}
+
+bool StoreConnection::isOpen() const
+{
+    return QSqlDatabase::contains(m_name) && database(m_name).isOpen();
+}
+
+void StoreConnection::close()
+{
+    if (QSqlDatabase::contains(m_name))
+        database(m_name).close();
+}
+
+StoreRows StoreConnection::query(const QString &sql, const QVariantList &values)
+{
+    if (!isOpen())
+        return {};
+    auto query = std::make_unique<QSqlQuery>(database(m_name));
+    query->setForwardOnly(true);
+    bool done = query->prepare(sql);
+    if (done) {
+        for (const QVariant &value : values)
+            query->addBindValue(value);
+        done = query->exec();
+    }
+    if (!done)
+        m_lastError = query->lastError().text();
+    return StoreRows(std::move(query));
+}
+
+bool StoreConnection::execute(const QString &sql)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery statement(database(m_name));
+    if (!statement.exec(sql)) {
+        m_lastError = statement.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool StoreConnection::execute(const QString &sql, const QVariantList &values)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery statement(database(m_name));
+    bool done = statement.prepare(sql);
+    if (done) {
+        for (const QVariant &value : values)
+            statement.addBindValue(value);
+        done = statement.exec();
+    }
+    if (!done)
+        m_lastError = statement.lastError().text();
+    return done;
+}
+
+bool StoreConnection::beginTransaction()
+{
+    // The write lock is taken at once, so that a store busy with another writer is found here,
+    // before anything is changed, rather than at the change itself.
+    return execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+bool StoreConnection::commit()
+{
+    if (!isOpen())
+        return false;
+    QSqlDatabase db = database(m_name);
+    if (db.commit())
+        return true;
+    m_lastError = db.lastError().text();
+    return false;
+}
+
+bool StoreConnection::rollback()
+{
+    return isOpen() && database(m_name).rollback();
+}
+
+} // namespace platform

@@ -1,0 +1,100 @@
+// The main song list view.
+#include "songs/ui/SongListView.h"
+
+#include "songs/SongTableModel.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
+
+namespace songs {
+
+namespace {
+QStringList localFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+} // namespace
+
+SongListView::SongListView(SongTableModel *model, QWidget *parent) : QTreeView(parent)
+{
+    setModel(model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setFocusPolicy(Qt::StrongFocus);
+
+    QHeaderView *columns = header();
+    columns->setSectionsClickable(false);
+    columns->setSortIndicatorShown(false);
+    columns->setSectionsMovable(false);
+    // The last column holds the codes at width 0; stretching it would give it room and hide it
+    // from accessibility tools.
+    columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(0);
+    for (int column = 0; column < kColumnCount; ++column)
+        columns->resizeSection(column, kColumnWidths[size_t(column)]);
+}
+
+void SongListView::acceptFileDrops()
+{
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+}
+
+void SongListView::selectRow(int row)
+{
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void SongListView::showRow(int row)
+{
+    scrollTo(model()->index(row, 0));
+}
+
+void SongListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (localFiles(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void SongListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (localFiles(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void SongListView::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    for (const QString &path : paths)
+        Q_EMIT fileDropped(path);
+}
+
+} // namespace songs
