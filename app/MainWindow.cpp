@@ -6,6 +6,7 @@
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
 #include "keywords/ui/KeywordEditing.h"
+#include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "ui/widgets/Accessibility.h"
@@ -92,6 +93,8 @@ void MainWindow::connectCommands()
                                                            m_busy, m_quit, this, this);
     m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.keywordLibraryFolder(), m_quit);
     m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
+    m_keywordFiles =
+        new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);
     m_keywordSearch = new keywords::KeywordSearch(*m_keywordPanel.listModel, m_songTable, m_env.prompts, this, this);
     m_webLinks = new WebLinks(m_web, m_env, m_quit, this, this);
 

@@ -19,7 +19,7 @@ class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class KeywordEditing; class KeywordSearch; class KeywordStore; }
+namespace keywords { class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
 
 namespace app {
 
@@ -82,6 +82,7 @@ private:
     exporting::DetailWorkbookExport *m_workbookExport = nullptr;
     std::unique_ptr<keywords::KeywordStore> m_keywordStore;
     keywords::KeywordEditing *m_keywordEditing = nullptr;
+    keywords::KeywordFileCommands *m_keywordFiles = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
     WebLinks *m_webLinks = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "keywords/KeywordStore.h"
 
 #include "keywords/KeywordListModel.h"
+#include "keywords/KeywordMatcher.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Events.h"
 #include "platform/QuitRequest.h"
@@ -9,6 +10,7 @@
 #include "keywords/KeywordStoreFile.h"
 
 #include <QDir>
+#include <QSet>
 
 #include <cmath>
 #include <optional>
@@ -207,6 +209,40 @@ bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)
 bool KeywordStore::deleteKeyword(qint64 id)
 {
     return m_store.execute(kDeleteKeyword, {id});
+}
+
+KeywordInsertion KeywordStore::insertKeywords(const QList<KeywordRow> &rows)
+{
+    using Outcome = KeywordInsertion::Outcome;
+    KeywordInsertion result;
+    if (!beginChange())
+        return result;
+    // The stored names are read inside the transaction, so that no other writer adds one meanwhile.
+    QSet<QString> names;
+    platform::StoreRows stored = m_store.query(kLoadKeywords);
+    const int nameColumn = stored.column(QStringLiteral("歌曲名"));
+    while (stored.next())
+        names.insert(foldAsciiLetters(stored.value(nameColumn).toString()));
+    bool failed = stored.failed();
+    stored.close();
+    for (const KeywordRow &row : rows) {
+        if (failed)
+            break;
+        const QString folded = foldAsciiLetters(row.name);
+        if (names.contains(folded)) {
+            ++result.skipped;
+            continue;
+        }
+        names.insert(folded);
+        failed = !insertKeyword(row.name, row.remark);
+        ++result.added;
+    }
+    if (failed) {
+        rollbackChange();
+        return {Outcome::Failed, 0, 0};
+    }
+    result.outcome = commitChange() ? Outcome::Saved : Outcome::NotSaved;
+    return result;
 }
 
 bool KeywordStore::commitChange()

@@ -4,6 +4,7 @@
 
 #include "platform/sql/StoreConnection.h"
 
+#include <QList>
 #include <QString>
 
 #include <deque>
@@ -14,6 +15,20 @@ namespace platform { class QuitRequest; }
 namespace keywords {
 
 class KeywordListModel;
+struct KeywordRow;
+
+// What adding many keywords at once came to.
+struct KeywordInsertion {
+    enum class Outcome {
+        NotStarted, // the library could not be locked for writing; nothing was tried
+        Failed,     // an insert failed; everything was rolled back
+        NotSaved,   // the commit failed and was rolled back
+        Saved,
+    };
+    Outcome outcome = Outcome::NotStarted;
+    int added = 0;
+    int skipped = 0;
+};
 
 class KeywordStore {
 public:
@@ -42,6 +57,9 @@ public:
     bool beginChange();
     bool insertKeyword(const QString &keyword, const QString &remark);
     bool deleteKeyword(qint64 id);
+    // Adds the rows' names and remarks in one transaction, skipping every name equal to a stored
+    // one, or to one before it, apart from the case of A to Z: the others are all stored, or none.
+    KeywordInsertion insertKeywords(const QList<KeywordRow> &rows);
     bool commitChange();
     void rollbackChange();
 

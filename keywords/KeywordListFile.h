@@ -1,0 +1,61 @@
+// Keyword list files: plain text with one keyword per line, optionally followed by a tab (or "||")
+// and its remark. Reading accepts GBK and UTF-8; writing gives "keyword TAB remark" lines in GBK
+// with CR LF, which reading gives back as they were.
+#pragma once
+
+#include "keywords/KeywordListModel.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace keywords {
+
+// A keyword file is a short list typed or kept by hand; anything bigger, or with longer lines, is
+// some other file chosen by mistake.
+inline constexpr qint64 kMaxKeywordFileBytes = 16 * 1024 * 1024;
+inline constexpr int kMaxKeywordLineLength = 1000;
+
+enum class KeywordFileEncoding { Gbk, Utf8 };
+
+// The encoding of the whole file, never of a single line: UTF-8 when it starts with the UTF-8
+// byte-order mark, or when it is valid UTF-8 holding at least one non-ASCII character; else GBK.
+KeywordFileEncoding detectKeywordFileEncoding(QByteArrayView bytes);
+
+// One line cut into keyword and remark, both trimmed; an empty remark becomes "无", as when adding
+// by hand. The keyword ends at the first tab, or in a line without a tab at the first "||", so a
+// keyword holding "||" is read back whole from a written file.
+KeywordRow parseKeywordLine(QStringView line);
+
+struct KeywordFileContent {
+    QList<KeywordRow> rows;      // in file order, repeated keywords included; 编号 is left at 0
+    int linesWithoutKeyword = 0; // lines with a remark but nothing before it
+    QString problem;             // why the file cannot be used, in words for the user; empty when it can
+};
+
+// Reads the keywords of a file's bytes. Lines end in CR LF, LF or CR; blank lines are left out.
+// Binary and UTF-16 text, over-long lines and files without a keyword are refused with a problem.
+KeywordFileContent parseKeywordFile(QByteArrayView bytes);
+// The same for the file at path; a missing, unreadable or too big file, or a folder, is refused.
+KeywordFileContent readKeywordFile(const QString &path);
+
+struct KeywordFileBytes {
+    QByteArray bytes;
+    KeywordFileEncoding encoding = KeywordFileEncoding::Gbk;
+    int written = 0;
+    // Rows that reading the file would not give back exactly (a tab or line break inside the
+    // keyword, blanks around a text, an empty remark or keyword); they are written nevertheless.
+    int changedOnReading = 0;
+    // Rows left out because reading would refuse the whole file for them (lines over the limit).
+    int leftOut = 0;
+};
+
+// The file for these rows, in order. GBK, unless some text has no GBK form: then the whole file is
+// UTF-8 with its byte-order mark, so nothing is lost and reading still tells the encoding.
+KeywordFileBytes keywordFileBytes(const QList<KeywordRow> &rows);
+
+// Makes the file at path hold these bytes, replacing it only once they are completely written.
+// Returns an empty text, or why it failed in words for the user.
+QString saveKeywordFile(const QString &path, const QByteArray &bytes);
+
+} // namespace keywords

@@ -1,0 +1,215 @@
+// Importing keyword files and exporting the library, through the keyword list's context menu of the
+// real main window, with music.mdb read back after every step.
+#include "platform/Prompts.h"
+#include "tests/keywords/KeywordWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <gtest/gtest.h>
+
+using testing_support::fileBytes;
+using testing_support::KeywordWindow;
+using testing_support::LibraryRow;
+using testing_support::Message;
+using testing_support::readLibrary;
+namespace mb = platform::mb;
+
+namespace {
+
+const QList<LibraryRow> kStored{{1, u"青花瓷"_qs, u"违禁"_qs}};
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+QAction *listAction(const KeywordWindow &w, const QString &name)
+{
+    return w.list->findChild<QAction *>(name);
+}
+
+// Chooses path in the file dialog of the import (or export) entry.
+void importFile(KeywordWindow &w, const QString &path)
+{
+    w.t.prompts.answerFileDialog(path);
+    listAction(w, u"菜单项_导入关键词"_qs)->trigger();
+}
+
+void exportFile(KeywordWindow &w, const QString &path)
+{
+    w.t.prompts.answerFileDialog(path);
+    listAction(w, u"菜单项_导出关键词"_qs)->trigger();
+}
+
+// The library a window's list shows, numbered in list order.
+QList<LibraryRow> listed(const KeywordWindow &w)
+{
+    QList<LibraryRow> rows;
+    for (int i = 0; i < w.names().size(); ++i)
+        rows.append({i + 1, w.names()[i], w.remarks()[i]});
+    return rows;
+}
+
+// The same keywords in each encoding and line end. "一些" alone would be valid UTF-8 in GBK, so
+// only a whole-file decision reads it right; 青花瓷 is stored and ABC repeats abc.
+TEST(KeywordFileImport, ReadsGbkAndUtf8FilesWhole)
+{
+    const QString text =
+        u"青花瓷\t重复\n  一些  ||  版权纠纷 \nabc\nABC\t同一个\n\n东风破\t\nMix 我的||歌\t商业\n||只有备注"_qs;
+    const auto withEnds = [&](const char16_t *end) { return QString(text).replace(u'\n', QString::fromUtf16(end)); };
+    const std::pair<const char *, QByteArray> shapes[] = {
+        {"GBK, CR LF", testing_support::gbk(withEnds(u"\r\n"))},
+        {"UTF-8 with BOM, LF", kUtf8Bom + withEnds(u"\n").toUtf8()},
+        {"UTF-8, CR", withEnds(u"\r").toUtf8()},
+    };
+    for (const auto &[shape, bytes] : shapes) {
+        SCOPED_TRACE(shape);
+        KeywordWindow w(kStored);
+        ASSERT_EQ(w.list->contextMenuPolicy(), Qt::ActionsContextMenu);
+        ASSERT_EQ(listAction(w, u"菜单项_导入关键词"_qs)->text(), u"从文件导入关键词..."_qs);
+        importFile(w, w.t.writeFile(u"keywords.txt"_qs, bytes));
+        EXPECT_EQ(w.t.prompts.messages.size(), 1);
+        EXPECT_EQ(w.message(0),
+                  (Message{u"从文件导入关键词：新增4个，跳过2个（已存在或重复）；另有1行没有关键词，已忽略。"_qs,
+                           mb::Ok | mb::IconInformation, u"导入成功"_qs}));
+        EXPECT_EQ(readLibrary(w.library()),
+                  (QList<LibraryRow>{{1, u"青花瓷"_qs, u"违禁"_qs},
+                                     {2, u"一些"_qs, u"版权纠纷"_qs},
+                                     {3, u"abc"_qs, u"无"_qs},
+                                     {4, u"东风破"_qs, u"无"_qs},
+                                     {5, u"Mix 我的||歌"_qs, u"商业"_qs}}));
+        EXPECT_EQ(w.names().size(), 5);
+        EXPECT_EQ(w.selectedKeyword(), -1);
+    }
+}
+
+// Export then import into an empty library gives the same list. Plain GBK is written as GBK with
+// tabs and CR LF; a Korean name (no GBK form) or text whose GBK bytes happen to be valid UTF-8
+// make the file UTF-8 with a BOM.
+TEST(KeywordFileExport, ReadsBackIntoTheSameLibrary)
+{
+    const QList<LibraryRow> plain{
+        {1, u"青花瓷"_qs, u"违禁"_qs}, {2, u"it's || A"_qs, u"备注\t有制表符"_qs}, {3, u"abc"_qs, u"无"_qs}};
+    const std::tuple<const char *, QList<LibraryRow>, QByteArray> libraries[] = {
+        {"GBK", plain, testing_support::gbk(u"abc\t无\r\nit's || A\t备注\t有制表符\r\n青花瓷\t违禁\r\n"_qs)},
+        {"Korean", {{1, u"사랑"_qs, u"违禁"_qs}, {2, u"爱情"_qs, u"无"_qs}}, {}},
+        {"GBK bytes valid as UTF-8", {{1, u"一些"_qs, u"为"_qs}}, {}},
+    };
+    for (const auto &[name, rows, gbkBytes] : libraries) {
+        SCOPED_TRACE(name);
+        KeywordWindow from(rows);
+        exportFile(from, from.t.path(u"导出"_qs));
+        const QString written = from.t.path(u"导出.txt"_qs);
+        EXPECT_EQ(from.message(0).title, u"导出成功"_qs);
+        EXPECT_TRUE(from.message(0).text.startsWith(u"导出关键词到文件：已把%1个关键词保存到“%2”。"_qs.arg(rows.size())
+                                                        .arg(QDir::toNativeSeparators(written))));
+        const QByteArray bytes = fileBytes(written);
+        if (!gbkBytes.isEmpty())
+            EXPECT_EQ(bytes, gbkBytes);
+        else
+            EXPECT_TRUE(bytes.startsWith(kUtf8Bom) && from.message(0).text.contains(u"UTF-8"_qs));
+
+        KeywordWindow to;
+        importFile(to, written);
+        EXPECT_EQ(readLibrary(to.library()), listed(from));
+        EXPECT_EQ(listed(to), listed(from));
+    }
+}
+
+TEST(KeywordFileExport, FailureNamesTheFileAndTheReason)
+{
+    KeywordWindow w(kStored);
+    const QString path = w.t.path(u"没有的文件夹/关键词.txt"_qs);
+    exportFile(w, path);
+    EXPECT_EQ(w.message(0).title, u"导出失败"_qs);
+    EXPECT_TRUE(w.message(0).text.startsWith(
+        u"导出失败：无法写入文件“%1”。\r\n原因：文件夹不存在"_qs.arg(QDir::toNativeSeparators(path))))
+        << w.message(0).text.toStdString();
+
+    // An empty library has nothing to export and asks for no file.
+    KeywordWindow empty;
+    listAction(empty, u"菜单项_导出关键词"_qs)->trigger();
+    EXPECT_EQ(empty.t.prompts.messageTexts(), QStringList{u"关键词库是空的，没有可以导出的关键词。"_qs});
+    EXPECT_TRUE(empty.t.prompts.dialogs.isEmpty());
+}
+
+// Each file is refused with its reason, and the library is left exactly as it was.
+TEST(KeywordFileImport, RefusesFilesThatAreNoKeywordList)
+{
+    QByteArray utf16;
+    for (const QChar c : u"青花瓷\r\nabc\r\n"_qs)
+        utf16 += QByteArray(1, char(c.unicode() & 0xFF)) + QByteArray(1, char(c.unicode() >> 8));
+    const std::tuple<const char *, std::function<QString(KeywordWindow &)>, QString> cases[] = {
+        {"missing", [](KeywordWindow &w) { return w.t.path(u"没有.txt"_qs); }, u"文件不存在。"_qs},
+        {"folder", [](KeywordWindow &w) { return w.t.folder.path(); }, u"这是一个文件夹，不是文件。"_qs},
+        {"binary",
+         [](KeywordWindow &w) { return w.t.writeFile(u"a.bin"_qs, QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12)); },
+         u"文件中含有二进制数据（空字节），不是文本文件。"_qs},
+        {"UTF-16 with BOM", [&](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, "\xFF\xFE" + utf16); },
+         u"文件是 UTF-16（Unicode）编码的"_qs},
+        {"UTF-16 without BOM", [&](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, utf16); },
+         u"文件是 UTF-16（Unicode）编码的"_qs},
+        {"too big", [](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, QByteArray(17 * 1024 * 1024, 'a')); },
+         u"文件太大（17.0 MB），关键词文件最大为 16.0 MB。"_qs},
+        {"long line", [](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, "a\r\nb\n" + QByteArray(100000, 'x')); },
+         u"第3行有100000个字符，超过了1000个字符的上限"_qs},
+        {"empty", [](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, {}); }, u"文件是空的。"_qs},
+        {"blank lines", [](KeywordWindow &w) { return w.t.writeFile(u"a.txt"_qs, " \r\n\t\r\n\r\n"); },
+         u"文件中只有空行，没有关键词。"_qs},
+    };
+    for (const auto &[name, makeFile, reason] : cases) {
+        SCOPED_TRACE(name);
+        KeywordWindow w(kStored);
+        const QByteArray before = fileBytes(w.library());
+        const QString path = makeFile(w);
+        importFile(w, path);
+        ASSERT_EQ(w.t.prompts.messages.size(), 1);
+        const QString prefix = u"从文件导入关键词失败：“%1”\r\n原因："_qs.arg(QDir::toNativeSeparators(path));
+        EXPECT_TRUE(w.message(0).text.startsWith(prefix + reason)) << w.message(0).text.toStdString();
+        EXPECT_TRUE(w.message(0).text.endsWith(u"\r\n关键词库没有改动。"_qs));
+        EXPECT_EQ(w.message(0).title, u"导入失败"_qs);
+        EXPECT_EQ(fileBytes(w.library()), before);
+        EXPECT_EQ(w.names(), QStringList{u"青花瓷"_qs});
+    }
+}
+
+// A library that cannot take the keywords now stores none of them: busy with another writer, an
+// insert refused half-way, or marked read-only (then no file is even asked for).
+TEST(KeywordFileImport, StoresAllOrNothing)
+{
+    const QByteArray file = testing_support::gbk(u"爱情\r\n坏\r\n东风破\r\n"_qs);
+    {
+        KeywordWindow w(kStored);
+        const QString path = w.t.writeFile(u"a.txt"_qs, file);
+        testing_support::runSql(w.library(),
+                                {u"BEGIN IMMEDIATE"_qs, u"INSERT INTO music (歌曲名) VALUES ('别人的')"_qs},
+                                [&] { importFile(w, path); });
+        EXPECT_EQ(w.t.prompts.messages.size(), 1);
+        EXPECT_EQ(w.message(0),
+                  (Message{u"关键词库 music.mdb 现在不能修改（可能正被其他程序使用），文件中的关键词没有导入。"_qs,
+                           mb::Ok | mb::IconWarning, u"导入失败"_qs}));
+        EXPECT_EQ(readLibrary(w.library()), kStored);
+    }
+    {
+        KeywordWindow w(kStored);
+        testing_support::runSql(
+            w.library(),
+            {u"CREATE TRIGGER a BEFORE INSERT ON music WHEN NEW.歌曲名 = '坏' BEGIN SELECT RAISE(ABORT, 'no'); END"_qs});
+        importFile(w, w.t.writeFile(u"a.txt"_qs, file));
+        EXPECT_EQ(
+            w.t.prompts.messageTexts(),
+            QStringList{u"从文件导入关键词失败：写入关键词库时出错，已导入的部分全部撤销，关键词库保持原样。"_qs});
+        EXPECT_EQ(readLibrary(w.library()), kStored);
+        EXPECT_EQ(w.names(), QStringList{u"青花瓷"_qs});
+    }
+    {
+        KeywordWindow w([](KeywordWindow &w) {
+            testing_support::writeLibrary(w.library(), kStored);
+            QFile::setPermissions(w.library(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        });
+        w.t.prompts.messages.clear();
+        listAction(w, u"菜单项_导入关键词"_qs)->trigger();
+        EXPECT_EQ(w.t.prompts.messageTexts(),
+                  QStringList{u"关键词库 music.mdb 是只读文件：可以查看和搜索关键词，但不能新增或删除。"_qs});
+        EXPECT_TRUE(w.t.prompts.dialogs.isEmpty());
+        EXPECT_EQ(readLibrary(w.library()), kStored);
+    }
+}
+
+} // namespace
