@@ -16,6 +16,8 @@ struct AppEnvironment {
     int statisticsVisitMs = 5000; // the statistics visit's length; tests shorten it
     // Where music.mdb is kept when that is not the program folder (an installed program).
     QString keywordFolder = {};
+    // How long the keyword library waits for another program's lock on it; tests shorten it.
+    int keywordLockWaitMs = 5000;
 
     QString keywordLibraryFolder() const { return keywordFolder.isEmpty() ? programFolder : keywordFolder; }
 };

@@ -91,7 +91,8 @@ void MainWindow::connectCommands()
         new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);
-    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.keywordLibraryFolder(), m_quit);
+    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.keywordLibraryFolder(),
+                                                              m_quit, m_env.prompts, this, m_env.keywordLockWaitMs);
     m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
     m_keywordFiles =
         new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);

@@ -70,7 +70,7 @@ struct Bench {
             const int row = songTable.appendRow();
             songTable.setCell(row, 0, pseudoWord(seed, kSongHanzi, 2 + i % 9) + (i % 7 == 0 ? u" (Live)"_qs : QString()));
         }
-        store = std::make_unique<keywords::KeywordStore>(*panel.listModel, folder.path(), quit);
+        store = std::make_unique<keywords::KeywordStore>(*panel.listModel, folder.path(), quit, prompts, &window);
         search = std::make_unique<keywords::KeywordSearch>(*panel.listModel, songTable, prompts, &window);
         // As the main window does with a song found.
         QObject::connect(search.get(), &keywords::KeywordSearch::songFound, songList.get(), [this](int row) {

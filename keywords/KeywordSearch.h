@@ -23,8 +23,7 @@ public:
     void SearchKeywords();
     // Looks for CurrentKeyword in the song names and reports the first song that has it.
     void SearchSongsForKeyword();
-    // Whether the name of song row holds CurrentKeyword; a hit is announced and reported.
-    bool MatchSongRow(int row);
+    // The keyword searched for last; only the tests read it, to see what 按钮6 would look for.
     const QString &CurrentKeyword() const { return m_currentKeyword; }
 
 Q_SIGNALS:
@@ -32,6 +31,9 @@ Q_SIGNALS:
     void songFound(int row);
 
 private:
+    // Whether the name of song row holds CurrentKeyword; a hit is announced and reported.
+    bool MatchSongRow(int row);
+
     const KeywordListModel &m_list;
     const songs::SongTableModel &m_songs;
     platform::Prompts &m_prompts;

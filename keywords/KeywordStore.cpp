@@ -3,54 +3,25 @@
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordMatcher.h"
-#include "keywords/KeywordTexts.h"
-#include "platform/Events.h"
-#include "platform/QuitRequest.h"
-#include "keywords/access/AccessConversion.h"
+#include "keywords/KeywordSchema.h"
 #include "keywords/KeywordStoreFile.h"
+#include "keywords/KeywordTexts.h"
+#include "keywords/access/AccessConversion.h"
+#include "platform/Events.h"
+#include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 
 #include <QDir>
 #include <QSet>
 
-#include <cmath>
 #include <optional>
 
 namespace keywords {
 
-namespace {
-
-// The statements on table music; the user's texts are bound to the placeholders, never spliced in.
-// The load query keeps its two double blanks.
-const QString kLoadKeywords = QStringLiteral("select * from music  ORDER  BY 歌曲名");
-const QString kFindKeyword = QStringLiteral("select * from music where 歌曲名=?");
-const QString kInsertKeyword = QStringLiteral("Insert into music (歌曲名,备注) values (?,?)");
-const QString kDeleteKeyword = QStringLiteral("delete from music where 编号=?");
-
-// 编号 as the list keeps it: whole numbers as they are, other numbers cut toward zero. A row whose
-// 编号 is no number at all cannot be deleted by it and is left out.
-std::optional<qint64> keyOf(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return value.toLongLong();
-    case QMetaType::Double: {
-        const double number = value.toDouble();
-        if (std::isfinite(number) && std::abs(number) < 9.0e18)
-            return qint64(std::trunc(number));
-        return std::nullopt;
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
-KeywordStore::KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit)
-    : m_list(list), m_programFolder(std::move(programFolder)), m_quit(quit)
+KeywordStore::KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit,
+                           platform::Prompts &prompts, QWidget *dialogParent, int busyWaitMs)
+    : m_list(list), m_programFolder(std::move(programFolder)), m_quit(quit), m_prompts(prompts),
+      m_dialogParent(dialogParent), m_busyWaitMs(busyWaitMs)
 {
 }
 
@@ -70,7 +41,10 @@ QString KeywordStore::OpenKeywordDatabase()
             notice = openNotice;
     }
     LoadKeywordList();
-    if (m_store.isOpen() && m_lastLoadFailed) {
+    if (m_store.isOpen() && m_inUse) {
+        // Not damaged, only busy: the next keyword command reads it again.
+        notice = text::inUse();
+    } else if (m_store.isOpen() && m_lastLoadFailed) {
         m_changes = Changes::Refused;
         notice = text::damaged();
     }
@@ -119,7 +93,7 @@ QString KeywordStore::openStore(const QString &path)
 {
     const bool readOnly = keywords::isMarkedReadOnly(path);
     using Access = platform::StoreConnection::Access;
-    if (!m_store.open(path, readOnly ? Access::ReadOnly : Access::ReadWrite))
+    if (!m_store.open(path, readOnly ? Access::ReadOnly : Access::ReadWrite, m_busyWaitMs))
         return text::damaged();
     m_changes = readOnly ? Changes::ReadOnly : Changes::Allowed;
     return readOnly ? text::readOnly() : QString();
@@ -134,15 +108,16 @@ void KeywordStore::LoadKeywordList()
     m_loading = true;
     m_list.clear();
     {
-        platform::StoreRows rows = m_store.query(kLoadKeywords);
-        const int idColumn = rows.column(QStringLiteral("编号"));
-        const int nameColumn = rows.column(QStringLiteral("歌曲名"));
-        const int remarkColumn = rows.column(QStringLiteral("备注"));
+        platform::StoreRows rows = m_store.query(KeywordSchema::selectAllByName());
+        const int idColumn = rows.column(KeywordSchema::idColumn());
+        const int nameColumn = rows.column(KeywordSchema::nameColumn());
+        const int remarkColumn = rows.column(KeywordSchema::remarkColumn());
         platform::EventPump pump(m_quit);
         while (rows.next()) {
             if (!pump.tick())
                 break;
-            const std::optional<qint64> id = keyOf(rows.value(idColumn));
+            // A row whose 编号 is no number cannot be deleted by it and is left out.
+            const std::optional<qint64> id = KeywordSchema::keywordNumber(rows.value(idColumn));
             if (!id)
                 continue;
             // A database null shows as an empty text.
@@ -150,6 +125,7 @@ void KeywordStore::LoadKeywordList()
         }
         // A table without the key or the name columns is not a keyword library.
         m_lastLoadFailed = rows.failed() || idColumn < 0 || nameColumn < 0;
+        m_inUse = rows.busy();
     }
     m_loading = false;
     runWaitingCommands();
@@ -161,7 +137,20 @@ void KeywordStore::runWhenListReady(std::function<void()> command)
         m_waitingCommands.push_back(std::move(command));
         return;
     }
-    command();
+    if (!m_inUse) {
+        command();
+        return;
+    }
+    // The other program may be done by now: read the library again, then run the command first
+    // among those that wait for the load.
+    m_waitingCommands.push_back([this, command = std::move(command)] {
+        namespace mb = platform::mb;
+        if (m_inUse)
+            m_prompts.messageBox(m_dialogParent, text::inUse(), mb::Ok | mb::IconInformation, QString());
+        else
+            command();
+    });
+    LoadKeywordList();
 }
 
 void KeywordStore::runWaitingCommands()
@@ -192,8 +181,8 @@ QString KeywordStore::refusal() const
 
 QString KeywordStore::storedName(const QString &keyword)
 {
-    platform::StoreRows rows = m_store.query(kFindKeyword, {keyword});
-    return rows.next() ? rows.value(rows.column(QStringLiteral("歌曲名"))).toString() : QString();
+    platform::StoreRows rows = m_store.query(KeywordSchema::selectByName(), {keyword});
+    return rows.next() ? rows.value(rows.column(KeywordSchema::nameColumn())).toString() : QString();
 }
 
 bool KeywordStore::beginChange()
@@ -203,12 +192,12 @@ bool KeywordStore::beginChange()
 
 bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)
 {
-    return m_store.execute(kInsertKeyword, {keyword, remark});
+    return m_store.execute(KeywordSchema::insertKeyword(), {keyword, remark});
 }
 
 bool KeywordStore::deleteKeyword(qint64 id)
 {
-    return m_store.execute(kDeleteKeyword, {id});
+    return m_store.execute(KeywordSchema::deleteById(), {id});
 }
 
 KeywordInsertion KeywordStore::insertKeywords(const QList<KeywordRow> &rows)
@@ -219,8 +208,8 @@ KeywordInsertion KeywordStore::insertKeywords(const QList<KeywordRow> &rows)
         return result;
     // The stored names are read inside the transaction, so that no other writer adds one meanwhile.
     QSet<QString> names;
-    platform::StoreRows stored = m_store.query(kLoadKeywords);
-    const int nameColumn = stored.column(QStringLiteral("歌曲名"));
+    platform::StoreRows stored = m_store.query(KeywordSchema::selectAllByName());
+    const int nameColumn = stored.column(KeywordSchema::nameColumn());
     while (stored.next())
         names.insert(foldAsciiLetters(stored.value(nameColumn).toString()));
     bool failed = stored.failed();

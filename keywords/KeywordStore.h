@@ -10,7 +10,8 @@
 #include <deque>
 #include <functional>
 
-namespace platform { class QuitRequest; }
+class QWidget;
+namespace platform { class Prompts; class QuitRequest; }
 
 namespace keywords {
 
@@ -32,28 +33,33 @@ struct KeywordInsertion {
 
 class KeywordStore {
 public:
-    KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit);
+    // What the user is to be told later on (the library still in use) goes to the prompts, over
+    // dialogParent. The library waits up to busyWaitMs for another program's lock on it.
+    KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit,
+                 platform::Prompts &prompts, QWidget *dialogParent, int busyWaitMs = 5000);
 
     // Opens music.mdb in the program folder and fills the keyword list. A missing file becomes an
     // empty library; an old Access file is converted once. Returns what the user is to be told
-    // about the file (read-only, unusable, converted), or an empty text.
+    // about the file (read-only, unusable, in use, converted), or an empty text.
     QString OpenKeywordDatabase();
     // Empties the keyword list and fills it again from table music, sorted by 歌曲名. The window's
     // events are handled as it goes; a command that touches the list meanwhile waits for its end
     // (runWhenListReady), and the end of the program stops it.
     void LoadKeywordList();
+    // Only the tests ask, to make sure their clicks land in the middle of a load.
     bool isLoading() const { return m_loading; }
-    // Runs the command now, or right after the list load that is under way.
+    // Runs the command now, or right after the list load that is under way. When the last load
+    // found the library locked by another program, the list is loaded again first; the command
+    // runs only once the library could be read, else the user is told it is still in use.
     void runWhenListReady(std::function<void()> command);
-
-    QString databasePath() const;
 
     // Why the library cannot be changed, in words for the user; empty when it can.
     QString refusal() const;
     // The stored 歌曲名 equal to the keyword apart from the case of A to Z; empty when none is.
     QString storedName(const QString &keyword);
     // A change is one transaction: it begins (false when the library cannot be written now), runs
-    // one statement, and is committed or rolled back. A commit that fails is rolled back.
+    // one statement, and is committed or rolled back. A commit that fails is rolled back, so either
+    // way the library is free again when these return.
     bool beginChange();
     bool insertKeyword(const QString &keyword, const QString &remark);
     bool deleteKeyword(qint64 id);
@@ -66,6 +72,7 @@ public:
 private:
     enum class Changes { Refused, ReadOnly, Allowed };
 
+    QString databasePath() const;
     // OpenKeywordDatabase's steps; each returns the notice for the user, if any.
     QString prepareStoreFile(const QString &path, bool *usable);
     QString openStore(const QString &path);
@@ -74,11 +81,16 @@ private:
     KeywordListModel &m_list;
     QString m_programFolder;
     const platform::QuitRequest &m_quit;
+    platform::Prompts &m_prompts;
+    QWidget *m_dialogParent;
+    int m_busyWaitMs;
     platform::StoreConnection m_store; // 外部数据库2
     Changes m_changes = Changes::Refused;
 
     bool m_loading = false;
     bool m_lastLoadFailed = false;
+    // The last load could not read the library because another program held it locked.
+    bool m_inUse = false;
     std::deque<std::function<void()>> m_waitingCommands;
 };
 

@@ -1,6 +1,7 @@
 // Telling the keyword store's format, and writing a new store in one step.
 #include "keywords/KeywordStoreFile.h"
 
+#include "keywords/KeywordSchema.h"
 #include "platform/sql/StoreConnection.h"
 
 #include <QFile>
@@ -36,17 +37,12 @@ bool isMarkedReadOnly(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows, QString *error)
+QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return QString();
-    };
     QTemporaryFile temporary(path + QStringLiteral(".XXXXXX.new"));
     temporary.setAutoRemove(false);
     if (!temporary.open())
-        return fail(temporary.errorString());
+        return {};
     const QString temporaryPath = temporary.fileName();
     temporary.close();
     // A temporary file is private to its owner; the store is an ordinary file once in place.
@@ -54,13 +50,11 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
                                              | QFileDevice::ReadOther);
 
     bool written = false;
-    QString why;
     {
         platform::StoreConnection store;
-        written = store.open(temporaryPath) && store.execute(QString::fromUtf16(kCreateKeywordTable))
-                  && store.beginTransaction();
+        written = store.open(temporaryPath) && store.execute(KeywordSchema::createTable()) && store.beginTransaction();
         if (written) {
-            const QString insert = QStringLiteral("INSERT INTO music (编号, 歌曲名, 备注) VALUES (?, ?, ?)");
+            const QString insert = KeywordSchema::insertRow();
             for (const KeywordRecord &row : rows) {
                 if (!store.execute(insert, {row.id, row.name, row.remark})) {
                     written = false;
@@ -72,39 +66,27 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
             else
                 store.rollback();
         }
-        why = store.lastError();
         store.close();
     }
     if (!written) {
         QFile::remove(temporaryPath);
-        return fail(why);
+        return {};
     }
     return temporaryPath;
 }
 
-bool createKeywordStore(const QString &path, const QList<KeywordRecord> &rows, QString *error)
+bool createKeywordStore(const QString &path, const QList<KeywordRecord> &rows)
 {
     const StoreFileKind kind = inspectStoreFile(path);
-    if (kind != StoreFileKind::Missing && kind != StoreFileKind::Empty) {
-        if (error)
-            *error = QStringLiteral("the file exists and is not empty");
+    if (kind != StoreFileKind::Missing && kind != StoreFileKind::Empty)
         return false;
-    }
-    const QString written = writeKeywordStoreBeside(path, rows, error);
+    const QString written = writeKeywordStoreBeside(path, rows);
     if (written.isEmpty())
         return false;
     // An empty file holds nothing; if the move below fails the path is simply missing, as before
     // in effect.
-    if (kind == StoreFileKind::Empty && !QFile::remove(path)) {
+    if ((kind == StoreFileKind::Empty && !QFile::remove(path)) || !QFile::rename(written, path)) {
         QFile::remove(written);
-        if (error)
-            *error = QStringLiteral("the empty file cannot be replaced");
-        return false;
-    }
-    if (!QFile::rename(written, path)) {
-        QFile::remove(written);
-        if (error)
-            *error = QStringLiteral("the new file cannot be moved into place");
         return false;
     }
     return true;

@@ -29,17 +29,12 @@ struct KeywordRecord {
     QVariant remark;
 };
 
-// The table of a new store. 歌曲名 compares without regard to the case of A to Z, as the duplicate
-// check and the load order expect.
-inline constexpr const char16_t *kCreateKeywordTable =
-    u"CREATE TABLE music (编号 INTEGER PRIMARY KEY AUTOINCREMENT, 歌曲名 TEXT COLLATE NOCASE, 备注 TEXT)";
-
 // Writes a complete new store with these rows to a temporary file beside path and returns that
-// file's path, or an empty string (with the reason in *error) when it cannot be written.
-QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows, QString *error = nullptr);
+// file's path, or an empty string when it cannot be written.
+QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows);
 
 // Puts a new store with these rows at path in one step: path either keeps what it had or holds the
 // whole new store. Refuses a path that holds anything but an empty file.
-bool createKeywordStore(const QString &path, const QList<KeywordRecord> &rows, QString *error = nullptr);
+bool createKeywordStore(const QString &path, const QList<KeywordRecord> &rows);
 
 } // namespace keywords

@@ -33,8 +33,11 @@ inline QString notChanged(const QString &what)
 inline QString notAdded(const QString &keyword) { return QStringLiteral("歌曲") + keyword + QStringLiteral("没有添加。"); }
 inline QString notDeleted(const QString &name) { return QStringLiteral("歌曲") + name + QStringLiteral("没有删除。"); }
 
-// A change whose statement ran but whose commit did not.
-inline QString notSaved() { return QStringLiteral("关键词库 music.mdb 未能保存刚才的更改，关键词库保持原样。"); }
+// A change whose statement ran but whose commit did not: it was rolled back.
+inline QString notSaved(const QString &what)
+{
+    return QStringLiteral("关键词库 music.mdb 未能保存这次更改（可能正被其他程序使用），关键词库保持原样，") + what;
+}
 
 // Searching.
 inline QString found(const QString &keyword) { return QStringLiteral("找到   ") + keyword; }
@@ -43,6 +46,11 @@ inline QString searchDone() { return QStringLiteral("搜索结束"); }
 // The state of music.mdb, said once at start, and again when a change cannot be made.
 inline QString readOnly() { return QStringLiteral("关键词库 music.mdb 是只读文件：可以查看和搜索关键词，但不能新增或删除。"); }
 inline QString unavailable() { return QStringLiteral("关键词库 music.mdb 无法使用，不能新增或删除关键词。"); }
+inline QString inUse()
+{
+    return QStringLiteral("关键词库 music.mdb 现在不能读取（可能正被其他程序使用）。关键词列表暂时为空，"
+                          "下次搜索、新增或删除关键词时会重新读取。");
+}
 inline QString cannotCreate()
 {
     return QStringLiteral("关键词库的文件夹中没有 music.mdb，也无法在那里新建（文件夹可能是只读的）。关键词列表为空。");

@@ -2,6 +2,8 @@
 #include "keywords/access/AccessReader.h"
 
 #ifdef KORVIA_HAVE_LIBMDB
+#include "keywords/KeywordSchema.h"
+
 #include <QFile>
 #include <mdbtools.h>
 
@@ -89,16 +91,17 @@ AccessKeywords readAccessKeywords(const QString &path)
         result.status = AccessKeywords::Status::NoKeywordTable;
         return result;
     }
-    char tableName[] = "music";
-    std::unique_ptr<MdbTableDef, FreeTable> table(mdb_read_table_by_name(mdb.get(), tableName, MDB_TABLE));
+    QByteArray tableName = KeywordSchema::table().toUtf8();
+    std::unique_ptr<MdbTableDef, FreeTable> table(mdb_read_table_by_name(mdb.get(), tableName.data(), MDB_TABLE));
     result.status = AccessKeywords::Status::NoKeywordTable;
     if (!table || !mdb_read_columns(table.get()))
         return result;
 
     BoundColumn columns[3];
-    const char *names[3] = {"编号", "歌曲名", "备注"};
+    const QByteArray names[3] = {KeywordSchema::idColumn().toUtf8(), KeywordSchema::nameColumn().toUtf8(),
+                                 KeywordSchema::remarkColumn().toUtf8()};
     for (int i = 0; i < 3; ++i) {
-        columns[i].number = columnNumber(table.get(), names[i]);
+        columns[i].number = columnNumber(table.get(), names[i].constData());
         if (columns[i].number == 0)
             continue;
         columns[i].text.assign(kBindSize + 1, '\0');

@@ -5,7 +5,8 @@
 
 namespace keywords {
 
-// Whether this build can read Access files at all (libmdb was found when it was built).
+// Whether this build can read Access files at all (libmdb was found when it was built). Only the
+// tests ask: they skip the conversion checks where nothing can read the fixtures.
 bool accessReaderAvailable();
 
 struct AccessKeywords {
@@ -24,8 +25,8 @@ struct AccessKeywords {
 // back as a null QVariant; an 编号 that is not a whole number comes back null as well.
 AccessKeywords readAccessKeywords(const QString &path);
 
-// An 编号 as either reader gives it, as text: an AutoNumber is a whole number; a number of another
-// kind is cut toward zero; anything else is null.
+// An 编号 as either reader gives it, as text, by the library's rule for a keyword's number; null
+// when it is none.
 QVariant accessKeywordId(const QString &text);
 
 } // namespace keywords

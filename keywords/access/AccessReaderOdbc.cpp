@@ -1,6 +1,8 @@
 // The Access reader on Windows: the Access ODBC driver, through Qt SQL's ODBC driver, read-only.
 #include "keywords/access/AccessReader.h"
 
+#include "keywords/KeywordSchema.h"
+
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -88,12 +90,12 @@ AccessKeywords readWith(QSqlDatabase &database)
     result.status = AccessKeywords::Status::NoKeywordTable;
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM [music]")))
+    if (!query.exec(KeywordSchema::selectAllFromAccess()))
         return result;
     const QSqlRecord columns = query.record();
-    const int idColumn = columns.indexOf(QStringLiteral("编号"));
-    const int nameColumn = columns.indexOf(QStringLiteral("歌曲名"));
-    const int remarkColumn = columns.indexOf(QStringLiteral("备注"));
+    const int idColumn = columns.indexOf(KeywordSchema::idColumn());
+    const int nameColumn = columns.indexOf(KeywordSchema::nameColumn());
+    const int remarkColumn = columns.indexOf(KeywordSchema::remarkColumn());
     if (nameColumn < 0)
         return result;
     while (query.next()) {

@@ -79,12 +79,15 @@ void KeywordEditing::AddKeyword()
         tell(text::notChanged(text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
         return;
     }
-    if (m_store.insertKeyword(keyword, remark)) {
-        tell(text::added(keyword), mb::Ok | mb::IconInformation, text::addedTitle());
-        commitChange();
-    } else {
-        tell(text::addFailed(keyword), mb::Ok | mb::IconInformation, text::addFailedTitle());
+    // The change is ended before the user hears of it: the message tells what was kept, and the
+    // library is free for other programs while the message is on the screen.
+    if (!m_store.insertKeyword(keyword, remark)) {
         m_store.rollbackChange();
+        tell(text::addFailed(keyword), mb::Ok | mb::IconInformation, text::addFailedTitle());
+    } else if (!m_store.commitChange()) {
+        tell(text::notSaved(text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
+    } else {
+        tell(text::added(keyword), mb::Ok | mb::IconInformation, text::addedTitle());
     }
     m_store.LoadKeywordList();
 }
@@ -113,13 +116,15 @@ void KeywordEditing::DeleteSelectedKeyword()
         tell(text::notChanged(text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
         return;
     }
-    if (m_store.deleteKeyword(keyword.id)) {
-        tell(text::deleted(keyword.name), mb::Ok, text::deletedTitle());
-        commitChange();
-        m_store.LoadKeywordList();
-    } else {
-        tell(text::deleteFailed(keyword.name), mb::Ok | mb::IconInformation, text::deleteFailedTitle());
+    // Ended before the message, as an add is; the list is loaded again only after a delete that was kept.
+    if (!m_store.deleteKeyword(keyword.id)) {
         m_store.rollbackChange();
+        tell(text::deleteFailed(keyword.name), mb::Ok | mb::IconInformation, text::deleteFailedTitle());
+    } else if (!m_store.commitChange()) {
+        tell(text::notSaved(text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
+    } else {
+        tell(text::deleted(keyword.name), mb::Ok, text::deletedTitle());
+        m_store.LoadKeywordList();
     }
 }
 
@@ -130,13 +135,6 @@ bool KeywordEditing::refuseChanges()
         return false;
     tell(refusal, mb::Ok | mb::IconInformation);
     return true;
-}
-
-void KeywordEditing::commitChange()
-{
-    // The user was just told the change was made; say plainly when it was not kept.
-    if (!m_store.commitChange())
-        tell(text::notSaved(), mb::Ok | mb::IconInformation);
 }
 
 int KeywordEditing::selectedKeywordRow() const

@@ -1,5 +1,5 @@
-// Adding and deleting keywords from the add panel and "删除选中": each change one transaction with
-// its message shown before the commit, then the keyword list loaded again.
+// Adding and deleting keywords from the add panel and "删除选中": each change one transaction,
+// committed or rolled back before its message, then the keyword list loaded again.
 #pragma once
 
 #include "keywords/ui/KeywordPanel.h"
@@ -20,18 +20,16 @@ public:
     KeywordEditing(const KeywordPanel &panel, KeywordStore &store, platform::Prompts &prompts,
                    QObject *parent = nullptr);
 
-    // Adds the keyword of 编辑框3 with the remark of 编辑框4, unless it is stored already.
-    void AddKeyword();
-    // Deletes the keyword selected in the keyword list.
-    void DeleteSelectedKeyword();
-
 private:
     void connectControls();
     void validateAndAddKeyword();
     void confirmAndDeleteKeyword();
+    // Adds the keyword of 编辑框3 with the remark of 编辑框4, unless it is stored already.
+    void AddKeyword();
+    // Deletes the keyword selected in the keyword list.
+    void DeleteSelectedKeyword();
     // Tells the user why the library cannot be changed, if it cannot.
     bool refuseChanges();
-    void commitChange();
     int selectedKeywordRow() const;
     int tell(const QString &text, unsigned style, const QString &title = QString());
 

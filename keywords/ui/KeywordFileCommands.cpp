@@ -130,7 +130,7 @@ void KeywordFileCommands::importFile(const QString &path)
              mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
         break;
     case Outcome::NotSaved:
-        tell(text::notSaved(), mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
+        tell(text::notSaved(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
         break;
     case Outcome::NotStarted:
         break;

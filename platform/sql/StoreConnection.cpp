@@ -47,6 +47,15 @@ bool StoreRows::failed() const
     return !m_query || m_query->lastError().isValid();
 }
 
+bool StoreRows::busy() const
+{
+    if (!m_query)
+        return false;
+    // SQLite's result code, extended codes included: SQLITE_BUSY (5) or SQLITE_LOCKED (6).
+    const int primaryCode = m_query->lastError().nativeErrorCode().toInt() & 0xff;
+    return primaryCode == 5 || primaryCode == 6;
+}
+
 QString StoreRows::errorText() const
 {
     return m_query ? m_query->lastError().text() : QString();
@@ -69,13 +78,16 @@ StoreConnection::~StoreConnection()
     QSqlDatabase::removeDatabase(m_name);
 }
 
-bool StoreConnection::open(const QString &path, Access access)
+bool StoreConnection::open(const QString &path, Access access, int busyWaitMs)
 {
     close();
     QSqlDatabase db = QSqlDatabase::contains(m_name) ? database(m_name)
                                                       : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(path);
-    db.setConnectOptions(access == Access::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyWaitMs);
+    if (access == Access::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
     if (!db.open()) {
         m_lastError = db.lastError().text();
         return false;

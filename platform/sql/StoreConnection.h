@@ -28,6 +28,8 @@ public:
     QVariant value(int column) const;
     // The query could not run, or the walk stopped on a read error.
     bool failed() const;
+    // It failed because another connection holds a lock on the store that reading must wait for.
+    bool busy() const;
     QString errorText() const;
     // Ends the result set early, releasing what the store holds for it.
     void close();
@@ -48,8 +50,9 @@ public:
     StoreConnection &operator=(const StoreConnection &) = delete;
 
     // Opens the store file at path. The caller makes sure it exists: SQLite would create a missing
-    // file when opening for writing.
-    bool open(const QString &path, Access access = Access::ReadWrite);
+    // file when opening for writing. A query or statement that finds the store locked by another
+    // connection waits up to busyWaitMs for it before it fails.
+    bool open(const QString &path, Access access = Access::ReadWrite, int busyWaitMs = 5000);
     bool isOpen() const;
     void close();
 

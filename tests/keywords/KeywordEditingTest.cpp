@@ -100,24 +100,34 @@ TEST(KeywordAdd, EmptyIsRefusedBlanksAndQuotesAreKeywords)
                                  {3, u"x' or '1'='1"_qs, u"无"_qs}}));
 }
 
-// The change is committed only when the user has answered the message: until then another
-// connection (the sqlite3 tool, another copy of the program) still sees the old library.
-TEST(KeywordEditing, ChangeIsCommittedAfterTheMessage)
+// A change is committed (or rolled back) before its message: while the message is up, another
+// program (the sqlite3 tool, another copy of the program) already sees it and may write. A commit
+// that fails, here because another program is reading, is reported instead of the success.
+TEST(KeywordEditing, ChangeIsEndedBeforeItsMessage)
 {
+    using testing_support::runSql;
     KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
-    int rowsSeenMeanwhile = -1;
-    w.t.prompts.whileMessageShown([&] { rowsSeenMeanwhile = int(readLibrary(w.library()).size()); });
+    w.t.prompts.whileMessageShown([&] { runSql(w.library(), {u"INSERT INTO music (歌曲名) VALUES ('别人的')"_qs}); });
     w.addKeyword(u"爱情"_qs);
-    EXPECT_EQ(rowsSeenMeanwhile, 1);
-    EXPECT_EQ(readLibrary(w.library()).size(), 2);
+    EXPECT_EQ(w.message(0).text, u"添加歌曲爱情成功！"_qs);
+    EXPECT_EQ(readLibrary(w.library()).size(), 3);
 
-    w.selectKeyword(0);
+    w.selectKeyword(int(w.names().indexOf(u"爱情"_qs)));
     w.t.prompts.answerMessageBox(mb::IdYes);
     w.t.prompts.whileMessageShown({});
+    int rowsSeenMeanwhile = -1;
     w.t.prompts.whileMessageShown([&] { rowsSeenMeanwhile = int(readLibrary(w.library()).size()); });
     w.click(u"按钮8"_qs);
+    EXPECT_EQ(w.message(2).text, u"恭喜你，删除歌曲爱情成功！"_qs);
     EXPECT_EQ(rowsSeenMeanwhile, 2);
-    EXPECT_EQ(readLibrary(w.library()).size(), 1);
+
+    runSql(w.library(), {u"BEGIN"_qs, u"SELECT * FROM music"_qs}, [&] { w.addKeyword(u"新歌"_qs); });
+    EXPECT_EQ(w.message(3), (Message{u"关键词库 music.mdb 未能保存这次更改（可能正被其他程序使用），关键词库保持原样，"
+                                     u"歌曲新歌没有添加。"_qs,
+                                     mb::Ok | mb::IconWarning, u"添加失败"_qs}));
+    EXPECT_EQ(w.t.prompts.messages.size(), 4);
+    EXPECT_EQ(readLibrary(w.library()).size(), 2);
+    EXPECT_FALSE(w.names().contains(u"新歌"_qs));
 }
 
 // Nothing selected, then No, then Yes twice (a name with a quote among them).

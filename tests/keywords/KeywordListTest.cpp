@@ -108,6 +108,27 @@ TEST(KeywordList, UnusableFileIsReportedOnceAndLeftAlone)
     }
 }
 
+// Another program holding the library locked at start makes it unreadable for the moment, not
+// damaged: every keyword command reads it again, and works once the lock is gone.
+TEST(KeywordList, ALibraryLockedAtStartIsReadAgainByTheNextCommand)
+{
+    using testing_support::runSql;
+    const QString inUse = u"关键词库 music.mdb 现在不能读取（可能正被其他程序使用）。关键词列表暂时为空，"
+                          u"下次搜索、新增或删除关键词时会重新读取。"_qs;
+    KeywordWindow w([](KeywordWindow &w) { testing_support::writeLibrary(w.library(), {{1, u"爱情"_qs, u"违禁"_qs}}); },
+                    false);
+    runSql(w.library(), {u"BEGIN EXCLUSIVE"_qs}, [&] {
+        w.start();
+        w.click(u"按钮4"_qs);
+    });
+    EXPECT_EQ(w.t.prompts.messageTexts(), (QStringList{inUse, inUse}));
+    EXPECT_TRUE(w.names().isEmpty());
+
+    w.addKeyword(u"新歌"_qs);
+    EXPECT_EQ(w.t.prompts.messageTexts().mid(2), QStringList{u"添加歌曲新歌成功！"_qs});
+    EXPECT_EQ(w.names(), (QStringList{u"新歌"_qs, u"爱情"_qs}));
+}
+
 TEST(KeywordList, AccessLibraryIsConvertedOnce)
 {
     if (const QString why = testing_support::whyNoAccessConversion(); !why.isEmpty())

@@ -50,6 +50,13 @@ TEST(KeywordStoreFile, NewStoreHasTheTableTheProgramExpects)
     platform::StoreConnection store;
     ASSERT_TRUE(store.open(path));
     {
+        // The table's CREATE text is kept in the file; it is the same as in every file made before.
+        platform::StoreRows rows = store.query(u"select sql from sqlite_master where name='music'"_qs);
+        ASSERT_TRUE(rows.next());
+        EXPECT_EQ(rows.value(0).toString(), u"CREATE TABLE music (编号 INTEGER PRIMARY KEY AUTOINCREMENT, "
+                                            u"歌曲名 TEXT COLLATE NOCASE, 备注 TEXT)"_qs);
+    }
+    {
         // 歌曲名 compares without regard to the case of A to Z.
         platform::StoreRows rows = store.query(u"select * from music where 歌曲名='abc'"_qs);
         EXPECT_TRUE(rows.next());

@@ -8,14 +8,15 @@
 
 namespace testing_support {
 
-KeywordWindow::KeywordWindow(const std::function<void(KeywordWindow &)> &prepare)
+KeywordWindow::KeywordWindow(const std::function<void(KeywordWindow &)> &prepare, bool startNow)
 {
     list = t.find<QTreeView>(QStringLiteral("超级列表框1"));
     name = t.find<QLineEdit>(QStringLiteral("编辑框3"));
     remark = t.find<QLineEdit>(QStringLiteral("编辑框4"));
     if (prepare)
         prepare(*this);
-    start();
+    if (startNow)
+        start();
 }
 
 KeywordWindow::KeywordWindow(const QList<LibraryRow> &rows)

@@ -28,8 +28,9 @@ struct Message {
 std::ostream &operator<<(std::ostream &out, const Message &m);
 
 struct KeywordWindow {
-    // prepare runs on the program folder before the start-up sequence (write music.mdb there).
-    explicit KeywordWindow(const std::function<void(KeywordWindow &)> &prepare = {});
+    // prepare runs on the program folder before the start-up sequence (write music.mdb there); the
+    // test starts the window itself when startNow is false.
+    explicit KeywordWindow(const std::function<void(KeywordWindow &)> &prepare = {}, bool startNow = true);
     // Starts with a library holding these rows.
     explicit KeywordWindow(const QList<LibraryRow> &rows);
 
@@ -51,7 +52,8 @@ struct KeywordWindow {
     // Opens the add panel by its label, fills it in and clicks 按钮5.
     void addKeyword(const QString &keyword, const QString &note = QString());
 
-    TestWindow t{QStringLiteral("http://127.0.0.1:9"), false};
+    // Another program's lock on the library is waited for only briefly.
+    TestWindow t{QStringLiteral("http://127.0.0.1:9"), false, 5000, 200};
     QTreeView *list = nullptr;
     QLineEdit *name = nullptr;
     QLineEdit *remark = nullptr;

@@ -1,5 +1,6 @@
 // music.mdb helpers for the tests.
 #include "tests/support/LibraryFile.h"
+#include "keywords/KeywordSchema.h"
 #include "keywords/access/AccessReader.h"
 
 #include <QFile>
@@ -38,10 +39,9 @@ void writeLibrary(const QString &path, const QList<LibraryRow> &rows)
 {
     withConnection(path, [&](QSqlDatabase &db) {
         QSqlQuery query(db);
-        query.exec(QStringLiteral(
-            "CREATE TABLE music (编号 INTEGER PRIMARY KEY AUTOINCREMENT, 歌曲名 TEXT COLLATE NOCASE, 备注 TEXT)"));
+        query.exec(keywords::KeywordSchema::createTable());
         db.transaction();
-        query.prepare(QStringLiteral("INSERT INTO music (编号, 歌曲名, 备注) VALUES (?, ?, ?)"));
+        query.prepare(keywords::KeywordSchema::insertRow());
         for (const LibraryRow &row : rows) {
             query.addBindValue(row.id);
             query.addBindValue(row.name);

@@ -9,10 +9,11 @@
 
 namespace testing_support {
 
-TestWindow::TestWindow(QString siteAddress, bool runStartup, int statisticsVisitMs)
+TestWindow::TestWindow(QString siteAddress, bool runStartup, int statisticsVisitMs, int keywordLockWaitMs)
 {
-    window = std::make_unique<app::MainWindow>(
-        app::AppEnvironment{folder.path(), std::move(siteAddress), QString(), prompts, shell, statisticsVisitMs});
+    window = std::make_unique<app::MainWindow>(app::AppEnvironment{folder.path(), std::move(siteAddress), QString(),
+                                                                   prompts, shell, statisticsVisitMs, QString(),
+                                                                   keywordLockWaitMs});
     window->show();
     if (runStartup)
         window->runStartupSequence();

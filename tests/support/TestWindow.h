@@ -13,7 +13,7 @@ namespace testing_support {
 struct TestWindow {
     // siteAddress defaults to a closed local port, so the online check fails at once.
     explicit TestWindow(QString siteAddress = QStringLiteral("http://127.0.0.1:9"), bool runStartup = true,
-                        int statisticsVisitMs = 5000);
+                        int statisticsVisitMs = 5000, int keywordLockWaitMs = 5000);
 
     QString path(const QString &name) const { return folder.filePath(name); }
     QString writeFile(const QString &name, const QByteArray &bytes) const;
