@@ -3,8 +3,36 @@
 
 #include "platform/Gbk.h"
 
+#include <algorithm>
+
 
 namespace songs {
+
+namespace {
+// A byte-order mark, or zero bytes on one side of the byte pairs only, as ASCII text in UTF-16 has.
+bool looksLikeUtf16(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    const qsizetype pairs = std::min<qsizetype>(bytes.size(), 1024) / 2;
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i < pairs * 2; ++i)
+        zeros[i % 2] += bytes[i] == '\0';
+    const qsizetype more = std::max(zeros[0], zeros[1]);
+    return std::min(zeros[0], zeros[1]) == 0 && more > 0 && more >= pairs / 4;
+}
+
+// The line (from 1) the byte at offset is on. CR and LF are never the second byte of a GBK
+// character, so the bytes' CR LF pairs are the text's.
+qsizetype lineOfByte(QByteArrayView bytes, qsizetype offset)
+{
+    const QByteArrayView before = bytes.first(offset);
+    qsizetype line = 1;
+    for (qsizetype at = before.indexOf("\r\n"); at >= 0; at = before.indexOf("\r\n", at + 2))
+        ++line;
+    return line;
+}
+} // namespace
 
 int cutFields(QStringView line, std::span<QStringView> fields)
 {
@@ -54,11 +82,17 @@ void parseSearchText(QStringView text, ParsedSearchFile &parsed)
 
 ParsedSearchFile parseSearchFile(QByteArrayView bytes)
 {
-    const qsizetype zero = bytes.indexOf('\0');
-    if (zero >= 0)
-        bytes.truncate(zero);
-
     ParsedSearchFile parsed;
+    const qsizetype zero = bytes.indexOf('\0');
+    if (zero >= 0) {
+        // Zero bytes that only pad the end lose nothing.
+        const QByteArrayView rest = bytes.sliced(zero);
+        if (std::any_of(rest.begin(), rest.end(), [](char byte) { return byte != '\0'; })) {
+            parsed.cutAtZeroByteLine = lineOfByte(bytes, zero);
+            parsed.looksLikeUtf16 = looksLikeUtf16(bytes);
+        }
+        bytes.truncate(zero);
+    }
 
     // Decode a few megabytes at a time to keep the peak low. A chunk always ends right after a CR LF
     // pair of bytes: neither byte can be the second byte of a GBK character, so every chunk decodes

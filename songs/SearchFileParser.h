@@ -42,6 +42,10 @@ bool appendSongRecord(QStringView line, SongStore &rows);
 struct ParsedSearchFile {
     SongStore rows;
     qsizetype lineCount = 0;
+    // The line (from 1) of the zero byte that ended the text while more followed; 0 when none did.
+    qsizetype cutAtZeroByteLine = 0;
+    // The bytes look like UTF-16 text rather than GBK.
+    bool looksLikeUtf16 = false;
 };
 
 // Parses decoded search-file text.
