@@ -8,7 +8,54 @@
 
 namespace songs {
 
+int cutFields(QStringView line, std::span<QStringView> fields)
+{
+    if (fields.empty())
+        return 0;
+    // Fields are short, so a plain scan beats a search call per bar.
+    const char16_t *const begin = line.utf16();
+    const char16_t *const end = begin + line.size();
+    const char16_t *start = begin;
+    int count = 0;
+    for (const char16_t *at = begin; at + 1 < end; ++at) {
+        if (at[0] != u'|' || at[1] != u'|')
+            continue;
+        fields[size_t(count++)] = QStringView(start, at);
+        if (count == int(fields.size()))
+            return count;
+        ++at;
+        start = at + 1;
+    }
+    fields[size_t(count++)] = QStringView(start, end);
+    return count;
+}
+
 namespace {
+// A line of three or more fields is a song record, and becomes a row.
+void appendSongRecord(QStringView line, SongStore &rows)
+{
+    std::array<QStringView, kLastUsedField> fields;
+    const int count = cutFields(line, fields);
+    if (count <= 2)
+        return;
+    // Fields a short record lacks leave their cells empty.
+    SongStore::Cells cells;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int field = kFieldOfColumn[size_t(column)];
+        cells[size_t(column)] = field <= count ? fields[size_t(field - 1)] : QStringView();
+    }
+    rows.appendRow(cells);
+}
+
+// Adds the lines and rows of decoded search-file text.
+void parseSearchText(QStringView text, ParsedSearchFile &parsed)
+{
+    forEachLine(text, [&parsed](QStringView line) {
+        ++parsed.lineCount;
+        appendSongRecord(line, parsed.rows);
+    });
+}
+
 // A byte-order mark, or zero bytes on one side of the byte pairs only, as ASCII text in UTF-16 has.
 bool looksLikeUtf16(QByteArrayView bytes)
 {
@@ -33,52 +80,6 @@ qsizetype lineOfByte(QByteArrayView bytes, qsizetype offset)
     return line;
 }
 } // namespace
-
-int cutFields(QStringView line, std::span<QStringView> fields)
-{
-    if (fields.empty())
-        return 0;
-    // Fields are short, so a plain scan beats a search call per bar.
-    const char16_t *const begin = line.utf16();
-    const char16_t *const end = begin + line.size();
-    const char16_t *start = begin;
-    int count = 0;
-    for (const char16_t *at = begin; at + 1 < end; ++at) {
-        if (at[0] != u'|' || at[1] != u'|')
-            continue;
-        fields[size_t(count++)] = QStringView(start, at);
-        if (count == int(fields.size()))
-            return count;
-        ++at;
-        start = at + 1;
-    }
-    fields[size_t(count++)] = QStringView(start, end);
-    return count;
-}
-
-bool appendSongRecord(QStringView line, SongStore &rows)
-{
-    std::array<QStringView, kLastUsedField> fields;
-    const int count = cutFields(line, fields);
-    if (count <= 2)
-        return false;
-    // Fields a short record lacks leave their cells empty.
-    SongStore::Cells cells;
-    for (int column = 0; column < kColumnCount; ++column) {
-        const int field = kFieldOfColumn[size_t(column)];
-        cells[size_t(column)] = field <= count ? fields[size_t(field - 1)] : QStringView();
-    }
-    rows.appendRow(cells);
-    return true;
-}
-
-void parseSearchText(QStringView text, ParsedSearchFile &parsed)
-{
-    forEachLine(text, [&parsed](QStringView line) {
-        ++parsed.lineCount;
-        appendSongRecord(line, parsed.rows);
-    });
-}
 
 ParsedSearchFile parseSearchFile(QByteArrayView bytes)
 {

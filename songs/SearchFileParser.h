@@ -35,10 +35,6 @@ void forEachLine(QStringView text, OnLine &&onLine)
     }
 }
 
-// The rows a line gives: a line of three or more fields is a song record. Returns false for a
-// line that is skipped.
-bool appendSongRecord(QStringView line, SongStore &rows);
-
 struct ParsedSearchFile {
     SongStore rows;
     qsizetype lineCount = 0;
@@ -47,9 +43,6 @@ struct ParsedSearchFile {
     // The bytes look like UTF-16 text rather than GBK.
     bool looksLikeUtf16 = false;
 };
-
-// Parses decoded search-file text.
-void parseSearchText(QStringView text, ParsedSearchFile &parsed);
 
 // Parses the bytes of a search file: GBK text that ends at the first zero byte. Throws
 // std::bad_alloc when the rows do not fit in memory.
