@@ -66,10 +66,14 @@ struct Bench {
         }
         keywords::createKeywordStore(folder.filePath(u"music.mdb"_qs), rows);
 
+        songs::SongStore songRows;
         for (int i = 0; i < songCount; ++i) {
-            const int row = songTable.appendRow();
-            songTable.setCell(row, 0, pseudoWord(seed, kSongHanzi, 2 + i % 9) + (i % 7 == 0 ? u" (Live)"_qs : QString()));
+            const QString name = pseudoWord(seed, kSongHanzi, 2 + i % 9) + (i % 7 == 0 ? u" (Live)"_qs : QString());
+            songs::SongStore::Cells cells;
+            cells[songs::kNameColumn] = name;
+            songRows.appendRow(cells);
         }
+        songTable.appendRows(std::move(songRows));
         store = std::make_unique<keywords::KeywordStore>(*panel.listModel, folder.path(), quit, prompts, &window);
         search = std::make_unique<keywords::KeywordSearch>(*panel.listModel, songTable, prompts, &window);
         // As the main window does with a song found.

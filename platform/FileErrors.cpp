@@ -1,4 +1,4 @@
-// Chinese reasons for failed file writes.
+// Chinese reasons for failed file reads and writes.
 #include "platform/FileErrors.h"
 
 #include <QDir>
@@ -43,6 +43,34 @@ QString describeWriteFailure(const QString &systemText)
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("导出失败：无法写入文件“") + QDir::toNativeSeparators(path) + QStringLiteral("”。\r\n原因：")
+        + reason;
+}
+
+QString describeReadFailure(const QString &path, const QString &systemText)
+{
+    const QFileInfo file(path);
+    QString reason;
+    if (!file.exists())
+        reason = QStringLiteral("文件不存在");
+    else if (file.isDir())
+        reason = QStringLiteral("这是一个文件夹，不是文件");
+    else if (!file.isFile())
+        reason = QStringLiteral("这不是普通文件，而是设备、管道之类的特殊文件");
+    else if (!file.isReadable())
+        reason = QStringLiteral("没有读取这个文件的权限");
+    else
+        reason = QStringLiteral("文件无法读取，可能正被其他程序占用");
+    return withSystemText(reason, systemText);
+}
+
+QString describeReadError(const QString &systemText)
+{
+    return withSystemText(QStringLiteral("读取文件时出错"), systemText);
+}
+
+QString readFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("导入失败：无法读取文件“") + QDir::toNativeSeparators(path) + QStringLiteral("”。\r\n原因：")
         + reason;
 }
 

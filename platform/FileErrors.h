@@ -1,4 +1,4 @@
-// Telling the user in Chinese why a file could not be written.
+// Telling the user in Chinese why a file could not be read or written.
 #pragma once
 
 #include <QString>
@@ -15,5 +15,15 @@ QString describeWriteFailure(const QString &systemText);
 
 // "导出失败：无法写入文件“path”。" with the reason on a line of its own.
 QString writeFailureMessage(const QString &path, const QString &reason);
+
+// Why the file at path could not be read, judged from what is on disk (missing, a folder, a device
+// or pipe, no permission, held by another program); the system's own words follow in brackets.
+QString describeReadFailure(const QString &path, const QString &systemText);
+
+// Why reading the content failed once the file was open (a device error).
+QString describeReadError(const QString &systemText);
+
+// "导入失败：无法读取文件“path”。" with the reason on a line of its own.
+QString readFailureMessage(const QString &path, const QString &reason);
 
 } // namespace platform

@@ -35,17 +35,14 @@ void forEachLine(QStringView text, OnLine &&onLine)
     }
 }
 
-// The rows a line gives: a line of three or more fields is a song record. Returns false for a
-// line that is skipped.
-bool appendSongRecord(QStringView line, SongStore &rows);
-
 struct ParsedSearchFile {
     SongStore rows;
     qsizetype lineCount = 0;
+    // The line (from 1) of the zero byte that ended the text while more followed; 0 when none did.
+    qsizetype cutAtZeroByteLine = 0;
+    // The bytes look like UTF-16 text rather than GBK.
+    bool looksLikeUtf16 = false;
 };
-
-// Parses decoded search-file text.
-void parseSearchText(QStringView text, ParsedSearchFile &parsed);
 
 // Parses the bytes of a search file: GBK text that ends at the first zero byte. Throws
 // std::bad_alloc when the rows do not fit in memory.

@@ -17,31 +17,11 @@ void SongStore::appendRow(const Cells &cells)
     }
 }
 
-void SongStore::appendEmptyRow()
-{
-    m_cellEnds.insert(m_cellEnds.end(), kColumnCount, qsizetype(m_text.size()));
-}
-
 QStringView SongStore::cell(qsizetype row, int column) const
 {
     const qsizetype start = cellStart(row, column);
     const qsizetype end = m_cellEnds[size_t(row * kColumnCount + column)];
     return QStringView(m_text.data() + start, end - start);
-}
-
-void SongStore::setCell(qsizetype row, int column, QStringView text)
-{
-    const qsizetype start = cellStart(row, column);
-    const qsizetype oldEnd = cellEnd(row, column);
-    const qsizetype delta = text.size() - (oldEnd - start);
-    // The import fills the last row, so the shift below is usually empty.
-    if (delta > 0)
-        m_text.insert(m_text.begin() + oldEnd, size_t(delta), u'\0');
-    else if (delta < 0)
-        m_text.erase(m_text.begin() + oldEnd + delta, m_text.begin() + oldEnd);
-    std::copy(text.utf16(), text.utf16() + text.size(), m_text.begin() + start);
-    for (size_t i = size_t(row * kColumnCount + column); i < m_cellEnds.size(); ++i)
-        m_cellEnds[i] += delta;
 }
 
 void SongStore::reserveFor(const SongStore &other)

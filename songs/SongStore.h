@@ -16,10 +16,8 @@ public:
     bool isEmpty() const { return m_cellEnds.empty(); }
 
     void appendRow(const Cells &cells);
-    void appendEmptyRow();
     // Valid until the store next changes.
     QStringView cell(qsizetype row, int column) const;
-    void setCell(qsizetype row, int column, QStringView text);
     // Makes room for the rows of the other store; throws std::bad_alloc, changing nothing, when they
     // do not fit. append() then cannot fail.
     void reserveFor(const SongStore &other);
@@ -30,7 +28,6 @@ public:
 
 private:
     qsizetype cellStart(qsizetype row, int column) const;
-    qsizetype &cellEnd(qsizetype row, int column) { return m_cellEnds[size_t(row * kColumnCount + column)]; }
 
     std::vector<char16_t> m_text;
     std::vector<qsizetype> m_cellEnds;

@@ -3,6 +3,22 @@
 
 namespace songs {
 
+namespace {
+// Longest cell text the list shows. Laying out a cell of hundreds of millions of characters would
+// bring the text layout down; a few thousand fill any column a user can widen to.
+constexpr qsizetype kShownCellLength = 4000;
+
+QString shownText(QStringView cell)
+{
+    if (cell.size() <= kShownCellLength)
+        return cell.toString();
+    qsizetype keep = kShownCellLength;
+    if (cell[keep - 1].isHighSurrogate())
+        --keep; // never split a character in two
+    return cell.first(keep).toString() + u'…';
+}
+} // namespace
+
 int SongTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : songCount();
@@ -19,7 +35,7 @@ QVariant SongTableModel::data(const QModelIndex &index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
-    return m_store.cell(index.row(), index.column()).toString();
+    return shownText(m_store.cell(index.row(), index.column()));
 }
 
 QVariant SongTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -36,22 +52,6 @@ Qt::ItemFlags SongTableModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-}
-
-int SongTableModel::appendRow()
-{
-    const int row = songCount();
-    beginInsertRows(QModelIndex(), row, row);
-    m_store.appendEmptyRow();
-    endInsertRows();
-    return row;
-}
-
-void SongTableModel::setCell(int row, int column, const QString &text)
-{
-    m_store.setCell(row, column, text);
-    const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
 QString SongTableModel::cellText(int row, int column) const

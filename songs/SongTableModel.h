@@ -18,10 +18,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // The table operations, all with 0-based indices.
+    // The table operations, all with 0-based indices. The list shows a cell cut to a few thousand
+    // characters; these give it whole.
     int songCount() const { return int(m_store.rowCount()); }
-    int appendRow();
-    void setCell(int row, int column, const QString &text);
     QString cellText(int row, int column) const;
     QStringView cellView(int row, int column) const { return m_store.cell(row, column); }
 

@@ -2,6 +2,7 @@
 #include "songs/ui/SongImport.h"
 
 #include "platform/FileDialog.h"
+#include "platform/FileErrors.h"
 #include "platform/Files.h"
 #include "platform/Prompts.h"
 #include "songs/SearchFileParser.h"
@@ -37,16 +38,38 @@ void SongImport::LoadSearchFile(const QString &path)
 {
     ParsedSearchFile parsed;
     try {
-        parsed = parseSearchFile(platform::readWholeFile(path));
+        QString whyNot;
+        std::optional<QByteArray> bytes = platform::readWholeFile(path, whyNot);
+        if (!bytes) {
+            warn(platform::readFailureMessage(path, whyNot));
+            return;
+        }
+        // The bytes go as soon as they are parsed, before the table grows.
+        parsed = parseSearchFile(QByteArray(std::move(*bytes)));
         m_table.appendRows(std::move(parsed.rows));
     } catch (const std::bad_alloc &) {
-        m_prompts.messageBox(m_dialogParent,
-                             QStringLiteral("导入失败：文件“%1”太大，内存不足，无法导入。歌曲列表保持原样。")
-                                 .arg(QDir::toNativeSeparators(path)),
-                             platform::mb::Ok | platform::mb::IconWarning, QString());
+        warn(QStringLiteral("导入失败：文件“%1”太大，内存不足，无法导入。歌曲列表保持原样。")
+                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
     Q_EMIT fileImported(parsed.lineCount);
+    if (parsed.cutAtZeroByteLine > 0)
+        warn(zeroByteMessage(path, parsed));
+}
+
+QString SongImport::zeroByteMessage(const QString &path, const ParsedSearchFile &parsed)
+{
+    QString text = QStringLiteral("文件“%1”在第%2行遇到零字节，导入到此为止，其后的内容没有导入。")
+                       .arg(QDir::toNativeSeparators(path))
+                       .arg(parsed.cutAtZeroByteLine);
+    if (parsed.looksLikeUtf16)
+        text += QStringLiteral("\r\n这个文件看来是UTF-16（Unicode）编码的，不是GBK文本：请先把它另存为GBK（ANSI）编码，再导入。");
+    return text;
+}
+
+void SongImport::warn(const QString &text)
+{
+    m_prompts.messageBox(m_dialogParent, text, platform::mb::Ok | platform::mb::IconWarning, QString());
 }
 
 } // namespace songs

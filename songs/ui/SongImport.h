@@ -10,6 +10,7 @@ namespace platform { class FileDialog; class Prompts; }
 namespace songs {
 
 class SongTableModel;
+struct ParsedSearchFile;
 
 class SongImport : public QObject {
     Q_OBJECT
@@ -21,16 +22,19 @@ public:
     void ImportSearchFile();
     // Imports a file dropped on the song list, without a dialog.
     void ImportDroppedFile(const QString &path);
-    // Reads the file and appends its song records to the table. A file too big for the memory left
-    // is refused with a message, and nothing changes.
+    // Reads the file and appends its song records to the table. A file that cannot be read, or one
+    // too big for the memory left, is refused with a message, and nothing changes. A file whose text
+    // a zero byte ends early is imported up to there, and the user is told.
     void LoadSearchFile(const QString &path);
 
 Q_SIGNALS:
-    // A file was read and its rows appended; lineCount counts every line, skipped ones included (a
-    // file that cannot be read has none).
+    // A file was read and its rows appended; lineCount counts every line, skipped ones included.
     void fileImported(qsizetype lineCount);
 
 private:
+    static QString zeroByteMessage(const QString &path, const ParsedSearchFile &parsed);
+    void warn(const QString &text);
+
     SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;

@@ -55,10 +55,12 @@ TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
                      {5, u"mp3"_qs, u"文件"_qs},
                      {6, u"买卖"_qs, u"无"_qs}});
     // Keyword order: LOVE, mp3, 不存在…, 买卖, 刘德华, 情.
-    w.addSongs({u"青花瓷"_qs, u"爱情买卖"_qs, u"my love song"_qs, u"爱情"_qs, u"Love Story"_qs});
-    songs::SongTableModel &table = w.t.window->songTable();
-    table.setCell(0, 1, u"刘德华"_qs); // a singer, never looked at
-    table.setCell(0, 5, u"qhc.mp3"_qs);
+    // The first song's singer and file match keywords, but only names are looked at.
+    w.addSongRows({{u"青花瓷"_qs, u"刘德华"_qs, {}, {}, {}, u"qhc.mp3"_qs},
+                   {u"爱情买卖"_qs},
+                   {u"my love song"_qs},
+                   {u"爱情"_qs},
+                   {u"Love Story"_qs}});
     const QList<int> selected = selectionsBehindMessages(w, 4);
     EXPECT_EQ(w.t.prompts.messageTexts(),
               (QStringList{found(u"LOVE"_qs), found(u"买卖"_qs), found(u"情"_qs), kDone}));

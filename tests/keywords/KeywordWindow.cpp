@@ -3,6 +3,7 @@
 
 #include "ui/widgets/ClickableLabel.h"
 #include "songs/ui/SongListView.h"
+#include "tests/support/SearchRecord.h"
 
 #include <QTest>
 
@@ -96,11 +97,18 @@ void KeywordWindow::addKeyword(const QString &keyword, const QString &note)
 
 void KeywordWindow::addSongs(const QStringList &names)
 {
-    songs::SongTableModel &table = t.window->songTable();
-    for (const QString &song : names) {
-        const int row = table.appendRow();
-        table.setCell(row, 0, song);
-    }
+    QList<QStringList> rows;
+    for (const QString &name : names)
+        rows.append(QStringList{name});
+    addSongRows(rows);
+}
+
+void KeywordWindow::addSongRows(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows)
+        text += searchRecord(row) + QStringLiteral("\r\n");
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(text)));
 }
 
 } // namespace testing_support

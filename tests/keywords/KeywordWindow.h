@@ -48,7 +48,9 @@ struct KeywordWindow {
 
     void press(const QString &labelName); // a left-button press on a transparent label
     void click(const QString &buttonName);
+    // Imports songs of these names, or of these rows (cells in column order), as a dropped file.
     void addSongs(const QStringList &names);
+    void addSongRows(const QList<QStringList> &rows);
     // Opens the add panel by its label, fills it in and clicks 按钮5.
     void addKeyword(const QString &keyword, const QString &note = QString());
 

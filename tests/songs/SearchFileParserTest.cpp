@@ -1,19 +1,14 @@
 // Search-file bytes to song rows: field-to-column mapping, records, encodings and bad input.
 #include "platform/Gbk.h"
 #include "songs/SearchFileParser.h"
+#include "tests/support/SearchRecord.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-namespace {
+using testing_support::searchRecord;
 
-QString record(int fieldCount, const QString &prefix = QStringLiteral("f"))
-{
-    QStringList fields;
-    for (int i = 1; i <= fieldCount; ++i)
-        fields << prefix + QString::number(i);
-    return fields.join(QStringLiteral("||"));
-}
+namespace {
 
 QStringList rowOf(const songs::SongStore &rows, qsizetype row)
 {
@@ -28,28 +23,28 @@ songs::ParsedSearchFile parse(const QString &text)
     return songs::parseSearchFile(platform::toGbk(text));
 }
 
-const QStringList kMappedRow = {QStringLiteral("f4"),  QStringLiteral("f9"),  QStringLiteral("f8"),
-                                QStringLiteral("f7"),  QStringLiteral("f1"),  QStringLiteral("f3"),
-                                QStringLiteral("f26"), QStringLiteral("f28"), QStringLiteral("f2")};
+const QStringList kRow = {QStringLiteral("龍鳳榮離開"), QStringLiteral("歌手"), QStringLiteral("国语"),
+                          QStringLiteral("流行"),      QStringLiteral("-3"),   QStringLiteral("a.mpg"),
+                          QStringLiteral("HD"),        QStringLiteral("MTV"),  QStringLiteral("00010613")};
 
 TEST(SearchFileRecords, TwentyEightFieldsFillTheNineColumns)
 {
-    const auto parsed = parse(record(28));
+    const auto parsed = parse(searchRecord(kRow));
     ASSERT_EQ(parsed.rows.rowCount(), 1);
-    EXPECT_EQ(rowOf(parsed.rows, 0), kMappedRow);
+    EXPECT_EQ(rowOf(parsed.rows, 0), kRow);
     EXPECT_EQ(parsed.lineCount, 1);
 }
 
 TEST(SearchFileRecords, FieldsAfterTheTwentyEighthAreIgnored)
 {
-    const auto parsed = parse(record(40));
+    const auto parsed = parse(searchRecord(kRow, 40));
     ASSERT_EQ(parsed.rows.rowCount(), 1);
-    EXPECT_EQ(rowOf(parsed.rows, 0), kMappedRow);
+    EXPECT_EQ(rowOf(parsed.rows, 0), kRow);
 }
 
 TEST(SearchFileRecords, LinesOfAtMostTwoFieldsAreSkippedButCounted)
 {
-    const auto parsed = parse(QStringLiteral("header||20240108\r\n\r\nplain text\r\n") + record(28) + QStringLiteral("\r\na||b||c"));
+    const auto parsed = parse(QStringLiteral("header||20240108\r\n\r\nplain text\r\n") + searchRecord(kRow) + QStringLiteral("\r\na||b||c"));
     EXPECT_EQ(parsed.lineCount, 5);
     ASSERT_EQ(parsed.rows.rowCount(), 2);
     EXPECT_EQ(rowOf(parsed.rows, 1),
@@ -69,9 +64,9 @@ TEST(SearchFileRecords, LeadingSeparatorGivesAnEmptyFirstField)
 
 TEST(SearchFileRecords, CellsAreTakenExactlyAsTheyStand)
 {
-    QString line = record(28);
-    line.replace(QStringLiteral("||f2||"), QStringLiteral("|| 0001234 ||"));
-    const auto parsed = parse(line);
+    QStringList row = kRow;
+    row[8] = QStringLiteral(" 0001234 ");
+    const auto parsed = parse(searchRecord(row));
     EXPECT_EQ(parsed.rows.cell(0, 8), QStringLiteral(" 0001234 "));
 }
 
@@ -100,31 +95,41 @@ TEST(SearchFileEncoding, InvalidBytesBecomeReplacementCharactersAndNothingElseIs
     EXPECT_EQ(parsed.rows.cell(2, 5), QStringLiteral("\uFFFD")) << "a lead byte alone at the end is kept";
 }
 
-TEST(SearchFileEncoding, ZeroByteEndsTheText)
+// The text ends at the first zero byte; the line it is on is reported when anything but zero bytes
+// follows it.
+TEST(SearchFileEncoding, ZeroByteEndsTheTextAndItsLineIsKnown)
 {
-    QByteArray bytes = platform::toGbk(record(28));
-    bytes += QByteArray("\0\r\n", 3) + platform::toGbk(record(28));
-    const auto parsed = songs::parseSearchFile(bytes);
-    EXPECT_EQ(parsed.lineCount, 1);
-    EXPECT_EQ(parsed.rows.rowCount(), 1);
+    const QByteArray record = platform::toGbk(searchRecord(kRow));
+    const auto parsed = songs::parseSearchFile(record + "\r\n" + record + QByteArray("\0\r\n", 3) + record);
+    EXPECT_EQ(parsed.lineCount, 2);
+    EXPECT_EQ(parsed.rows.rowCount(), 2);
+    EXPECT_EQ(parsed.cutAtZeroByteLine, 2);
+    EXPECT_FALSE(parsed.looksLikeUtf16);
+
+    const auto padded = songs::parseSearchFile(record + QByteArray(64, '\0'));
+    EXPECT_EQ(padded.rows.rowCount(), 1);
+    EXPECT_EQ(padded.cutAtZeroByteLine, 0) << "padding at the end loses nothing";
 }
 
-TEST(SearchFileEncoding, Utf16FileAddsNoRows)
+TEST(SearchFileEncoding, Utf16FileAddsNoRowsAndIsRecognised)
 {
-    const QString text = record(28) + QStringLiteral("\r\n") + record(28);
-    QByteArray bytes("\xFF\xFE");
-    bytes += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    const auto parsed = songs::parseSearchFile(bytes);
-    EXPECT_EQ(parsed.rows.rowCount(), 0);
-    EXPECT_LE(parsed.lineCount, 1);
+    const QString text = searchRecord(kRow) + QStringLiteral("\r\n") + searchRecord(kRow);
+    const QByteArray littleEndian(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    for (const QByteArray &bytes : {QByteArray("\xFF\xFE") + littleEndian, littleEndian}) {
+        const auto parsed = songs::parseSearchFile(bytes);
+        EXPECT_EQ(parsed.rows.rowCount(), 0);
+        EXPECT_LE(parsed.lineCount, 1);
+        EXPECT_EQ(parsed.cutAtZeroByteLine, 1);
+        EXPECT_TRUE(parsed.looksLikeUtf16);
+    }
 }
 
 TEST(SearchFileEncoding, LinesEndingInLineFeedsAloneAreOneLine)
 {
-    const auto parsed = parse(record(28) + QStringLiteral("\n") + record(28) + QStringLiteral("\n"));
+    const auto parsed = parse(searchRecord(kRow) + QStringLiteral("\n") + searchRecord(kRow) + QStringLiteral("\n"));
     EXPECT_EQ(parsed.lineCount, 1);
     ASSERT_EQ(parsed.rows.rowCount(), 1);
-    EXPECT_EQ(parsed.rows.cell(0, 7), QStringLiteral("f28\nf1")) << "the line feed stays inside the cell";
+    EXPECT_EQ(parsed.rows.cell(0, 7), QStringLiteral("MTV\n-3")) << "the line feed stays inside the cell";
 }
 
 TEST(SearchFileEncoding, ChunkBoundariesDoNotChangeTheResult)

@@ -1,6 +1,7 @@
 // Importing search files through the real main window: the toolbar with its dialog, dropped files,
 // the status line and bad input.
 #include "songs/ui/SongListView.h"
+#include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
 #include <QDir>
@@ -24,28 +25,16 @@ using testing_support::TestWindow;
 
 namespace {
 
-QString record(const QString &code, const QString &name)
-{
-    QStringList fields(28);
-    fields[0] = QStringLiteral("0");
-    fields[1] = code;
-    fields[2] = code + QStringLiteral(".mpg");
-    fields[3] = name;
-    fields[6] = QStringLiteral("流行");
-    fields[7] = QStringLiteral("国语");
-    fields[8] = QStringLiteral("歌手");
-    fields[25] = QStringLiteral("HD");
-    fields[26] = QStringLiteral("S");
-    fields[27] = QStringLiteral("MTV");
-    return fields.join(QStringLiteral("||"));
-}
-
 QByteArray searchFile(const QStringList &names)
 {
     QStringList lines{QStringLiteral("歌曲库版本||20240108"), QString()};
     int code = 10613;
-    for (const QString &name : names)
-        lines << record(QStringLiteral("%1").arg(code++, 8, 10, QLatin1Char('0')), name);
+    for (const QString &name : names) {
+        const QString digits = QStringLiteral("%1").arg(code++, 8, 10, QLatin1Char('0'));
+        lines << testing_support::searchRecord({name, QStringLiteral("歌手"), QStringLiteral("国语"), QStringLiteral("流行"),
+                                                QStringLiteral("0"), digits + QStringLiteral(".mpg"), QStringLiteral("HD"),
+                                                QStringLiteral("MTV"), digits});
+    }
     return gbk(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
@@ -178,27 +167,39 @@ TEST(SongImport, DropsElsewhereOrBeforeStartUpAreNotTaken)
     EXPECT_FALSE(t.find<QLabel>(QStringLiteral("透明标签2"))->acceptDrops());
 }
 
-TEST(SongImport, UnreadableOrEmptyFilesAddNothingAndKeepTheStatusLine)
+// A file that cannot be read is reported, naming the file and the reason; the table and the status
+// line stay as the import before left them. An empty file is read, and adds nothing.
+TEST(SongImport, UnreadableFilesAreReportedAndChangeNothing)
 {
     TestWindow t;
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("one.txt"), searchFile({QStringLiteral("一")})));
     const QString empty = t.writeFile(QStringLiteral("empty.txt"), QByteArray());
     QDir(t.folder.path()).mkdir(QStringLiteral("folder.txt"));
     const QStringList paths = {t.path(QStringLiteral("missing.txt")), empty, t.path(QStringLiteral("folder.txt")),
                                QStringLiteral("/proc/self/mem")};
     for (const QString &path : paths)
         t.window->songList().fileDropped(path);
-    EXPECT_EQ(t.window->songTable().songCount(), 0);
-    EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+    EXPECT_EQ(names(t), QStringList{QStringLiteral("一")});
+    EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数3个"));
+    ASSERT_EQ(t.prompts.messages.size(), 3) << t.prompts.messageTexts().join(u'\n').toStdString();
+    const QString reasons[] = {QStringLiteral("文件不存在"), QStringLiteral("这是一个文件夹"), QStringLiteral("原因：")};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = t.prompts.messages[i].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("导入失败：无法读取文件“") + QDir::toNativeSeparators(paths[i == 0 ? 0 : i + 1])))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(reasons[i])) << text.toStdString();
+    }
 }
 
-TEST(SongImport, LockedFilesAndPipesAddNothingAndNeverHang)
+TEST(SongImport, LockedFilesPipesAndDevicesAreReportedAndNeverHang)
 {
     TestWindow t;
+    QStringList refused;
 #ifdef Q_OS_UNIX
-    // A named pipe without a writer would block a plain read for ever.
+    // A named pipe without a writer would block a plain read for ever, and a device may never end.
     const QString pipe = t.path(QStringLiteral("pipe.txt"));
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    t.window->songList().fileDropped(pipe);
+    refused << pipe << QStringLiteral("/dev/zero");
 #endif
 
     const QString locked = t.writeFile(QStringLiteral("locked.txt"), searchFile({QStringLiteral("x")}));
@@ -207,21 +208,61 @@ TEST(SongImport, LockedFilesAndPipesAddNothingAndNeverHang)
     const HANDLE holder = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(locked).utf16()),
                                       GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    t.window->songList().fileDropped(locked);
-    CloseHandle(holder);
+    refused << locked;
 #else
     QFile::setPermissions(locked, QFileDevice::Permissions());
     const bool canReadAnyFile = QFile(locked).open(QIODevice::ReadOnly);
     if (!canReadAnyFile)
-        t.window->songList().fileDropped(locked);
+        refused << locked;
+#endif
+    for (const QString &path : refused)
+        t.window->songList().fileDropped(path);
+#ifdef Q_OS_WIN
+    CloseHandle(holder);
 #endif
     EXPECT_EQ(t.window->songTable().songCount(), 0);
     EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+    ASSERT_EQ(t.prompts.messages.size(), refused.size());
+    for (int i = 0; i < refused.size(); ++i)
+        EXPECT_TRUE(t.prompts.messages[i].text.contains(QDir::toNativeSeparators(refused[i])));
+#ifdef Q_OS_UNIX
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(QStringLiteral("管道"))) << t.prompts.messages[0].text.toStdString();
+#endif
+}
+
+// A zero byte ends the text: the rows before it are imported and the user is told where it stopped.
+TEST(SongImport, AZeroByteIsReportedWithItsLine)
+{
+    TestWindow t;
+    QByteArray bytes = searchFile({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
+    bytes.insert(bytes.indexOf(gbk(QStringLiteral("二"))), '\0');
+    const QString path = t.writeFile(QStringLiteral("zero.txt"), bytes);
+    QString statusWhileShown;
+    t.prompts.whileMessageShown([&] { statusWhileShown = status(t); });
+    t.window->songList().fileDropped(path);
+    EXPECT_EQ(names(t), (QStringList{QStringLiteral("一"), QString()})) << "the cut line keeps its first fields";
+    EXPECT_EQ(statusWhileShown, QStringLiteral("消息：共分析出歌曲数4个"));
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(t.prompts.messages[0].text,
+              QStringLiteral("文件“%1”在第4行遇到零字节，导入到此为止，其后的内容没有导入。").arg(QDir::toNativeSeparators(path)));
+
+    const QString text = testing_support::searchRecord({QStringLiteral("x")}) + QStringLiteral("\r\n");
+    t.window->songList().fileDropped(
+        t.writeFile(QStringLiteral("utf16.txt"), QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2)));
+    ASSERT_EQ(t.prompts.messages.size(), 2);
+    EXPECT_TRUE(t.prompts.messages[1].text.contains(QStringLiteral("第1行"))) << t.prompts.messages[1].text.toStdString();
+    EXPECT_TRUE(t.prompts.messages[1].text.contains(QStringLiteral("不是GBK文本")));
 }
 
 TEST(SongImport, BinaryAndHugeInputsEndWithoutHarm)
 {
     TestWindow t;
+    // The list shows the first row's long cells without laying all of them out.
+    const QString longName = QStringLiteral("龍").repeated(1000000);
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("long.txt"), gbk(testing_support::searchRecord({longName}))));
+    EXPECT_FALSE(t.window->songList().viewport()->grab().isNull());
+    EXPECT_EQ(t.window->songTable().cellText(0, 0), longName);
+
     QByteArray binary(1 << 20, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = char((i * 7919) % 251 + 1);

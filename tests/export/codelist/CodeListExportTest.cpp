@@ -2,6 +2,7 @@
 // toolbar, "导出8位编码" clicked, the save dialog answered, then the file and the panel read back.
 #include "export/ui/CodeListExport.h"
 #include "ui/widgets/ReadOnlyTextBox.h"
+#include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
@@ -108,18 +109,13 @@ struct Song {
     QString code;
 };
 
-// A search-file line: the code is its second field and the name its fourth.
-QString searchRecord(const Song &song)
-{
-    return QStringLiteral("80||") + song.code + QStringLiteral("||D:\\songs\\a.mpg||") + song.name
-        + QStringLiteral("||歌手||||国语||流行");
-}
-
 void importSongs(TestWindow &t, const QList<Song> &songs)
 {
     QString text;
     for (const Song &song : songs)
-        text += searchRecord(song) + QStringLiteral("\r\n");
+        text += testing_support::searchRecord({song.name, u"歌手"_qs, u"国语"_qs, u"流行"_qs, u"80"_qs,
+                                               u"D:\\songs\\a.mpg"_qs, QString(), QString(), song.code})
+            + QStringLiteral("\r\n");
     t.prompts.answerFileDialog(t.writeFile(QStringLiteral("search.txt"), gbk(text)));
     t.clickToolbar(QStringLiteral("导入8位编码"));
     ASSERT_EQ(t.window->songTable().songCount(), songs.size());

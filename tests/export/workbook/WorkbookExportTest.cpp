@@ -3,6 +3,7 @@
 
 #include "export/ui/DetailWorkbookExport.h"
 #include "songs/ui/SongListView.h"
+#include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
@@ -23,21 +24,11 @@ const QStringList kHeader = {QStringLiteral("歌曲名字"), QStringLiteral("歌
                              QStringLiteral("歌曲类别"), QStringLiteral("音量衰减"), QStringLiteral("歌曲文件"),
                              QStringLiteral("歌曲质量"), QStringLiteral("歌曲版本"), QStringLiteral("歌曲编码")};
 
-// A search-file line whose nine cells come out as `cells`, in column order.
-QString recordFor(const QStringList &cells)
-{
-    QStringList fields(28);
-    const int fieldOfColumn[] = {4, 9, 8, 7, 1, 3, 26, 28, 2};
-    for (int column = 0; column < 9; ++column)
-        fields[fieldOfColumn[column] - 1] = cells[column];
-    return fields.join(QStringLiteral("||"));
-}
-
 void importRows(TestWindow &t, const QList<QStringList> &rows)
 {
     QStringList lines;
     for (const QStringList &row : rows)
-        lines << recordFor(row);
+        lines << testing_support::searchRecord(row);
     t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(lines.join(QStringLiteral("\r\n")))));
 }
 
