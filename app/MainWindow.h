@@ -20,6 +20,7 @@ class QToolBar;
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
 namespace keywords { class KeywordEditing; class KeywordSearch; class KeywordStore; }
+namespace songs { class SongRemoval; }
 
 namespace app {
 
@@ -48,6 +49,7 @@ public:
     platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
     keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
+    songs::SongRemoval &songRemoval() { return *m_songRemoval; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +86,7 @@ private:
     keywords::KeywordEditing *m_keywordEditing = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
     WebLinks *m_webLinks = nullptr;
+    songs::SongRemoval *m_songRemoval = nullptr;
 };
 
 } // namespace app
