@@ -14,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
+#include "songs/ui/SongRemoval.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -123,6 +124,12 @@ void MainWindow::connectCommands()
     connect(m_keywordPanel.searchOneButton, &QPushButton::clicked, m_keywordSearch,
             &keywords::KeywordSearch::SearchSongsForKeyword);
     connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
+
+    // Removal adds its entries to the song list's context menu and greys them out while the busy gate is held.
+    m_songRemoval = new songs::SongRemoval(m_songTable, *m_songList, m_env.prompts, m_busy, this, this);
+    connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
+        m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
+    });
 }
 
 void MainWindow::enableCommands(bool enabled)

@@ -20,6 +20,7 @@ class QToolBar;
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
 namespace keywords { class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
+namespace songs { class SongRemoval; }
 
 namespace app {
 
@@ -48,6 +49,7 @@ public:
     platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
     keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
+    songs::SongRemoval &songRemoval() { return *m_songRemoval; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,6 +87,7 @@ private:
     keywords::KeywordFileCommands *m_keywordFiles = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
     WebLinks *m_webLinks = nullptr;
+    songs::SongRemoval *m_songRemoval = nullptr;
 };
 
 } // namespace app

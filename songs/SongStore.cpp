@@ -1,6 +1,8 @@
 // Compact storage of song rows.
 #include "songs/SongStore.h"
 
+#include <algorithm>
+
 namespace songs {
 
 qsizetype SongStore::cellStart(qsizetype row, int column) const
@@ -53,6 +55,33 @@ void SongStore::shrinkToFit()
         m_text.shrink_to_fit();
     if (m_cellEnds.capacity() > m_cellEnds.size() + m_cellEnds.size() / 8)
         m_cellEnds.shrink_to_fit();
+}
+
+void SongStore::removeRows(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    // The kept rows between two removed ones move down to the write position as one block of text,
+    // and their cell ends by the distance the text moved.
+    size_t textTo = size_t(cellStart(rows.first(), 0));
+    size_t endsTo = size_t(rows.first()) * kColumnCount;
+    const qsizetype total = rowCount();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qsizetype keptFirst = rows[i] + 1;
+        const qsizetype keptEnd = i + 1 < rows.size() ? rows[i + 1] : total;
+        if (keptFirst >= keptEnd)
+            continue;
+        const size_t textFrom = size_t(cellStart(keptFirst, 0));
+        const size_t textEnd = size_t(m_cellEnds[size_t(keptEnd * kColumnCount - 1)]);
+        const qsizetype shift = qsizetype(textFrom - textTo);
+        std::copy(m_text.begin() + qsizetype(textFrom), m_text.begin() + qsizetype(textEnd),
+                  m_text.begin() + qsizetype(textTo));
+        for (size_t from = size_t(keptFirst) * kColumnCount; from < size_t(keptEnd) * kColumnCount; ++from)
+            m_cellEnds[endsTo++] = m_cellEnds[from] - shift;
+        textTo += textEnd - textFrom;
+    }
+    m_text.resize(textTo);
+    m_cellEnds.resize(endsTo);
 }
 
 } // namespace songs

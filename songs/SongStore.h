@@ -3,6 +3,7 @@
 
 #include "songs/SongColumns.h"
 
+#include <QList>
 #include <QStringView>
 #include <vector>
 
@@ -25,6 +26,9 @@ public:
     void append(SongStore &&other);
     // Gives back the room the rows do not use.
     void shrinkToFit();
+    // Removes the rows at these indices, which are ascending and each given once; the rows after
+    // them move up. One pass over the storage, whatever the number of rows removed.
+    void removeRows(const QList<int> &rows);
 
 private:
     qsizetype cellStart(qsizetype row, int column) const;

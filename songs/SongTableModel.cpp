@@ -21,7 +21,7 @@ QString shownText(QStringView cell)
 
 int SongTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : songCount();
+    return parent.isValid() ? 0 : songCount() - m_announcedCount;
 }
 
 int SongTableModel::columnCount(const QModelIndex &parent) const
@@ -31,11 +31,11 @@ int SongTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant SongTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= songCount() || index.column() >= kColumnCount)
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumnCount)
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
-    return shownText(m_store.cell(index.row(), index.column()));
+    return shownText(m_store.cell(storedRow(index.row()), index.column()));
 }
 
 QVariant SongTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -68,6 +68,61 @@ void SongTableModel::appendRows(SongStore &&rows)
     beginInsertRows(QModelIndex(), first, first + int(rows.rowCount()) - 1);
     m_store.append(std::move(rows));
     endInsertRows();
+}
+
+namespace {
+// Beyond this many runs one reset costs the views less than a notification per run: each of those
+// walks the whole selection and every persistent index.
+constexpr qsizetype kMostRunNotifications = 32;
+} // namespace
+
+void SongTableModel::removeSongs(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    QList<Run> runs;
+    bool manyRuns = false;
+    for (const int row : rows) {
+        Q_ASSERT(row >= 0 && row < songCount() && (runs.isEmpty() || row >= runs.last().first + runs.last().count));
+        if (!runs.isEmpty() && runs.last().first + runs.last().count == row) {
+            ++runs.last().count;
+        } else if (runs.size() == kMostRunNotifications) {
+            manyRuns = true;
+            break;
+        } else {
+            runs.append({row, 1});
+        }
+    }
+    if (manyRuns) {
+        beginResetModel();
+        m_store.removeRows(rows);
+        m_store.shrinkToFit();
+        endResetModel();
+        return;
+    }
+    // From the last run to the first, so that each run keeps the indices the views know it by. The
+    // storage is compacted once, after the views know every run as removed; until then storedRow()
+    // steps over the runs already announced.
+    for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
+        beginRemoveRows(QModelIndex(), run->first, run->first + run->count - 1);
+        m_announcedRuns.prepend(*run);
+        m_announcedCount += run->count;
+        endRemoveRows();
+    }
+    m_store.removeRows(rows);
+    m_store.shrinkToFit();
+    m_announcedRuns.clear();
+    m_announcedCount = 0;
+}
+
+int SongTableModel::storedRow(int row) const
+{
+    for (const Run &run : m_announcedRuns) {
+        if (row < run.first)
+            break;
+        row += run.count;
+    }
+    return row;
 }
 
 } // namespace songs

@@ -28,8 +28,24 @@ public:
     // nothing, when they do not fit in memory.
     void appendRows(SongStore &&rows);
 
+    // Removes the rows at these indices, which are ascending and each given once. Views hear of
+    // each run of neighbouring rows, or, when the rows are scattered over many runs, of one reset.
+    // Until the last notification the table operations above still see every row; the model's
+    // rowCount() and data() follow the notifications.
+    void removeSongs(const QList<int> &rows);
+
 private:
+    struct Run {
+        int first;
+        int count;
+    };
+    // The stored row of a row the views know, while removed runs wait for the storage to be compacted.
+    int storedRow(int row) const;
+
     SongStore m_store;
+    // The runs the views already know as removed, ascending, while a removal is announced.
+    QList<Run> m_announcedRuns;
+    int m_announcedCount = 0;
 };
 
 } // namespace songs

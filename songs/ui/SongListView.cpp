@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace songs {
 
 namespace {
@@ -32,11 +34,14 @@ SongListView::SongListView(SongTableModel *model, QWidget *parent) : QTreeView(p
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSortingEnabled(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click selects one row, as before; Shift and Ctrl add rows, for removing several at once.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setFocusPolicy(Qt::StrongFocus);
+    // The context menu lists the actions added to the view, so each command adds its own entries.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QHeaderView *columns = header();
     columns->setSectionsClickable(false);
@@ -65,6 +70,20 @@ void SongListView::selectRow(int row)
 void SongListView::showRow(int row)
 {
     scrollTo(model()->index(row, 0));
+}
+
+QList<int> SongListView::selectedSongRows() const
+{
+    // Read from the ranges: asking the selection row by row takes a walk over every range per row.
+    QList<int> rows;
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void SongListView::dragEnterEvent(QDragEnterEvent *event)

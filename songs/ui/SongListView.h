@@ -18,6 +18,8 @@ public:
     // The table operations a search result uses, with 0-based row indices.
     void selectRow(int row);
     void showRow(int row);
+    // The rows selected, ascending, each once.
+    QList<int> selectedSongRows() const;
 
 Q_SIGNALS:
     // One notification per dropped file, in the order the drop lists them.

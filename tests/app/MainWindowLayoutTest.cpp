@@ -76,7 +76,7 @@ TEST(MainWindowLayout, SongListHasNineColumnsWithAHiddenCodeColumn)
         EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
         EXPECT_EQ(list->header()->sectionSize(column), widths[column]) << column;
     }
-    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_FALSE(list->isSortingEnabled());
 }

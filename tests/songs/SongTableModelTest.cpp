@@ -1,4 +1,5 @@
-// The song table model: the table operations and the model contract.
+// The song table model: the table operations, removal and the model contract.
+#include "songs/DuplicateCodes.h"
 #include "songs/SongTableModel.h"
 
 #include <QAbstractItemModelTester>
@@ -56,4 +57,75 @@ TEST(SongTable, TheListShowsHugeCellsShortened)
     EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("short"));
     EXPECT_EQ(model.cellText(0, 0), huge);
     EXPECT_EQ(model.cellView(0, 0).size(), huge.size());
+}
+
+namespace {
+QStringList namesOf(const SongTableModel &model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names << model.data(model.index(row, 0)).toString();
+    return names;
+}
+} // namespace
+
+// Few runs are announced one by one, many scattered rows with one reset; either way the rows left
+// keep their order and their cells, first and last rows included.
+TEST(SongTable, RemovedRowsLeaveTheOthersInOrder)
+{
+    SongTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    model.appendRows(rows({u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs, u"e"_qs, u"f"_qs, u"g"_qs}));
+    model.removeSongs({0, 2, 3, 6});
+    EXPECT_EQ(removed.size(), 3) << "one notification per run of neighbouring rows";
+    EXPECT_EQ(namesOf(model), (QStringList{u"b"_qs, u"e"_qs, u"f"_qs}));
+    EXPECT_EQ(model.cellText(2, 8), u"0000"_qs);
+
+    QStringList many;
+    QList<int> everyOther;
+    for (int i = 0; i < 200; ++i) {
+        many << QString::number(i);
+        if (i % 2 == 1)
+            everyOther << 3 + i;
+    }
+    SongStore manyRows;
+    for (const QString &name : many) {
+        SongStore::Cells cells;
+        cells[0] = name;
+        cells[8] = name + name;
+        manyRows.appendRow(cells);
+    }
+    model.appendRows(std::move(manyRows));
+    removed.clear();
+    model.removeSongs(everyOther);
+    EXPECT_TRUE(removed.isEmpty());
+    EXPECT_EQ(reset.size(), 1);
+    ASSERT_EQ(model.songCount(), 103);
+    EXPECT_EQ(model.cellText(3, 0), u"0"_qs);
+    EXPECT_EQ(model.cellText(102, 8), u"198198"_qs);
+
+    QList<int> all;
+    for (int row = 0; row < model.songCount(); ++row)
+        all << row;
+    model.removeSongs(all);
+    EXPECT_EQ(model.songCount(), 0);
+    model.appendRows(rows({u"new"_qs}));
+    EXPECT_EQ(namesOf(model), QStringList{u"new"_qs});
+}
+
+TEST(SongTable, DuplicateCodesAreTheExactRepeatsAfterTheFirst)
+{
+    SongTableModel model;
+    SongStore store;
+    for (const char16_t *code :
+         {u"00000001", u"", u"00000002", u"00000001", u"", u"0000001", u"00000002", u"00000001"}) {
+        SongStore::Cells cells;
+        cells[8] = QStringView(code);
+        store.appendRow(cells);
+    }
+    model.appendRows(std::move(store));
+    EXPECT_EQ(songs::duplicateCodeRows(model), (QList<int>{3, 6, 7}));
+    EXPECT_TRUE(songs::duplicateCodeRows(SongTableModel()).isEmpty());
 }

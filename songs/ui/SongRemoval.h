@@ -1,0 +1,57 @@
+// Taking songs out of the song table: the selected ones, those whose code came earlier, or any
+// rows another command names.
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QWidget;
+namespace platform {
+class BusyGate;
+class Prompts;
+} // namespace platform
+
+namespace songs {
+
+class SongListView;
+class SongTableModel;
+
+class SongRemoval : public QObject {
+    Q_OBJECT
+public:
+    // Adds "删除选中歌曲" (also the Delete key) and "删除重复编码的歌曲" to the song list's context menu.
+    // While the busy gate is held (an export reads the table) both are greyed out and nothing is removed.
+    SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts, platform::BusyGate &busy,
+                QWidget *dialogParent, QObject *parent = nullptr);
+
+    // Asks, naming how many, and removes the songs selected in the song list.
+    void RemoveSelectedSongs();
+    // Asks, naming how many, and removes every song whose code an earlier song already has.
+    void RemoveDuplicateSongs();
+
+    QAction *removeSelectedAction() const { return m_removeSelected; }
+    QAction *removeDuplicatesAction() const { return m_removeDuplicates; }
+
+public Q_SLOTS:
+    // Removes these rows without asking; the order does not matter, repeated rows and rows the table
+    // does not have are passed over. Returns how many songs went: none while the busy gate is held.
+    int removeSongs(QList<int> rows);
+
+Q_SIGNALS:
+    // Songs were taken out of the table; remaining is the number of songs left.
+    void songsRemoved(int removed, int remaining);
+
+private:
+    bool confirm(const QString &question);
+
+    SongTableModel &m_table;
+    SongListView &m_list;
+    platform::Prompts &m_prompts;
+    platform::BusyGate &m_busy;
+    QWidget *m_dialogParent;
+    QAction *m_removeSelected = nullptr;
+    QAction *m_removeDuplicates = nullptr;
+};
+
+} // namespace songs

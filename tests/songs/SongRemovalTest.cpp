@@ -1,0 +1,171 @@
+// Taking songs out of the song table through the real main window: the selected rows with the
+// Delete key, the repeated codes from the context menu, and the removal another command asks for.
+#include "songs/ui/SongRemoval.h"
+#include "platform/BusyGate.h"
+#include "songs/ui/SongListView.h"
+#include "tests/support/TestWindow.h"
+#include "ui/widgets/ReadOnlyTextBox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using testing_support::gbk;
+using testing_support::TestWindow;
+
+namespace {
+
+struct Song {
+    QString name;
+    QString code;
+};
+
+QString importSongs(TestWindow &t, const QList<Song> &songs, const QString &fileName = QStringLiteral("search.txt"))
+{
+    QString text;
+    for (const Song &song : songs)
+        text += QStringLiteral("80||") + song.code + QStringLiteral("||a.mpg||") + song.name + QStringLiteral("\r\n");
+    const QString path = t.writeFile(fileName, gbk(text));
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导入8位编码"));
+    return path;
+}
+
+// The code list file an export through the toolbar writes from the song table.
+QByteArray exportedCodes(TestWindow &t)
+{
+    const QString path = t.path(QStringLiteral("codes.txt"));
+    QFile::remove(path);
+    t.prompts.answerFileDialog(path);
+    t.clickToolbar(QStringLiteral("导出8位编码"));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray codeLines(const QStringList &codes)
+{
+    QByteArray lines;
+    for (const QString &code : codes)
+        lines += gbk(code) + "\r\n";
+    return lines;
+}
+
+void clickRow(songs::SongListView &list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QModelIndex index = list.model()->index(row, 0);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualRect(index).center());
+}
+
+QString status(const TestWindow &t)
+{
+    return t.find<QLabel>(QStringLiteral("透明标签2"))->text();
+}
+
+QAction *entry(const TestWindow &t, const QString &caption)
+{
+    for (QAction *action : t.window->songList().actions()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SongRemoval, DeleteRemovesTheSelectedSongsAfterAYes)
+{
+    TestWindow t;
+    importSongs(t,
+                {{u"一"_qs, u"00000001"_qs},
+                 {u"二"_qs, u"00000002"_qs},
+                 {u"三"_qs, u"00000003"_qs},
+                 {u"四"_qs, u"00000004"_qs},
+                 {u"五"_qs, u"00000005"_qs},
+                 {u"六"_qs, u"00000006"_qs}});
+    songs::SongListView &list = t.window->songList();
+    t.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+    list.setFocus();
+
+    clickRow(list, 0);
+    clickRow(list, 1);
+    EXPECT_EQ(list.selectedSongRows(), QList<int>{1}) << "a plain click selects one row, as before";
+    clickRow(list, 3, Qt::ControlModifier);
+    clickRow(list, 4, Qt::ShiftModifier);
+    ASSERT_EQ(list.selectedSongRows(), (QList<int>{1, 3, 4}));
+
+    QTest::keyClick(&list, Qt::Key_Delete); // unanswered: No
+    EXPECT_EQ(t.window->songTable().songCount(), 6);
+    t.prompts.answerMessageBox(platform::mb::IdYes);
+    QTest::keyClick(&list, Qt::Key_Delete);
+
+    ASSERT_EQ(t.prompts.messages.size(), 2);
+    EXPECT_EQ(t.prompts.messages[1].text, u"确定要从歌曲列表中删除选中的3首歌曲吗？"_qs);
+    EXPECT_EQ(t.prompts.messages[1].style & platform::mb::ButtonMask, platform::mb::YesNo);
+    EXPECT_EQ(status(t), u"消息：删除歌曲3首，剩余3首"_qs);
+    EXPECT_EQ(exportedCodes(t), codeLines({u"00000001"_qs, u"00000003"_qs, u"00000006"_qs}));
+    EXPECT_TRUE(list.selectedSongRows().isEmpty());
+
+    // An import afterwards appends as before.
+    importSongs(t, {{u"七"_qs, u"00000007"_qs}}, QStringLiteral("more.txt"));
+    EXPECT_EQ(exportedCodes(t), codeLines({u"00000001"_qs, u"00000003"_qs, u"00000006"_qs, u"00000007"_qs}));
+}
+
+TEST(SongRemoval, RepeatedCodesOfAFileImportedTwiceGoFromTheContextMenu)
+{
+    TestWindow t;
+    const QList<Song> songs = {
+        {u"一"_qs, u"00000001"_qs}, {u"无编码"_qs, QString()}, {u"二"_qs, u"00000002"_qs}, {u"一"_qs, u"00000001"_qs}};
+    importSongs(t, songs);
+    importSongs(t, songs);
+    songs::SongListView &list = t.window->songList();
+    EXPECT_EQ(list.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QAction *removeRepeats = entry(t, u"删除重复编码的歌曲"_qs);
+    ASSERT_NE(removeRepeats, nullptr);
+    ASSERT_NE(entry(t, u"删除选中歌曲"_qs), nullptr);
+
+    t.prompts.answerMessageBox(platform::mb::IdYes);
+    removeRepeats->trigger();
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(t.prompts.messages[0].text, u"歌曲列表中有4首歌曲的编码与前面的歌曲重复，确定删除吗？"_qs);
+    EXPECT_EQ(status(t), u"消息：删除歌曲4首，剩余4首"_qs);
+    EXPECT_EQ(exportedCodes(t), codeLines({u"00000001"_qs, QString(), u"00000002"_qs, QString()}))
+        << "each code once; songs without a code are all kept";
+
+    removeRepeats->trigger();
+    ASSERT_EQ(t.prompts.messages.size(), 2);
+    EXPECT_EQ(t.prompts.messages[1].text, u"歌曲列表中没有编码重复的歌曲。"_qs);
+    EXPECT_EQ(t.prompts.messages[1].style & platform::mb::ButtonMask, platform::mb::Ok);
+}
+
+// While an export holds the gate, nothing removes songs; afterwards removing every song leaves an
+// export of an empty table.
+TEST(SongRemoval, NothingIsRemovedWhileAnExportRunsAndAnEmptiedTableExportsAsAnEmptyOne)
+{
+    TestWindow t;
+    importSongs(t, {{u"一"_qs, u"00000001"_qs}, {u"二"_qs, u"00000002"_qs}});
+    songs::SongRemoval &removal = t.window->songRemoval();
+    QList<std::pair<int, int>> reported;
+    QObject::connect(&removal, &songs::SongRemoval::songsRemoved, [&reported](int removed, int remaining) {
+        reported.append({removed, remaining});
+    });
+    t.window->songList().selectRow(0);
+    {
+        const platform::BusyGate::Hold hold(t.window->busyGate());
+        EXPECT_FALSE(entry(t, u"删除选中歌曲"_qs)->isEnabled());
+        EXPECT_FALSE(entry(t, u"删除重复编码的歌曲"_qs)->isEnabled());
+        EXPECT_EQ(removal.removeSongs({0, 1}), 0);
+        removal.RemoveSelectedSongs();
+    }
+    EXPECT_TRUE(entry(t, u"删除选中歌曲"_qs)->isEnabled());
+    EXPECT_EQ(t.window->songTable().songCount(), 2);
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+
+    EXPECT_EQ(removal.removeSongs({1, 7, 0, 1, -1}), 2) << "rows the table lacks are passed over";
+    EXPECT_EQ(reported, (QList<std::pair<int, int>>{{2, 0}}));
+    EXPECT_EQ(status(t), u"消息：删除歌曲2首，剩余0首"_qs);
+    EXPECT_EQ(exportedCodes(t), QByteArray("<missing>"));
+    EXPECT_EQ(t.find<ui::ReadOnlyTextBox>(u"编辑框2"_qs)->toPlainText(), u"导出失败，请检查搜歌文件是否为8位编码"_qs);
+}
