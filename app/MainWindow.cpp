@@ -5,6 +5,7 @@
 #include "app/Toolbar.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
+#include "keywords/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
@@ -119,6 +120,15 @@ void MainWindow::connectCommands()
     connect(m_keywordPanel.searchOneButton, &QPushButton::clicked, m_keywordSearch,
             &keywords::KeywordSearch::SearchSongsForKeyword);
     connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
+
+    m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
+                                              m_env.shell, m_busy, m_env.programFolder},
+                                             this);
+    m_hitList->addEntryPoints({m_songList, m_keywordPanel.list});
+    connect(m_hitList, &keywords::HitListCommand::songChosen, this, [this](int row) {
+        activateWindow();
+        showFoundSong(row);
+    });
 }
 
 void MainWindow::enableCommands(bool enabled)

@@ -19,7 +19,7 @@ class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class KeywordEditing; class KeywordSearch; class KeywordStore; }
+namespace keywords { class HitListCommand; class KeywordEditing; class KeywordSearch; class KeywordStore; }
 
 namespace app {
 
@@ -83,6 +83,7 @@ private:
     std::unique_ptr<keywords::KeywordStore> m_keywordStore;
     keywords::KeywordEditing *m_keywordEditing = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
+    keywords::HitListCommand *m_hitList = nullptr;
     WebLinks *m_webLinks = nullptr;
 };
 
