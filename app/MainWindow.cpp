@@ -5,6 +5,7 @@
 #include "app/Toolbar.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
+#include "keywords/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/KeywordSearch.h"
@@ -130,6 +131,18 @@ void MainWindow::connectCommands()
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
         m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
     });
+
+    m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
+                                              m_env.shell, m_busy, m_env.programFolder},
+                                             this);
+    m_hitList->addEntryPoints({m_songList, m_keywordPanel.list});
+    connect(m_hitList, &keywords::HitListCommand::songChosen, this, [this](int row) {
+        activateWindow();
+        showFoundSong(row);
+    });
+    // The hit list has asked the user already; the songs go as any removal does.
+    connect(m_hitList, &keywords::HitListCommand::removeSongsRequested, m_songRemoval,
+            &songs::SongRemoval::removeSongs);
 }
 
 void MainWindow::enableCommands(bool enabled)

@@ -19,7 +19,7 @@ class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
+namespace keywords { class HitListCommand; class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
 namespace songs { class SongRemoval; }
 
 namespace app {
@@ -86,6 +86,7 @@ private:
     keywords::KeywordEditing *m_keywordEditing = nullptr;
     keywords::KeywordFileCommands *m_keywordFiles = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
+    keywords::HitListCommand *m_hitList = nullptr;
     WebLinks *m_webLinks = nullptr;
     songs::SongRemoval *m_songRemoval = nullptr;
 };

@@ -1,6 +1,7 @@
 // Keyword matching over song names.
 #include "keywords/KeywordMatcher.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 
@@ -35,7 +36,7 @@ bool containsKeyword(QStringView text, QStringView keyword)
 
 // Node 0 is the root. Edges leave the root through a table of every UTF-16 unit, because a text
 // with no hit spends almost all its steps there; other edges live in an open-addressing hash.
-struct FirstHitFinder::Automaton {
+struct KeywordFinder::Automaton {
     std::vector<int> rootNext = std::vector<int>(0x10000, 0);
     std::vector<std::uint64_t> edgeKeys; // 0 marks a free slot; keys are never 0 (node >= 1)
     std::vector<int> edgeTargets;
@@ -143,18 +144,33 @@ struct FirstHitFinder::Automaton {
     }
 };
 
-FirstHitFinder::FirstHitFinder(const QList<QString> &keywords) : m_automaton(std::make_unique<Automaton>())
+KeywordFinder::KeywordFinder(const QList<QString> &keywords) : m_automaton(std::make_unique<Automaton>())
 {
     m_keywordNode.reserve(size_t(keywords.size()));
     for (const QString &keyword : keywords)
         m_keywordNode.push_back(keyword.isEmpty() ? -1 : m_automaton->insert(foldAsciiLetters(keyword)));
     m_automaton->buildEdgeTable();
     m_automaton->buildFailLinks();
+
+    const size_t nodeCount = m_automaton->fail.size();
+    m_nodeKeywordsStart.assign(nodeCount + 1, 0);
+    for (int node : m_keywordNode) {
+        if (node >= 0)
+            ++m_nodeKeywordsStart[size_t(node) + 1];
+    }
+    for (size_t n = 0; n < nodeCount; ++n)
+        m_nodeKeywordsStart[n + 1] += m_nodeKeywordsStart[n];
+    m_nodeKeywords.resize(size_t(m_nodeKeywordsStart[nodeCount]));
+    std::vector<int> filled(m_nodeKeywordsStart.begin(), m_nodeKeywordsStart.end() - 1);
+    for (size_t k = 0; k < m_keywordNode.size(); ++k) {
+        if (m_keywordNode[k] >= 0)
+            m_nodeKeywords[size_t(filled[size_t(m_keywordNode[k])]++)] = int(k);
+    }
 }
 
-FirstHitFinder::~FirstHitFinder() = default;
+KeywordFinder::~KeywordFinder() = default;
 
-std::vector<int> FirstHitFinder::firstHits(int count, const std::function<QStringView(int)> &text) const
+std::vector<int> KeywordFinder::firstHits(int count, const std::function<QStringView(int)> &text) const
 {
     const Automaton &a = *m_automaton;
     std::vector<int> firstAt(a.fail.size(), -1);
@@ -187,6 +203,43 @@ std::vector<int> FirstHitFinder::firstHits(int count, const std::function<QStrin
     for (int node : m_keywordNode)
         hits.push_back(node < 0 ? -1 : firstAt[size_t(node)]);
     return hits;
+}
+
+void KeywordFinder::allHits(int count, const std::function<QStringView(int)> &text,
+                            const std::function<void(int, const std::vector<int> &)> &found) const
+{
+    const Automaton &a = *m_automaton;
+    std::vector<int> seenIn(a.fail.size(), -1); // per node the last text it ended a keyword in
+    std::vector<int> nodes;
+    std::vector<int> keywords;
+    for (int index = 0; index < count; ++index) {
+        nodes.clear();
+        int state = 0;
+        for (QChar ch : text(index)) {
+            const char16_t c = foldAsciiLetter(ch.unicode());
+            int next = a.child(state, c);
+            while (next < 0 && state != 0) {
+                state = a.fail[size_t(state)];
+                next = a.child(state, c);
+            }
+            state = next >= 0 ? next : 0;
+            // A node already seen in this text had its whole chain taken with it.
+            for (int hit = a.terminal[size_t(state)] ? state : a.dictionary[size_t(state)];
+                 hit > 0 && seenIn[size_t(hit)] != index; hit = a.dictionary[size_t(hit)]) {
+                seenIn[size_t(hit)] = index;
+                nodes.push_back(hit);
+            }
+        }
+        if (nodes.empty())
+            continue;
+        keywords.clear();
+        for (int node : nodes) {
+            keywords.insert(keywords.end(), m_nodeKeywords.begin() + m_nodeKeywordsStart[size_t(node)],
+                            m_nodeKeywords.begin() + m_nodeKeywordsStart[size_t(node) + 1]);
+        }
+        std::sort(keywords.begin(), keywords.end());
+        found(index, keywords);
+    }
 }
 
 } // namespace keywords

@@ -27,7 +27,7 @@ void KeywordSearch::SearchKeywords()
     // One pass over the song names finds every keyword's first song; the messages then follow in
     // keyword order, exactly as a scan per keyword would give them.
     const int songCount = m_songs.songCount();
-    const std::vector<int> firstSongs = FirstHitFinder(keywords).firstHits(
+    const std::vector<int> firstSongs = KeywordFinder(keywords).firstHits(
         songCount, [this](int row) { return m_songs.cellView(row, songs::kNameColumn); });
 
     for (int k = 0; k < keywordCount; ++k) {

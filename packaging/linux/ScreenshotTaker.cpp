@@ -1,5 +1,6 @@
 // Build tool behind scripts/screenshots.sh: takes the README's pictures of the real main window,
-// once with the songs of a search file imported and once with the code export panel after an export.
+// once with the songs of a search file imported and once with the code export panel after an export,
+// and of the keyword hit list over those songs.
 // usage: korvia-screenshots SEARCH_FILE OUTPUT_FOLDER
 #include "app/MainWindow.h"
 #include "app/Toolbar.h"
@@ -68,12 +69,16 @@ int main(int argc, char *argv[])
     keywords::createKeywordStore(programFolder.filePath(QStringLiteral("music.mdb")),
                                  {{1, QStringLiteral("青春时光"), QStringLiteral("版权纠纷")},
                                   {2, QStringLiteral("歲月"), QStringLiteral("商业")},
-                                  {3, QStringLiteral("禁歌"), QStringLiteral("违禁")}});
+                                  {3, QStringLiteral("禁歌"), QStringLiteral("违禁")},
+                                  {4, QStringLiteral("烟花"), QStringLiteral("违禁")},
+                                  {5, QStringLiteral("之歌"), QStringLiteral("版权纠纷")},
+                                  {6, QStringLiteral("姑娘"), QStringLiteral("商业")}});
     AnsweringPrompts prompts(programFolder.filePath(QStringLiteral("codes.txt")));
     IdleShell shell;
     // A closed local port: the online check fails at once and the news band stays empty.
     app::MainWindow window({.programFolder = programFolder.path(),
                             .siteAddress = QStringLiteral("http://127.0.0.1:9"),
+                            .supportEmail = QString(),
                             .prompts = prompts,
                             .shell = shell});
     window.show();
@@ -89,6 +94,11 @@ int main(int argc, char *argv[])
             action->trigger();
     }
     if (!takePicture(window, output.filePath(QStringLiteral("export-panel.png"))))
+        return 1;
+
+    window.findChild<QAction *>(QStringLiteral("菜单项_列出命中歌曲"))->trigger();
+    auto *hitList = window.findChild<QWidget *>(QStringLiteral("窗口_命中列表"));
+    if (!hitList || !takePicture(*hitList, output.filePath(QStringLiteral("hit-list.png"))))
         return 1;
     return 0;
 }

@@ -1,12 +1,12 @@
-// Keyword matching: ASCII letters fold, nothing else does; the one-pass finder agrees with a plain
-// scan.
+// Keyword matching: ASCII letters fold, nothing else does; the one-pass finder, for first hits and
+// for all hits, agrees with a plain scan.
 #include "keywords/KeywordMatcher.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using keywords::containsKeyword;
-using keywords::FirstHitFinder;
+using keywords::KeywordFinder;
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST(KeywordMatcher, FinderAgreesWithAPlainScan)
         for (int i = 0; i < 15; ++i)
             keywords << word(4);
         const std::vector<int> hits =
-            FirstHitFinder(keywords).firstHits(int(texts.size()), [&](int i) { return QStringView(texts[i]); });
+            KeywordFinder(keywords).firstHits(int(texts.size()), [&](int i) { return QStringView(texts[i]); });
         for (int k = 0; k < keywords.size(); ++k) {
             int expected = -1;
             for (int i = 0; i < texts.size() && expected < 0; ++i) {
@@ -69,6 +69,19 @@ TEST(KeywordMatcher, FinderAgreesWithAPlainScan)
                     expected = i;
             }
             ASSERT_EQ(hits[size_t(k)], expected) << "keyword " << keywords[k].toStdString() << " round " << round;
+        }
+
+        std::vector<std::vector<int>> all(size_t(texts.size()));
+        KeywordFinder(keywords).allHits(
+            int(texts.size()), [&](int i) { return QStringView(texts[i]); },
+            [&](int i, const std::vector<int> &found) { all[size_t(i)] = found; });
+        for (int i = 0; i < texts.size(); ++i) {
+            std::vector<int> expected;
+            for (int k = 0; k < keywords.size(); ++k) {
+                if (containsKeyword(texts[i], keywords[k]))
+                    expected.push_back(k);
+            }
+            ASSERT_EQ(all[size_t(i)], expected) << "text " << texts[i].toStdString() << " round " << round;
         }
     }
 }

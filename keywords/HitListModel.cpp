@@ -1,0 +1,94 @@
+// The rows of the hit list.
+#include "keywords/HitListModel.h"
+
+#include "songs/SongColumns.h"
+#include "songs/SongTableModel.h"
+
+namespace keywords {
+
+namespace {
+const QString kListSeparator = QStringLiteral("、");
+constexpr int kSingerColumn = 1; // 歌手名字 in the song table
+} // namespace
+
+int HitListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_hits.count();
+}
+
+int HitListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant HitListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_hits.count())
+        return {};
+    const size_t hit = size_t(index.row());
+    if (role == SongRowRole)
+        return m_hits.songRow(index.row());
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case NameColumn:
+        return m_songs[hit].name;
+    case SingerColumn:
+        return m_songs[hit].singer;
+    case CodeColumn:
+        return m_songs[hit].code;
+    case KeywordsColumn:
+        return m_keywords[hit];
+    case RemarksColumn:
+        return m_remarks[hit];
+    default:
+        return {};
+    }
+}
+
+QVariant HitListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QString captions[ColumnCount] = {QStringLiteral("歌曲名字"), QStringLiteral("歌手名字"),
+                                                  QStringLiteral("歌曲编码"), QStringLiteral("命中关键词"),
+                                                  QStringLiteral("备注")};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::InitialSortOrderRole)
+        return Qt::AscendingOrder; // a first click on a header sorts A to Z, small to large
+    return role == Qt::DisplayRole ? QVariant(captions[section]) : QVariant();
+}
+
+Qt::ItemFlags HitListModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+}
+
+void HitListModel::setHits(KeywordHits hits, const songs::SongTableModel &table)
+{
+    beginResetModel();
+    m_hits = std::move(hits);
+    m_songs.clear();
+    m_keywords.clear();
+    m_remarks.clear();
+    m_songs.reserve(size_t(m_hits.count()));
+    for (int hit = 0; hit < m_hits.count(); ++hit) {
+        const int song = m_hits.songRow(hit);
+        m_songs.push_back({table.cellText(song, songs::kNameColumn), table.cellText(song, kSingerColumn),
+                           table.cellText(song, songs::kCodeColumn)});
+        m_keywords.push_back(m_hits.keywords(hit).join(kListSeparator));
+        m_remarks.push_back(m_hits.remarks(hit).join(kListSeparator));
+    }
+    endResetModel();
+}
+
+void HitListModel::clear()
+{
+    beginResetModel();
+    m_hits = {};
+    m_songs.clear();
+    m_keywords.clear();
+    m_remarks.clear();
+    endResetModel();
+}
+
+} // namespace keywords

@@ -1,0 +1,15 @@
+// The hit list as an .xls workbook: the list's header row, then its rows as shown, every cell Text.
+#pragma once
+
+#include <QString>
+
+class QAbstractItemModel;
+
+namespace keywords {
+
+// A worksheet holds 65,536 rows: past 65,535 rows the list goes on on Sheet2, Sheet3, ..., each
+// starting with the header row again. Replaces the file only once the new one is completely
+// written; the reason of a failure goes to errorString.
+bool saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path, QString *errorString);
+
+} // namespace keywords

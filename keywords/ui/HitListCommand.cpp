@@ -1,0 +1,39 @@
+// Opening the hit list.
+#include "keywords/ui/HitListCommand.h"
+
+#include <QAction>
+
+namespace keywords {
+
+HitListCommand::HitListCommand(const HitListSources &sources, QWidget *window)
+    : QObject(window), m_sources(sources), m_window(window),
+      m_entry(new QAction(QStringLiteral("列出全部命中歌曲..."), this))
+{
+    m_entry->setObjectName(QStringLiteral("菜单项_列出命中歌曲"));
+    m_entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_entry->setShortcutVisibleInContextMenu(true);
+    connect(m_entry, &QAction::triggered, this, &HitListCommand::ListKeywordHits);
+}
+
+void HitListCommand::addEntryPoints(const QList<QWidget *> &lists)
+{
+    m_window->addAction(m_entry);
+    for (QWidget *list : lists) {
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addAction(m_entry);
+    }
+}
+
+void HitListCommand::ListKeywordHits()
+{
+    if (!m_open) {
+        m_open = new HitListWindow(m_sources, m_window);
+        connect(m_open, &HitListWindow::songChosen, this, &HitListCommand::songChosen);
+        connect(m_open, &HitListWindow::removeSongsRequested, this, &HitListCommand::removeSongsRequested);
+    }
+    m_open->show();
+    m_open->raise();
+    m_open->activateWindow();
+}
+
+} // namespace keywords

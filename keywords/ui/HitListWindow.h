@@ -1,0 +1,79 @@
+// The hit list window: every song whose name holds a keyword, with its keywords and remarks, the
+// songs per remark above it; sorting by column, showing a song in the song list, removing the songs
+// from the song list and exporting the list as a workbook.
+#pragma once
+
+#include "platform/FileDialog.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTreeView;
+namespace platform { class BusyGate; class Prompts; class Shell; }
+namespace songs { class SongTableModel; }
+
+namespace keywords {
+
+class HitListModel;
+class KeywordListModel;
+class KeywordStore;
+
+// What the hit list reads and whom it asks.
+struct HitListSources {
+    const KeywordListModel &keywords;
+    KeywordStore &store; // the list is read only once a load under way has ended
+    const songs::SongTableModel &songs;
+    platform::Prompts &prompts;
+    platform::Shell &shell;
+    platform::BusyGate &busy; // no removal while an export reads the song table
+    QString dialogFolder;     // where the save dialog starts
+};
+
+class HitListWindow : public QWidget {
+    Q_OBJECT
+public:
+    HitListWindow(const HitListSources &sources, QWidget *parent);
+
+    // Finds the hits again, at once.
+    void refresh();
+
+    // The commands of the window's buttons.
+    void RemoveAllHits();
+    void RemoveSelectedHits();
+    void ExportHitList();
+
+Q_SIGNALS:
+    // The user picked this song (double-click or Enter): the song list is to show it.
+    void songChosen(int row);
+    // The user confirmed removing these songs (song table rows, ascending, each once).
+    void removeSongsRequested(const QList<int> &rows);
+
+private:
+    void buildControls();
+    // The song table or the keyword list changed: the rows shown may be stale, so the list is
+    // emptied now and found again once the change (or a whole keyword list load) is over.
+    void scheduleRefresh();
+    void refreshWhenListReady();
+    void showCounts();
+    void updateButtons();
+    QList<int> songRowsOf(const QList<int> &shownRows) const;
+    void confirmRemoval(const QList<int> &songRows, const QString &question);
+
+    HitListSources m_sources;
+    platform::FileDialog m_dialog;
+    HitListModel *m_model = nullptr;
+    QSortFilterProxyModel *m_sorted = nullptr;
+    QLabel *m_counts = nullptr;
+    QTreeView *m_list = nullptr;
+    QPushButton *m_removeAll = nullptr;
+    QPushButton *m_removeSelected = nullptr;
+    QPushButton *m_export = nullptr;
+    QPushButton *m_close = nullptr;
+    bool m_refreshPending = false;
+    int m_changes = 0; // changes of the song table or keyword list seen so far
+};
+
+} // namespace keywords
