@@ -21,10 +21,9 @@ DetailWorkbook::DetailWorkbook()
 
 void DetailWorkbook::startSheet()
 {
-    m_sheet = m_book.addWorksheet();
+    m_book.addWorksheet();
     m_songsOnSheet = 0;
-    for (int column = 0; column < songs::kColumnCount; ++column)
-        m_book.setTextCell(m_sheet, 0, column, headerTexts()[column]);
+    m_book.appendRow(headerTexts());
 }
 
 void DetailWorkbook::appendSong(const songs::SongTableModel &table, int row)
@@ -33,7 +32,8 @@ void DetailWorkbook::appendSong(const songs::SongTableModel &table, int row)
         startSheet();
     ++m_songsOnSheet;
     for (int column = 0; column < songs::kColumnCount; ++column)
-        m_book.setTextCell(m_sheet, m_songsOnSheet, column, table.cellText(row, column));
+        m_cells[size_t(column)] = table.cellText(row, column);
+    m_book.appendRow(m_cells);
 }
 
 bool DetailWorkbook::saveAs(const QString &path, QString *errorString) const

@@ -2,9 +2,12 @@
 // leading zeros.
 #pragma once
 
+#include "songs/SongColumns.h"
 #include "xls/Workbook.h"
 
 #include <QStringList>
+
+#include <array>
 
 namespace songs { class SongTableModel; }
 
@@ -30,8 +33,8 @@ private:
     void startSheet();
 
     xls::Workbook m_book;
-    int m_sheet = -1;
     int m_songsOnSheet = 0;
+    std::array<QString, songs::kColumnCount> m_cells;  // the row being appended
 };
 
 } // namespace exporting

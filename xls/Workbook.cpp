@@ -1,10 +1,13 @@
-// An .xls (Excel 97-2003) workbook of text cells, built in memory and written in one go.
+// An .xls (Excel 97-2003) workbook of text cells, encoded row by row as the rows are appended.
 #include "Workbook.h"
 
-#include "WorkbookFile.h"
+#include "CompoundFile.h"
+#include "GlobalsStream.h"
 
 #include <QFileDevice>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace xls {
 
@@ -21,43 +24,42 @@ void setError(QString *errorString, const QString &message)
 
 } // namespace
 
-int Workbook::addWorksheet()
+void Workbook::addWorksheet()
 {
-    m_sheets.emplace_back();
-    return int(m_sheets.size()) - 1;
+    m_sheets.emplace_back(m_sheets.empty());
 }
 
-bool Workbook::isValidCell(int sheet, int row, int column) const
+void Workbook::appendRow(std::span<const QString> texts)
 {
-    return sheet >= 0 && sheet < worksheetCount() && row >= 0 && row < kMaxRows && column >= 0 && column < kMaxColumns;
+    if (m_sheets.empty() || m_sheets.back().rowCount() == kMaxRows)
+        return;
+    m_rowCells.clear();
+    for (const QString &text : texts.first(std::min<size_t>(texts.size(), kMaxColumns))) {
+        if (text.isEmpty()) {
+            m_rowCells.push_back(kBlankCell);
+        } else {
+            m_rowCells.push_back(m_strings.add(text));
+            ++m_textCells;
+        }
+    }
+    m_sheets.back().appendRow(m_rowCells);
 }
 
-quint32 Workbook::valueOf(const QString &text)
+void Workbook::writeFile(ByteWriter &out) const
 {
-    return text.isEmpty() ? kBlankValue : m_strings.add(text);
-}
-
-void Workbook::setTextCell(int sheet, int row, int column, const QString &text, bool textFormat)
-{
-    if (isValidCell(sheet, row, column))
-        m_sheets[size_t(sheet)].setCell(row, column, valueOf(text), textFormat);
-}
-
-void Workbook::reserve(int sheet, qsizetype cells)
-{
-    if (sheet >= 0 && sheet < worksheetCount())
-        m_sheets[size_t(sheet)].reserve(cells);
-}
-
-QByteArray Workbook::toBytes() const
-{
-    if (m_sheets.empty())
-        return {};
-    const WorkbookFile file(m_sheets, m_strings);
-    ByteWriter out(file.fileSize());
-    if (!file.write(out))
-        return {};
-    return out.take();
+    // The globals open the stream, so their length places the sheets one after another.
+    GlobalsStream globals(worksheetCount(), m_strings.strings(), m_textCells);
+    qsizetype streamSize = globals.size();
+    for (int i = 0; i < worksheetCount(); ++i) {
+        globals.setSheetOffset(i, quint32(streamSize));
+        streamSize += m_sheets[size_t(i)].size();
+    }
+    const cfb::Layout layout = cfb::planLayout(streamSize);
+    cfb::writeHeader(out, layout);
+    out.bytes(globals.bytes());
+    for (const WorksheetStream &sheet : m_sheets)
+        sheet.writeTo(out);
+    cfb::writeTrailer(out, layout, streamSize);
 }
 
 bool Workbook::write(QIODevice &device, QString *errorString) const
@@ -66,15 +68,10 @@ bool Workbook::write(QIODevice &device, QString *errorString) const
         setError(errorString, QStringLiteral("The workbook has no worksheet"));
         return false;
     }
-    const WorkbookFile file(m_sheets, m_strings);
     ByteWriter out(&device, kWriteChunkSize);
-    const bool asPlanned = file.write(out);
+    writeFile(out);
     if (!out.finish()) {
         setError(errorString, device.errorString());
-        return false;
-    }
-    if (!asPlanned) {
-        setError(errorString, QStringLiteral("Internal error: the workbook's layout came out wrong"));
         return false;
     }
     // A buffered file reports a full disk only when its buffer goes out.

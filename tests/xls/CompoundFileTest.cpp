@@ -35,7 +35,7 @@ QByteArray container(const QByteArray &stream)
     cfb::writeHeader(out, layout);
     out.bytes(stream);
     cfb::writeTrailer(out, layout, stream.size());
-    const QByteArray file = out.take();
+    const QByteArray file = out.view().toByteArray();
     EXPECT_EQ(file.size(), layout.fileSize());
     return file;
 }

@@ -1,5 +1,5 @@
 // The detail workbook export through the real main window, read back by independent readers.
-#include "WorkbookReaders.h"
+#include "tests/xls/XlsReaders.h"
 
 #include "export/ui/DetailWorkbookExport.h"
 #include "songs/ui/SongListView.h"
@@ -15,7 +15,7 @@
 
 using testing_support::gbk;
 using testing_support::TestWindow;
-using workbook_test::Sheet;
+using xls_readers::Sheet;
 
 namespace {
 
@@ -84,7 +84,7 @@ class WorkbookExport : public ::testing::Test {};
 
 // Cases that read the workbook back need xlrd; without it they are skipped, saying why.
 #define REQUIRE_XLRD()                                                                                                 \
-    if (const QString missing = workbook_test::whyNoXlrd(); !missing.isEmpty())                                        \
+    if (const QString missing = xls_readers::whyNoXlrd(); !missing.isEmpty())                                        \
     GTEST_SKIP() << missing.toStdString()
 
 } // namespace
@@ -116,7 +116,7 @@ TEST_F(WorkbookExport, EmptyTableGivesTheHeaderRowReportsSuccessAndOpensTheFile)
     t.prompts.answerFileDialog(t.path(QStringLiteral("导出XLS格式")));
     t.clickToolbar(QStringLiteral("导出明细Excel"));
     ASSERT_TRUE(QFile::exists(path)) << "the pre-filled name gets its extension";
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
     ASSERT_EQ(t.prompts.messages.size(), 1);
     EXPECT_EQ(t.prompts.messages[0].text, QStringLiteral("导出成功!"));
     EXPECT_EQ(t.prompts.messages[0].style, platform::mb::Ok | platform::mb::IconInformation);
@@ -138,9 +138,9 @@ TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
     };
     importRows(t, rows);
     const QString path = exportTo(t, QStringLiteral("detail.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
-    if (workbook_test::haveSsconvert()) {
-        EXPECT_EQ(workbook_test::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    if (xls_readers::haveSsconvert()) {
+        EXPECT_EQ(xls_readers::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
     }
 }
 
@@ -197,7 +197,7 @@ TEST_F(WorkbookExport, ClosingTheProgressWindowDoesNotStopTheExport)
     QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted,
                      [&] { t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度"))->close(); });
     const QString path = exportTo(t, QStringLiteral("closed.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
 }
 
@@ -221,7 +221,7 @@ TEST_F(WorkbookExport, ExistingFileIsReplacedWhole)
     TestWindow t;
     const QString path = t.writeFile(QStringLiteral("old.xls"), QByteArray(200000, 'x'));
     exportTo(t, QStringLiteral("old.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
 }
 
 // "退出" in the middle of an export ends the program there: nothing is saved (the older file stays),
@@ -256,7 +256,7 @@ TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
     TestWindow t;
     const QList<QStringList> rows = fillTable(t, GetParam());
     const QString path = exportTo(t, QStringLiteral("large.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
 }
 
