@@ -1,6 +1,7 @@
 // The detail workbook.
 #include "export/DetailWorkbook.h"
 
+#include "platform/SaveFile.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
@@ -36,9 +37,9 @@ void DetailWorkbook::appendSong(const songs::SongTableModel &table, int row)
     m_book.appendRow(m_cells);
 }
 
-bool DetailWorkbook::saveAs(const QString &path, QString *errorString) const
+QString DetailWorkbook::save(const QString &path) const
 {
-    return m_book.saveAs(path, errorString);
+    return platform::saveFile(path, [this](QIODevice &device) { return m_book.write(device); });
 }
 
 } // namespace exporting

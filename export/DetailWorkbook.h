@@ -25,9 +25,8 @@ public:
 
     // Adds the song of this table row, its nine cells as the table holds them, after the last one.
     void appendSong(const songs::SongTableModel &table, int row);
-    // Replaces the file only once the new one is completely written; the reason of a failure
-    // goes to errorString.
-    bool saveAs(const QString &path, QString *errorString) const;
+    // Writes the file as every export does (platform::saveFile): empty on success, else why not.
+    QString save(const QString &path) const;
 
 private:
     void startSheet();

@@ -5,7 +5,6 @@
 #include "GlobalsStream.h"
 
 #include <QFileDevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -15,12 +14,6 @@ namespace {
 
 // Small enough to stay in the processor's cache; the file never sits in memory whole.
 constexpr qsizetype kWriteChunkSize = 256 * 1024;
-
-void setError(QString *errorString, const QString &message)
-{
-    if (errorString)
-        *errorString = message;
-}
 
 } // namespace
 
@@ -62,40 +55,17 @@ void Workbook::writeFile(ByteWriter &out) const
     cfb::writeTrailer(out, layout, streamSize);
 }
 
-bool Workbook::write(QIODevice &device, QString *errorString) const
+bool Workbook::write(QIODevice &device) const
 {
-    if (m_sheets.empty()) {
-        setError(errorString, QStringLiteral("The workbook has no worksheet"));
+    if (m_sheets.empty())
         return false;
-    }
     ByteWriter out(&device, kWriteChunkSize);
     writeFile(out);
-    if (!out.finish()) {
-        setError(errorString, device.errorString());
+    if (!out.finish())
         return false;
-    }
     // A buffered file reports a full disk only when its buffer goes out.
-    if (auto *file = qobject_cast<QFileDevice *>(&device); file && !file->flush()) {
-        setError(errorString, file->errorString());
-        return false;
-    }
-    return true;
-}
-
-bool Workbook::saveAs(const QString &path, QString *errorString) const
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(errorString, file.errorString());
-        return false;
-    }
-    if (!write(file, errorString))
-        return false;  // QSaveFile drops its temporary file
-    if (!file.commit()) {
-        setError(errorString, file.errorString());
-        return false;
-    }
-    return true;
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    return !file || file->flush();
 }
 
 } // namespace xls

@@ -30,10 +30,9 @@ public:
     // are left out, as a sheet cannot hold them.
     void appendRow(std::span<const QString> texts);
 
-    // The whole .xls file, passed on to the device as it is laid out. Needs at least one worksheet.
-    bool write(QIODevice &device, QString *errorString = nullptr) const;
-    // Replaces the file atomically; on failure an existing file is left as it was.
-    bool saveAs(const QString &path, QString *errorString = nullptr) const;
+    // The whole .xls file, passed on to the device as it is laid out. False without a worksheet or
+    // when the device fails; the device then says why.
+    bool write(QIODevice &device) const;
 
 private:
     void writeFile(ByteWriter &out) const;

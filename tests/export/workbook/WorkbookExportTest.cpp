@@ -3,11 +3,13 @@
 
 #include "export/ui/DetailWorkbookExport.h"
 #include "songs/ui/SongListView.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
@@ -213,6 +215,45 @@ TEST_F(WorkbookExport, UnwritablePathIsReportedAndNothingIsOpened)
     EXPECT_TRUE(t.prompts.messages[0].text.contains(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(t.shell.documents.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// A full disk is named as the reason, and the device is written into, never replaced.
+TEST_F(WorkbookExport, AFullDiskIsReported)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Linux only: needs the device /dev/full";
+#else
+    TestWindow t;
+    fillTable(t, 3);
+    const QString path = t.path(QStringLiteral("full.xls"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
+    exportTo(t, QStringLiteral("full.xls"));
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"导出失败：无法写入文件“"_qs + path + u"”。\r\n原因：写入出错，磁盘已满"_qs});
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+#endif
+}
+
+// Songs that do not fit in the memory left are refused with a message; the table keeps them all.
+TEST_F(WorkbookExport, RunningOutOfMemoryIsReportedAndKeepsTheSongs)
+{
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    TestWindow t;
+    constexpr int kCount = 300000;
+    fillTable(t, kCount);
+    QCoreApplication::processEvents();  // the song list lays its rows out before memory runs short
+    {
+        const testing_support::MemoryLimit limit(16 << 20);
+        exportTo(t, QStringLiteral("large.xls"));
+    }
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(u"原因：内存不足"_qs)) << t.prompts.messages[0].text.toStdString();
+    EXPECT_EQ(t.window->songTable().songCount(), kCount);
+    EXPECT_FALSE(QFile::exists(t.path(QStringLiteral("large.xls"))));
+    EXPECT_EQ(t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度")), nullptr);
+#else
+    SKIP_WITHOUT_MEMORY_LIMIT();
+#endif
 }
 
 TEST_F(WorkbookExport, ExistingFileIsReplacedWhole)
