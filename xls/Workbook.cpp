@@ -41,11 +41,11 @@ void Workbook::appendRow(std::span<const QString> texts)
 void Workbook::writeFile(ByteWriter &out) const
 {
     // The globals open the stream, so their length places the sheets one after another.
-    GlobalsStream globals(worksheetCount(), m_strings.strings(), m_textCells);
+    GlobalsStream globals(int(m_sheets.size()), m_strings.strings(), m_textCells);
     qsizetype streamSize = globals.size();
-    for (int i = 0; i < worksheetCount(); ++i) {
-        globals.setSheetOffset(i, quint32(streamSize));
-        streamSize += m_sheets[size_t(i)].size();
+    for (size_t i = 0; i < m_sheets.size(); ++i) {
+        globals.setSheetOffset(int(i), quint32(streamSize));
+        streamSize += m_sheets[i].size();
     }
     const cfb::Layout layout = cfb::planLayout(streamSize);
     cfb::writeHeader(out, layout);

@@ -23,7 +23,6 @@ public:
     static constexpr int kMaxColumns = 256;  // columns per worksheet (A to IV)
 
     void addWorksheet();
-    int worksheetCount() const { return int(m_sheets.size()); }
 
     // The newest sheet's next row, one text per column from column A. An empty text still makes a
     // (blank) cell, so that its format survives. Rows past kMaxRows and columns past kMaxColumns

@@ -13,6 +13,9 @@ namespace {
 // No INDEX/DBCELL records are written: they only speed up Excel's own reading, no reader we target
 // uses them, and a wrong offset in them would do more harm than their absence.
 constexpr int kRowsPerBlock = 32;
+// Finished blocks are gathered in chunks of this size rather than in one growing buffer, which
+// would copy the whole sheet each time it grew.
+constexpr qsizetype kChunkSize = 1024 * 1024;
 
 void writeSettings(ByteWriter &out)
 {
@@ -73,12 +76,12 @@ void writeCells(ByteWriter &out, int row, std::span<const quint32> cells)
 
 WorksheetStream::WorksheetStream(bool selected)
 {
-    m_records.record(biff::kBof, {biff::kBiff8Version, biff::kBofWorksheet, 0x0DBB, 0x07CC, 0, 0, 6, 0});
-    writeSettings(m_records);
+    m_head.record(biff::kBof, {biff::kBiff8Version, biff::kBofWorksheet, 0x0DBB, 0x07CC, 0, 0, 6, 0});
+    writeSettings(m_head);
     // First row, last row + 1, first column, last column + 1, reserved: all 0 while the sheet is
     // empty, brought up to date with every row.
-    m_dimensions = m_records.size() + kRecordHeaderSize;
-    m_records.record(biff::kDimensions, {0, 0, 0, 0, 0, 0, 0});
+    m_dimensions = m_head.size() + kRecordHeaderSize;
+    m_head.record(biff::kDimensions, {0, 0, 0, 0, 0, 0, 0});
 
     m_end.record(biff::kWindow2, {quint16(selected ? 0x06B6 : 0x00B6), 0, 0, 0x40, 0, 0, 0, 0, 0});
     m_end.record(biff::kEof, {});
@@ -93,32 +96,44 @@ void WorksheetStream::appendRow(std::span<const quint32> cells)
         closeBlock();
         m_block = row / kRowsPerBlock;
     }
-    writeRow(m_records, row, int(cells.size()));
+    writeRow(m_blockRows, row, int(cells.size()));
     writeCells(m_blockCells, row, cells);
 
     if (m_firstRowWithCells < 0) {
         m_firstRowWithCells = row;
-        m_records.patchU32(m_dimensions, quint32(row));
+        m_head.patchU32(m_dimensions, quint32(row));
     }
     m_columns = std::max(m_columns, int(cells.size()));
-    m_records.patchU32(m_dimensions + 4, quint32(row + 1));
-    m_records.patchU16(m_dimensions + 10, quint16(m_columns));
+    m_head.patchU32(m_dimensions + 4, quint32(row + 1));
+    m_head.patchU16(m_dimensions + 10, quint16(m_columns));
 }
 
 void WorksheetStream::closeBlock()
 {
-    m_records.bytes(m_blockCells.view());
+    const qsizetype blockSize = m_blockRows.size() + m_blockCells.size();
+    if (blockSize == 0)
+        return;
+    if (m_body.empty() || m_body.back().size() + blockSize > m_body.back().capacity()) {
+        m_body.emplace_back();
+        m_body.back().reserve(std::max(kChunkSize, blockSize));
+    }
+    m_body.back().append(m_blockRows.view()).append(m_blockCells.view());
+    m_bodySize += blockSize;
+    m_blockRows.clear();
     m_blockCells.clear();
 }
 
 qsizetype WorksheetStream::size() const
 {
-    return m_records.size() + m_blockCells.size() + m_end.size();
+    return m_head.size() + m_bodySize + m_blockRows.size() + m_blockCells.size() + m_end.size();
 }
 
 void WorksheetStream::writeTo(ByteWriter &out) const
 {
-    out.bytes(m_records.view());
+    out.bytes(m_head.view());
+    for (const QByteArray &chunk : m_body)
+        out.bytes(chunk);
+    out.bytes(m_blockRows.view());
     out.bytes(m_blockCells.view());
     out.bytes(m_end.view());
 }

@@ -3,7 +3,10 @@
 
 #include "ByteWriter.h"
 
+#include <QByteArray>
+
 #include <span>
+#include <vector>
 
 namespace xls {
 
@@ -27,12 +30,15 @@ public:
 private:
     void closeBlock();
 
-    ByteWriter m_records{64 * 1024};  // BOF up to the current block's ROW records
-    ByteWriter m_blockCells{8 * 1024};  // the current block's cells, which follow its ROW records
-    ByteWriter m_end;                 // WINDOW2 and EOF
-    qsizetype m_dimensions = 0;       // where DIMENSIONS's payload starts in m_records
+    ByteWriter m_head{512};              // BOF, settings, DIMENSIONS
+    std::vector<QByteArray> m_body;      // the finished blocks, gathered in chunks that never move
+    qsizetype m_bodySize = 0;
+    ByteWriter m_blockRows{1024};        // the current block's ROW records...
+    ByteWriter m_blockCells{8 * 1024};   // ...and its cells, which follow them
+    ByteWriter m_end;                    // WINDOW2 and EOF
+    qsizetype m_dimensions = 0;          // where DIMENSIONS's payload starts in m_head
     int m_rows = 0;
-    int m_block = 0;  // of the rows whose cells are in m_blockCells
+    int m_block = 0;  // of the rows in m_blockRows
     int m_firstRowWithCells = -1;
     int m_columns = 0;
 };
