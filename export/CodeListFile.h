@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
 namespace songs { class SongTableModel; }
 
 namespace exporting {
@@ -20,8 +19,6 @@ QByteArray codeListBytes(QStringView text);
 
 class CodeListFile {
 public:
-    // Writes the bytes of the text to an open device.
-    bool write(QIODevice &device, QStringView text);
     // Makes the file at path hold the bytes of the text and nothing else. A regular file is
     // replaced only once the new content is completely on disk, so after a failure the old file
     // (or no file) is still there; a device such as /dev/null is written directly.
@@ -31,8 +28,6 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    bool fail(const QString &reason);
-
     QString m_error;
 };
 

@@ -1,6 +1,7 @@
 // The detail workbook.
 #include "export/DetailWorkbook.h"
 
+#include "platform/SaveFile.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
@@ -21,10 +22,9 @@ DetailWorkbook::DetailWorkbook()
 
 void DetailWorkbook::startSheet()
 {
-    m_sheet = m_book.addWorksheet();
+    m_book.addWorksheet();
     m_songsOnSheet = 0;
-    for (int column = 0; column < songs::kColumnCount; ++column)
-        m_book.setTextCell(m_sheet, 0, column, headerTexts()[column]);
+    m_book.appendRow(headerTexts());
 }
 
 void DetailWorkbook::appendSong(const songs::SongTableModel &table, int row)
@@ -33,12 +33,13 @@ void DetailWorkbook::appendSong(const songs::SongTableModel &table, int row)
         startSheet();
     ++m_songsOnSheet;
     for (int column = 0; column < songs::kColumnCount; ++column)
-        m_book.setTextCell(m_sheet, m_songsOnSheet, column, table.cellText(row, column));
+        m_cells[size_t(column)] = table.cellText(row, column);
+    m_book.appendRow(m_cells);
 }
 
-bool DetailWorkbook::saveAs(const QString &path, QString *errorString) const
+QString DetailWorkbook::save(const QString &path) const
 {
-    return m_book.saveAs(path, errorString);
+    return platform::saveFile(path, [this](QIODevice &device) { return m_book.write(device); });
 }
 
 } // namespace exporting

@@ -2,9 +2,12 @@
 // leading zeros.
 #pragma once
 
+#include "songs/SongColumns.h"
 #include "xls/Workbook.h"
 
 #include <QStringList>
+
+#include <array>
 
 namespace songs { class SongTableModel; }
 
@@ -22,16 +25,15 @@ public:
 
     // Adds the song of this table row, its nine cells as the table holds them, after the last one.
     void appendSong(const songs::SongTableModel &table, int row);
-    // Replaces the file only once the new one is completely written; the reason of a failure
-    // goes to errorString.
-    bool saveAs(const QString &path, QString *errorString) const;
+    // Writes the file as every export does (platform::saveFile): empty on success, else why not.
+    QString save(const QString &path) const;
 
 private:
     void startSheet();
 
     xls::Workbook m_book;
-    int m_sheet = -1;
     int m_songsOnSheet = 0;
+    std::array<QString, songs::kColumnCount> m_cells;  // the row being appended
 };
 
 } // namespace exporting

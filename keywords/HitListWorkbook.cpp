@@ -1,6 +1,7 @@
 // The hit list as an .xls workbook.
 #include "keywords/HitListWorkbook.h"
 
+#include "platform/SaveFile.h"
 #include "xls/Workbook.h"
 
 #include <QAbstractItemModel>
@@ -11,27 +12,29 @@ namespace {
 constexpr int kRowsPerSheet = xls::Workbook::kMaxRows - 1;
 } // namespace
 
-bool saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path, QString *errorString)
+QString saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path)
 {
     xls::Workbook book;
     const int columns = rows.columnCount();
-    int sheet = -1;
-    int rowOnSheet = 0;
+    QList<QString> cells(columns);
+    int rowsOnSheet = 0;
     const auto startSheet = [&] {
-        sheet = book.addWorksheet();
-        rowOnSheet = 0;
+        book.addWorksheet();
+        rowsOnSheet = 0;
         for (int column = 0; column < columns; ++column)
-            book.setTextCell(sheet, 0, column, rows.headerData(column, Qt::Horizontal).toString());
+            cells[column] = rows.headerData(column, Qt::Horizontal).toString();
+        book.appendRow(cells);
     };
     startSheet();
     for (int row = 0; row < rows.rowCount(); ++row) {
-        if (rowOnSheet == kRowsPerSheet)
+        if (rowsOnSheet == kRowsPerSheet)
             startSheet();
-        ++rowOnSheet;
+        ++rowsOnSheet;
         for (int column = 0; column < columns; ++column)
-            book.setTextCell(sheet, rowOnSheet, column, rows.index(row, column).data().toString());
+            cells[column] = rows.index(row, column).data().toString();
+        book.appendRow(cells);
     }
-    return book.saveAs(path, errorString);
+    return platform::saveFile(path, [&book](QIODevice &device) { return book.write(device); });
 }
 
 } // namespace keywords

@@ -8,8 +8,8 @@ class QAbstractItemModel;
 namespace keywords {
 
 // A worksheet holds 65,536 rows: past 65,535 rows the list goes on on Sheet2, Sheet3, ..., each
-// starting with the header row again. Replaces the file only once the new one is completely
-// written; the reason of a failure goes to errorString.
-bool saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path, QString *errorString);
+// starting with the header row again. Saved as every export saves (platform::saveFile): empty on
+// success, else why not, in words for the user.
+QString saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path);
 
 } // namespace keywords

@@ -1,12 +1,11 @@
 // Keyword list files.
 #include "keywords/KeywordListFile.h"
 
-#include "platform/FileErrors.h"
+#include "platform/SaveFile.h"
 #include "platform/Gbk.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -224,21 +223,7 @@ KeywordFileBytes keywordFileBytes(const QList<KeywordRow> &rows)
 
 QString saveKeywordFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return platform::describeOpenFailure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = platform::describeWriteFailure(file.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        if (file.error() == QFileDevice::RenameError)
-            return QStringLiteral("无法用新文件替换原有文件，文件可能正被其他程序使用（") + file.errorString()
-                + QStringLiteral("）");
-        return platform::describeWriteFailure(file.errorString());
-    }
-    return {};
+    return platform::saveFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }
 
 } // namespace keywords

@@ -2,6 +2,7 @@
 #include "platform/FileErrors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace platform {
@@ -35,9 +36,18 @@ QString describeOpenFailure(const QString &path, const QString &systemText)
     return withSystemText(reason, systemText);
 }
 
-QString describeWriteFailure(const QString &systemText)
+QString describeWriteFailure(const WriteError &error)
 {
-    return withSystemText(QStringLiteral("写入出错，磁盘可能已满"), systemText);
+    if (error.diskFull)
+        return QStringLiteral("写入出错，磁盘已满");
+    // A device that was never set to an error says "Unknown error", in the language Qt speaks.
+    const bool saysMore = error.systemText != QFile().errorString();
+    return withSystemText(QStringLiteral("写入出错，磁盘可能已满"), saysMore ? error.systemText : QString());
+}
+
+QString outOfMemoryReason()
+{
+    return QStringLiteral("内存不足，歌曲太多，无法导出。歌曲列表保持原样。");
 }
 
 QString writeFailureMessage(const QString &path, const QString &reason)

@@ -10,8 +10,18 @@ namespace platform {
 // brackets.
 QString describeOpenFailure(const QString &path, const QString &systemText);
 
-// Why writing the content failed once the file was open (a full disk, a device error).
-QString describeWriteFailure(const QString &systemText);
+// A write that failed once the file was open.
+struct WriteError {
+    bool diskFull = false;  // the system said so
+    QString systemText;     // Qt's words for it, often only "Unknown error"
+};
+
+// Why writing the content failed: a full disk is named as such; otherwise the disk may be full or
+// the device faulty, with the system's words when they say more than "Unknown error".
+QString describeWriteFailure(const WriteError &error);
+
+// The reason of an export that ran out of memory before its file was written.
+QString outOfMemoryReason();
 
 // "导出失败：无法写入文件“path”。" with the reason on a line of its own.
 QString writeFailureMessage(const QString &path, const QString &reason);

@@ -64,12 +64,10 @@ inline constexpr quint16 kBofGlobals = 0x0005;
 inline constexpr quint16 kBofWorksheet = 0x0010;
 inline constexpr quint16 kUtf16CodePage = 1200;
 
-// XF 15 is the default cell format; XF 16 is ours, carrying the built-in Text format "@" (index 49).
-inline constexpr quint16 kGeneralXf = 15;
+// XF 16 is ours, carrying the built-in Text format "@" (index 49); XF 15 is the default cell format.
 inline constexpr quint16 kTextXf = 16;
 inline constexpr quint16 kTextNumberFormat = 49;
 
-inline constexpr qsizetype kBofSize = 4 + 16;
 inline constexpr qsizetype kRowSize = 4 + 16;
 inline constexpr qsizetype kLabelSstSize = 4 + 10;
 inline constexpr qsizetype kBlankSize = 4 + 6;

@@ -39,7 +39,7 @@ void ByteWriter::grow(qsizetype needed)
 
 void ByteWriter::drain()
 {
-    if (m_sink && !m_failed && m_used > 0)
+    if (!m_failed && m_used > 0)
         m_failed = m_sink->write(m_data, m_used) != m_used;
     m_base += m_used;
     m_used = 0;
@@ -54,6 +54,17 @@ void ByteWriter::f64(double value)
 
 void ByteWriter::bytes(QByteArrayView data)
 {
+    // A streaming writer hands large blocks to the sink as they are rather than copying them
+    // through its chunk.
+    if (m_streaming && data.size() > m_capacity - m_used) {
+        drain();
+        if (data.size() >= m_capacity) {
+            if (!m_failed)
+                m_failed = m_sink->write(data.data(), data.size()) != data.size();
+            m_base += data.size();
+            return;
+        }
+    }
     if (!data.isEmpty())
         std::memcpy(claim(data.size()), data.data(), size_t(data.size()));
 }
@@ -95,6 +106,12 @@ void ByteWriter::endRecord(qsizetype recordStart)
     storeU16(m_data + (recordStart - m_base) + 2, quint16(payload));
 }
 
+void ByteWriter::patchU16(qsizetype at, quint16 value)
+{
+    Q_ASSERT(at >= m_base && at + 2 <= size());
+    storeU16(m_data + (at - m_base), value);
+}
+
 void ByteWriter::patchU32(qsizetype at, quint32 value)
 {
     Q_ASSERT(at >= m_base && at + 4 <= size());
@@ -106,17 +123,6 @@ bool ByteWriter::finish()
     if (m_streaming)
         drain();
     return !m_failed;
-}
-
-QByteArray ByteWriter::take()
-{
-    Q_ASSERT(!m_streaming);
-    m_buffer.resize(m_used);
-    QByteArray out = std::move(m_buffer);
-    m_buffer = QByteArray();
-    m_data = nullptr;
-    m_used = m_capacity = 0;
-    return out;
 }
 
 } // namespace xls

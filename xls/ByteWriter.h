@@ -20,10 +20,9 @@ inline void storeU32(char *at, quint32 value) { qToLittleEndian(value, at); }
 
 class ByteWriter {
 public:
-    // Keeps everything in memory, growing as needed; take() hands the bytes over.
+    // Keeps everything in memory, growing as needed; view() shows the bytes.
     explicit ByteWriter(qsizetype expectedSize = 0);
     // Passes the bytes on to `sink` a chunk at a time, so a large file never sits in memory whole.
-    // Without a sink the bytes are only counted.
     ByteWriter(QIODevice *sink, qsizetype chunkSize);
 
     ByteWriter(const ByteWriter &) = delete;
@@ -59,12 +58,15 @@ public:
     void endRecord(qsizetype recordStart);
 
     // Only for bytes not yet passed on.
+    void patchU16(qsizetype at, quint16 value);
     void patchU32(qsizetype at, quint32 value);
 
     // Passes on what is left; false if the sink refused any of it.
     bool finish();
-    // In-memory writers only: the bytes written; the writer is empty afterwards.
-    QByteArray take();
+    // In-memory writers only: the bytes written so far, valid until the next write.
+    QByteArrayView view() const { return {m_data, m_used}; }
+    // In-memory writers only: starts again from nothing, keeping the memory.
+    void clear() { m_used = 0; }
 
 private:
     void makeRoom(qsizetype needed);

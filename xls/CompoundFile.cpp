@@ -70,6 +70,20 @@ void writeDifat(char *at, const Layout &layout)
     }
 }
 
+// What the FAT holds for a sector.
+quint32 fatEntry(const Layout &layout, quint32 sector)
+{
+    if (sector + 1 < layout.streamSectors)
+        return sector + 1;
+    if (sector <= layout.directorySector())  // the stream's last sector, and the one-sector directory
+        return kEndOfChain;
+    if (sector < layout.firstDifatSector())
+        return kFatSector;
+    if (sector < layout.sectorCount())
+        return kDifatSector;
+    return kFreeSector;
+}
+
 } // namespace
 
 Layout planLayout(qsizetype streamBytes)
@@ -86,19 +100,6 @@ Layout planLayout(qsizetype streamBytes)
         layout.fatSectors = fat;
         layout.difatSectors = difat;
     }
-}
-
-quint32 fatEntry(const Layout &layout, quint32 sector)
-{
-    if (sector + 1 < layout.streamSectors)
-        return sector + 1;
-    if (sector <= layout.directorySector())  // the stream's last sector, and the one-sector directory
-        return kEndOfChain;
-    if (sector < layout.firstDifatSector())
-        return kFatSector;
-    if (sector < layout.sectorCount())
-        return kDifatSector;
-    return kFreeSector;
 }
 
 void writeHeader(ByteWriter &out, const Layout &layout)

@@ -27,7 +27,6 @@ struct Layout {
     quint32 firstFatSector() const { return streamSectors + 1; }
     quint32 firstDifatSector() const { return firstFatSector() + fatSectors; }
     quint32 sectorCount() const { return firstDifatSector() + difatSectors; }
-    qsizetype fileSize() const { return kHeaderSize + qsizetype(sectorCount()) * kSectorSize; }
 };
 
 Layout planLayout(qsizetype streamBytes);
@@ -36,8 +35,5 @@ Layout planLayout(qsizetype streamBytes);
 // pads the stream to whole sectors and adds the directory, FAT and DIFAT sectors.
 void writeHeader(ByteWriter &out, const Layout &layout);
 void writeTrailer(ByteWriter &out, const Layout &layout, qsizetype streamBytes);
-
-// What the FAT holds for a sector.
-quint32 fatEntry(const Layout &layout, quint32 sector);
 
 } // namespace xls::cfb

@@ -2,6 +2,7 @@
 #include "GlobalsStream.h"
 
 #include "BiffRecords.h"
+#include "SstRecords.h"
 #include "XlsString.h"
 
 namespace xls {
@@ -9,13 +10,6 @@ namespace xls {
 namespace {
 
 constexpr qsizetype kWriteAccessSize = 112;
-constexpr qsizetype kFontSize = 4 + 14 + 2 + 5;
-constexpr qsizetype kXfSize = 4 + 20;
-// Everything but the per-sheet parts, SST and EXTSST.
-constexpr qsizetype kFixedSize = 20 /* BOF */ + 6 + 6 + 4 + 4 + kWriteAccessSize /* interface records */
-    + 6 /* CODEPAGE */ + 6 + 4 + 6 + 7 * 6 /* DSF, TABID's header, FNGROUPCOUNT, protection */
-    + 22 /* WINDOW1 */ + 4 * 6 /* DATEMODE..BOOKBOOL */ + 5 * kFontSize + 17 * kXfSize + 8 /* STYLE */
-    + 6 /* USESELFS */ + 8 /* COUNTRY */ + 4 /* EOF */;
 constexpr QStringView kWriteAccessUser = u"User";
 
 void writeInterface(ByteWriter &out)
@@ -83,17 +77,6 @@ void writeCellFormats(ByteWriter &out)
     out.record(biff::kStyle, {0x8000, 0xFF00});  // built-in Normal style on XF 0, outline level 0xFF
 }
 
-void writeSheetList(ByteWriter &out, std::span<const quint32> sheetOffsets)
-{
-    for (size_t i = 0; i < sheetOffsets.size(); ++i) {
-        const qsizetype start = out.beginRecord(biff::kBoundSheet);
-        out.u32(sheetOffsets[i]);
-        out.u16(0);  // visible worksheet
-        writeShortString(out, sheetName(int(i)));
-        out.endRecord(start);
-    }
-}
-
 } // namespace
 
 QString sheetName(int index)
@@ -101,17 +84,9 @@ QString sheetName(int index)
     return QStringLiteral("Sheet%1").arg(index + 1);
 }
 
-qsizetype globalsStreamSize(int sheetCount, const SstLayout &sst)
+GlobalsStream::GlobalsStream(int sheetCount, std::span<const QString> strings, quint32 cellCount)
 {
-    qsizetype size = kFixedSize + sst.size + extSstSize(sst);
-    for (int i = 0; i < sheetCount; ++i)
-        size += 2 /* TABID entry */ + kRecordHeaderSize + 8 + sheetName(i).size();
-    return size;
-}
-
-void writeGlobals(ByteWriter &out, qsizetype streamStart, std::span<const quint32> sheetOffsets, const SharedStringContent &sst)
-{
-    const int sheetCount = int(sheetOffsets.size());
+    ByteWriter &out = m_bytes;
     out.record(biff::kBof, {biff::kBiff8Version, biff::kBofGlobals, 0x0DBB, 0x07CC, 0, 0, 6, 0});
     writeInterface(out);
     out.record(biff::kCodePage, {biff::kUtf16CodePage});
@@ -125,12 +100,24 @@ void writeGlobals(ByteWriter &out, qsizetype streamStart, std::span<const quint3
     writeFonts(out);
     writeCellFormats(out);
     out.record(biff::kUsesElfs, {1});
-    writeSheetList(out, sheetOffsets);
+    for (int i = 0; i < sheetCount; ++i) {
+        const qsizetype start = out.beginRecord(biff::kBoundSheet);
+        m_sheetOffsetFields.push_back(out.size());
+        out.u32(0);  // the sheet's stream offset, set once the globals' length is known
+        out.u16(0);  // visible worksheet
+        writeShortString(out, sheetName(i));
+        out.endRecord(start);
+    }
     out.record(biff::kCountry, {1, 1});
-    const quint32 sstOffset = quint32(out.size() - streamStart);
-    writeSst(out, sst.strings, sst.cellCount);
-    writeExtSst(out, *sst.layout, sstOffset);
+    const quint32 sstOffset = quint32(out.size());  // the globals open the Workbook stream
+    const SstLayout sst = writeSst(out, strings, cellCount);
+    writeExtSst(out, sst, sstOffset);
     out.record(biff::kEof, {});
+}
+
+void GlobalsStream::setSheetOffset(int sheet, quint32 streamOffset)
+{
+    m_bytes.patchU32(m_sheetOffsetFields.at(size_t(sheet)), streamOffset);
 }
 
 } // namespace xls

@@ -2,28 +2,30 @@
 #pragma once
 
 #include "ByteWriter.h"
-#include "SstRecords.h"
 
 #include <QString>
 
 #include <span>
+#include <vector>
 
 namespace xls {
 
 QString sheetName(int index);
 
-// The text cells' shared strings, as the globals carry them.
-struct SharedStringContent {
-    std::span<const QString> strings;
-    quint32 cellCount = 0;  // cells referring to the strings
-    const SstLayout *layout = nullptr;  // from measureSst()
+// Encoded in memory in one go. It opens the Workbook stream, so its length places the sheets, whose
+// offsets are then filled in.
+class GlobalsStream {
+public:
+    // cellCount: the text cells referring to the shared strings.
+    GlobalsStream(int sheetCount, std::span<const QString> strings, quint32 cellCount);
+
+    qsizetype size() const { return m_bytes.size(); }
+    void setSheetOffset(int sheet, quint32 streamOffset);
+    QByteArrayView bytes() const { return m_bytes.view(); }
+
+private:
+    ByteWriter m_bytes{16 * 1024};
+    std::vector<qsizetype> m_sheetOffsetFields;  // BOUNDSHEET offset fields
 };
-
-// Exact length of what writeGlobals() writes.
-qsizetype globalsStreamSize(int sheetCount, const SstLayout &sst);
-
-// streamStart is where the Workbook stream begins in `out`; sheetOffsets are the worksheets' stream
-// offsets, known in advance because every part's size is.
-void writeGlobals(ByteWriter &out, qsizetype streamStart, std::span<const quint32> sheetOffsets, const SharedStringContent &sst);
 
 } // namespace xls

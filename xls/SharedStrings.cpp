@@ -60,14 +60,6 @@ quint32 SharedStrings::add(const QString &text)
     }
 }
 
-void SharedStrings::reserve(qsizetype n)
-{
-    m_strings.reserve(n);
-    const size_t wanted = std::bit_ceil(size_t(2 * n));
-    if (wanted > m_slots.size())
-        rehash(wanted);
-}
-
 void SharedStrings::rehash(size_t slotCount)
 {
     std::vector<Slot> old(slotCount, Slot{0, 0});

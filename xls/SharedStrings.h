@@ -17,11 +17,10 @@ public:
 
     qsizetype size() const { return m_strings.size(); }
     const QList<QString> &strings() const { return m_strings; }
-    void reserve(qsizetype n);
-
-    static quint32 hash(QStringView text);
 
 private:
+    static quint32 hash(QStringView text);
+
     // Open addressing over (hash, index + 1) pairs: probing touches one flat array and compares
     // strings only when the hashes agree, which a QHash<QString, ...> could not offer and which
     // is most of the cost of building a large workbook.

@@ -79,34 +79,22 @@ quint16 extSstBucketSize(qsizetype uniqueCount)
     return uniqueCount < 1024 ? 8 : quint16(uniqueCount / 128 + 1);
 }
 
-void writeSst(ByteWriter &out, std::span<const QString> strings, quint32 totalCount, SstLayout *layout)
+SstLayout writeSst(ByteWriter &out, std::span<const QString> strings, quint32 totalCount)
 {
-    const quint16 perBucket = extSstBucketSize(qsizetype(strings.size()));
-    if (layout) {
-        layout->stringsPerBucket = perBucket;
-        layout->buckets.clear();
-        layout->buckets.reserve(strings.size() / perBucket + 1);
-    }
+    SstLayout layout;
+    layout.stringsPerBucket = extSstBucketSize(qsizetype(strings.size()));
+    layout.buckets.reserve(strings.size() / layout.stringsPerBucket + 1);
     SstEncoder encoder(out);
     const qsizetype start = encoder.begin(totalCount, quint32(strings.size()));
     for (size_t i = 0; i < strings.size(); ++i) {
         const QStringView text = strings[i];
         const bool wide = !isLatin1(text);
         encoder.reserveStart(text, wide);
-        if (layout && i % perBucket == 0)
-            layout->buckets.push_back(encoder.position(start));
+        if (i % layout.stringsPerBucket == 0)
+            layout.buckets.push_back(encoder.position(start));
         encoder.add(text, wide);
     }
     encoder.end();
-    if (layout)
-        layout->size = out.size() - start;
-}
-
-SstLayout measureSst(std::span<const QString> strings, quint32 totalCount)
-{
-    ByteWriter counter(nullptr, 64 * 1024);
-    SstLayout layout;
-    writeSst(counter, strings, totalCount, &layout);
     return layout;
 }
 

@@ -17,7 +17,6 @@ struct SstBucket {
 };
 
 struct SstLayout {
-    qsizetype size = 0;  // of the SST record and its CONTINUE records
     quint16 stringsPerBucket = 8;
     std::vector<SstBucket> buckets;
 };
@@ -25,13 +24,8 @@ struct SstLayout {
 // Strings per EXTSST bucket; keeps the index at 128 buckets or fewer.
 quint16 extSstBucketSize(qsizetype uniqueCount);
 
-// totalCount is the number of cells referring to the table (cstTotal).
-void writeSst(ByteWriter &out, std::span<const QString> strings, quint32 totalCount, SstLayout *layout = nullptr);
-
-// What writeSst() will produce, found without keeping the bytes.
-SstLayout measureSst(std::span<const QString> strings, quint32 totalCount);
-
-inline qsizetype extSstSize(const SstLayout &layout) { return kRecordHeaderSize + 2 + 8 * qsizetype(layout.buckets.size()); }
+// totalCount is the number of cells referring to the table (cstTotal); returns what EXTSST needs.
+SstLayout writeSst(ByteWriter &out, std::span<const QString> strings, quint32 totalCount);
 
 // sstStreamOffset: where in the stream the SST record was placed.
 void writeExtSst(ByteWriter &out, const SstLayout &layout, quint32 sstStreamOffset);

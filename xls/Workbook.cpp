@@ -1,10 +1,12 @@
-// An .xls (Excel 97-2003) workbook of text cells, built in memory and written in one go.
+// An .xls (Excel 97-2003) workbook of text cells, encoded row by row as the rows are appended.
 #include "Workbook.h"
 
-#include "WorkbookFile.h"
+#include "CompoundFile.h"
+#include "GlobalsStream.h"
 
 #include <QFileDevice>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace xls {
 
@@ -13,92 +15,57 @@ namespace {
 // Small enough to stay in the processor's cache; the file never sits in memory whole.
 constexpr qsizetype kWriteChunkSize = 256 * 1024;
 
-void setError(QString *errorString, const QString &message)
-{
-    if (errorString)
-        *errorString = message;
-}
-
 } // namespace
 
-int Workbook::addWorksheet()
+void Workbook::addWorksheet()
 {
-    m_sheets.emplace_back();
-    return int(m_sheets.size()) - 1;
+    m_sheets.emplace_back(m_sheets.empty());
 }
 
-bool Workbook::isValidCell(int sheet, int row, int column) const
+void Workbook::appendRow(std::span<const QString> texts)
 {
-    return sheet >= 0 && sheet < worksheetCount() && row >= 0 && row < kMaxRows && column >= 0 && column < kMaxColumns;
+    if (m_sheets.empty() || m_sheets.back().rowCount() == kMaxRows)
+        return;
+    m_rowCells.clear();
+    for (const QString &text : texts.first(std::min<size_t>(texts.size(), kMaxColumns))) {
+        if (text.isEmpty()) {
+            m_rowCells.push_back(kBlankCell);
+        } else {
+            m_rowCells.push_back(m_strings.add(text));
+            ++m_textCells;
+        }
+    }
+    m_sheets.back().appendRow(m_rowCells);
 }
 
-quint32 Workbook::valueOf(const QString &text)
+void Workbook::writeFile(ByteWriter &out) const
 {
-    return text.isEmpty() ? kBlankValue : m_strings.add(text);
+    // The globals open the stream, so their length places the sheets one after another.
+    GlobalsStream globals(int(m_sheets.size()), m_strings.strings(), m_textCells);
+    qsizetype streamSize = globals.size();
+    for (size_t i = 0; i < m_sheets.size(); ++i) {
+        globals.setSheetOffset(int(i), quint32(streamSize));
+        streamSize += m_sheets[i].size();
+    }
+    const cfb::Layout layout = cfb::planLayout(streamSize);
+    cfb::writeHeader(out, layout);
+    out.bytes(globals.bytes());
+    for (const WorksheetStream &sheet : m_sheets)
+        sheet.writeTo(out);
+    cfb::writeTrailer(out, layout, streamSize);
 }
 
-void Workbook::setTextCell(int sheet, int row, int column, const QString &text, bool textFormat)
-{
-    if (isValidCell(sheet, row, column))
-        m_sheets[size_t(sheet)].setCell(row, column, valueOf(text), textFormat);
-}
-
-void Workbook::reserve(int sheet, qsizetype cells)
-{
-    if (sheet >= 0 && sheet < worksheetCount())
-        m_sheets[size_t(sheet)].reserve(cells);
-}
-
-QByteArray Workbook::toBytes() const
+bool Workbook::write(QIODevice &device) const
 {
     if (m_sheets.empty())
-        return {};
-    const WorkbookFile file(m_sheets, m_strings);
-    ByteWriter out(file.fileSize());
-    if (!file.write(out))
-        return {};
-    return out.take();
-}
-
-bool Workbook::write(QIODevice &device, QString *errorString) const
-{
-    if (m_sheets.empty()) {
-        setError(errorString, QStringLiteral("The workbook has no worksheet"));
         return false;
-    }
-    const WorkbookFile file(m_sheets, m_strings);
     ByteWriter out(&device, kWriteChunkSize);
-    const bool asPlanned = file.write(out);
-    if (!out.finish()) {
-        setError(errorString, device.errorString());
+    writeFile(out);
+    if (!out.finish())
         return false;
-    }
-    if (!asPlanned) {
-        setError(errorString, QStringLiteral("Internal error: the workbook's layout came out wrong"));
-        return false;
-    }
     // A buffered file reports a full disk only when its buffer goes out.
-    if (auto *file = qobject_cast<QFileDevice *>(&device); file && !file->flush()) {
-        setError(errorString, file->errorString());
-        return false;
-    }
-    return true;
-}
-
-bool Workbook::saveAs(const QString &path, QString *errorString) const
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(errorString, file.errorString());
-        return false;
-    }
-    if (!write(file, errorString))
-        return false;  // QSaveFile drops its temporary file
-    if (!file.commit()) {
-        setError(errorString, file.errorString());
-        return false;
-    }
-    return true;
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    return !file || file->flush();
 }
 
 } // namespace xls

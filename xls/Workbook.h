@@ -1,50 +1,45 @@
-// An .xls (Excel 97-2003) workbook of text cells, built in memory and written in one go.
+// An .xls (Excel 97-2003) workbook of text cells, encoded row by row as the rows are appended.
 #pragma once
 
-#include "CellStore.h"
 #include "SharedStrings.h"
+#include "WorksheetStream.h"
 
-#include <QByteArray>
 #include <QString>
-#include <QStringView>
 
+#include <deque>
+#include <span>
 #include <vector>
 
 class QIODevice;
 
 namespace xls {
 
-// Sheets are named "Sheet1", "Sheet2", ... in order of creation. Cells may be set in any order and
-// more than once; the last write of a cell's value, and of its format, wins.
+// Sheets are named "Sheet1", "Sheet2", ... in order of creation; rows go to the newest sheet, each
+// below the last. Every cell has the Text format "@", so that texts such as codes keep their
+// leading zeros.
 class Workbook {
 public:
     static constexpr int kMaxRows = 65536;   // rows per worksheet
     static constexpr int kMaxColumns = 256;  // columns per worksheet (A to IV)
 
-    // The new sheet's 0-based index; its name is "Sheet<index+1>".
-    int addWorksheet();
-    int worksheetCount() const { return int(m_sheets.size()); }
+    void addWorksheet();
 
-    // A cell of the Text format (or, with textFormat false, the General one); row and column are
-    // 0-based, and cells outside the sheet's 65,536 rows and 256 columns are ignored. An empty text
-    // still makes a cell (a blank one), so that its format survives.
-    void setTextCell(int sheet, int row, int column, const QString &text, bool textFormat = true);
+    // The newest sheet's next row, one text per column from column A. An empty text still makes a
+    // (blank) cell, so that its format survives. Rows past kMaxRows and columns past kMaxColumns
+    // are left out, as a sheet cannot hold them.
+    void appendRow(std::span<const QString> texts);
 
-    // The whole .xls file. Writing needs at least one worksheet; toBytes() is empty without one.
-    bool write(QIODevice &device, QString *errorString = nullptr) const;
-    QByteArray toBytes() const;
-    // Replaces the file atomically; on failure an existing file is left as it was.
-    bool saveAs(const QString &path, QString *errorString = nullptr) const;
-
-    // Room for this many more cells on the sheet, for writers that know their size up front.
-    void reserve(int sheet, qsizetype cells);
+    // The whole .xls file, passed on to the device as it is laid out. False without a worksheet or
+    // when the device fails; the device then says why.
+    bool write(QIODevice &device) const;
 
 private:
-    bool isValidCell(int sheet, int row, int column) const;
-    quint32 valueOf(const QString &text);
+    void writeFile(ByteWriter &out) const;
 
-    std::vector<CellStore> m_sheets;
+    std::deque<WorksheetStream> m_sheets;  // not movable: they own their encoders
     SharedStrings m_strings;
+    quint32 m_textCells = 0;
+    std::vector<quint32> m_rowCells;  // reused for each row
 };
 
 } // namespace xls

@@ -3,6 +3,8 @@
 
 #include "BiffRecords.h"
 
+#include <algorithm>
+
 namespace xls {
 
 namespace {
@@ -11,10 +13,9 @@ namespace {
 // No INDEX/DBCELL records are written: they only speed up Excel's own reading, no reader we target
 // uses them, and a wrong offset in them would do more harm than their absence.
 constexpr int kRowsPerBlock = 32;
-
-// Settings: ten one-word records, DELTA and GUTS with 8 bytes, DEFAULTROWHEIGHT with 4.
-constexpr qsizetype kSettingsSize = 10 * 6 + 2 * 12 + 8;
-constexpr qsizetype kFixedSize = biff::kBofSize + kSettingsSize + 18 /* DIMENSIONS */ + 22 /* WINDOW2 */ + 4 /* EOF */;
+// Finished blocks are gathered in chunks of this size rather than in one growing buffer, which
+// would copy the whole sheet each time it grew.
+constexpr qsizetype kChunkSize = 1024 * 1024;
 
 void writeSettings(ByteWriter &out)
 {
@@ -35,89 +36,106 @@ void writeSettings(ByteWriter &out)
     out.record(biff::kDefColWidth, {8});
 }
 
-void writeDimensions(ByteWriter &out, const CellSummary &s)
+void writeRow(ByteWriter &out, int row, int columns)
 {
-    const bool empty = s.lastRow < 0;
-    char *at = out.claim(4 + 14);
-    storeU16(at, biff::kDimensions);
-    storeU16(at + 2, 14);
-    storeU32(at + 4, empty ? 0 : quint32(s.firstRow));
-    storeU32(at + 8, empty ? 0 : quint32(s.lastRow + 1));
-    storeU16(at + 12, empty ? 0 : quint16(s.firstColumn));
-    storeU16(at + 14, empty ? 0 : quint16(s.lastColumn + 1));
-    storeU16(at + 16, 0);
+    char *at = out.claim(biff::kRowSize);
+    storeU16(at, biff::kRow);
+    storeU16(at + 2, 16);
+    storeU16(at + 4, quint16(row));
+    storeU16(at + 6, 0);  // first column
+    storeU16(at + 8, quint16(columns));
+    storeU16(at + 10, 0x00FF);  // default height, 12.75 pt
+    storeU16(at + 12, 0);
+    storeU16(at + 14, 0);
+    storeU32(at + 16, 0x000F0100);  // default cell format XF 15
 }
 
-// One ROW record per row of the block; returns the end of the block's cells.
-const CellEntry *writeRows(ByteWriter &out, const CellEntry *from, const CellEntry *end)
+void writeCells(ByteWriter &out, int row, std::span<const quint32> cells)
 {
-    const int block = from->row() / kRowsPerBlock;
-    while (from != end && from->row() / kRowsPerBlock == block) {
-        const int row = from->row();
-        const CellEntry *last = from;
-        while (last + 1 != end && last[1].row() == row)
-            ++last;
-        char *at = out.claim(biff::kRowSize);
-        storeU16(at, biff::kRow);
-        storeU16(at + 2, 16);
-        storeU16(at + 4, quint16(row));
-        storeU16(at + 6, quint16(from->column()));
-        storeU16(at + 8, quint16(last->column() + 1));
-        storeU16(at + 10, 0x00FF);  // default height, 12.75 pt
-        storeU16(at + 12, 0);
-        storeU16(at + 14, 0);
-        storeU32(at + 16, 0x000F0100);  // default cell format XF 15
-        from = last + 1;
-    }
-    return from;
-}
-
-void writeCells(ByteWriter &out, const CellEntry *from, const CellEntry *end, const quint32 *remap)
-{
-    for (; from != end; ++from) {
-        const quint16 xf = from->textFormat() ? biff::kTextXf : biff::kGeneralXf;
-        if (from->isBlank()) {
+    for (size_t column = 0; column < cells.size(); ++column) {
+        if (cells[column] == kBlankCell) {
             char *at = out.claim(biff::kBlankSize);
             storeU16(at, biff::kBlank);
             storeU16(at + 2, 6);
-            storeU16(at + 4, quint16(from->row()));
-            storeU16(at + 6, quint16(from->column()));
-            storeU16(at + 8, xf);
+            storeU16(at + 4, quint16(row));
+            storeU16(at + 6, quint16(column));
+            storeU16(at + 8, biff::kTextXf);
         } else {
             char *at = out.claim(biff::kLabelSstSize);
             storeU16(at, biff::kLabelSst);
             storeU16(at + 2, 10);
-            storeU16(at + 4, quint16(from->row()));
-            storeU16(at + 6, quint16(from->column()));
-            storeU16(at + 8, xf);
-            storeU32(at + 10, remap ? remap[from->value] : from->value);
+            storeU16(at + 4, quint16(row));
+            storeU16(at + 6, quint16(column));
+            storeU16(at + 8, biff::kTextXf);
+            storeU32(at + 10, cells[column]);
         }
     }
 }
 
 } // namespace
 
-qsizetype worksheetStreamSize(const CellSummary &summary)
+WorksheetStream::WorksheetStream(bool selected)
 {
-    return kFixedSize + summary.rows * biff::kRowSize + summary.labels * biff::kLabelSstSize + summary.blanks * biff::kBlankSize;
+    m_head.record(biff::kBof, {biff::kBiff8Version, biff::kBofWorksheet, 0x0DBB, 0x07CC, 0, 0, 6, 0});
+    writeSettings(m_head);
+    // First row, last row + 1, first column, last column + 1, reserved: all 0 while the sheet is
+    // empty, brought up to date with every row.
+    m_dimensions = m_head.size() + kRecordHeaderSize;
+    m_head.record(biff::kDimensions, {0, 0, 0, 0, 0, 0, 0});
+
+    m_end.record(biff::kWindow2, {quint16(selected ? 0x06B6 : 0x00B6), 0, 0, 0x40, 0, 0, 0, 0, 0});
+    m_end.record(biff::kEof, {});
 }
 
-void writeWorksheet(ByteWriter &out, std::span<const CellEntry> cells, const CellSummary &summary, const WorksheetOptions &options)
+void WorksheetStream::appendRow(std::span<const quint32> cells)
 {
-    out.record(biff::kBof, {biff::kBiff8Version, biff::kBofWorksheet, 0x0DBB, 0x07CC, 0, 0, 6, 0});
-    writeSettings(out);
-    writeDimensions(out, summary);
-
-    const CellEntry *from = cells.data();
-    const CellEntry *end = from + cells.size();
-    while (from != end) {
-        const CellEntry *blockEnd = writeRows(out, from, end);
-        writeCells(out, from, blockEnd, options.remap);
-        from = blockEnd;
+    const int row = m_rows++;
+    if (cells.empty())
+        return;
+    if (row / kRowsPerBlock != m_block) {
+        closeBlock();
+        m_block = row / kRowsPerBlock;
     }
+    writeRow(m_blockRows, row, int(cells.size()));
+    writeCells(m_blockCells, row, cells);
 
-    out.record(biff::kWindow2, {quint16(options.selected ? 0x06B6 : 0x00B6), 0, 0, 0x40, 0, 0, 0, 0, 0});
-    out.record(biff::kEof, {});
+    if (m_firstRowWithCells < 0) {
+        m_firstRowWithCells = row;
+        m_head.patchU32(m_dimensions, quint32(row));
+    }
+    m_columns = std::max(m_columns, int(cells.size()));
+    m_head.patchU32(m_dimensions + 4, quint32(row + 1));
+    m_head.patchU16(m_dimensions + 10, quint16(m_columns));
+}
+
+void WorksheetStream::closeBlock()
+{
+    const qsizetype blockSize = m_blockRows.size() + m_blockCells.size();
+    if (blockSize == 0)
+        return;
+    if (m_body.empty() || m_body.back().size() + blockSize > m_body.back().capacity()) {
+        m_body.emplace_back();
+        m_body.back().reserve(std::max(kChunkSize, blockSize));
+    }
+    m_body.back().append(m_blockRows.view()).append(m_blockCells.view());
+    m_bodySize += blockSize;
+    m_blockRows.clear();
+    m_blockCells.clear();
+}
+
+qsizetype WorksheetStream::size() const
+{
+    return m_head.size() + m_bodySize + m_blockRows.size() + m_blockCells.size() + m_end.size();
+}
+
+void WorksheetStream::writeTo(ByteWriter &out) const
+{
+    out.bytes(m_head.view());
+    for (const QByteArray &chunk : m_body)
+        out.bytes(chunk);
+    out.bytes(m_blockRows.view());
+    out.bytes(m_blockCells.view());
+    out.bytes(m_end.view());
 }
 
 } // namespace xls

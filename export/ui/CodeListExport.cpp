@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <new>
+
 namespace exporting {
 
 namespace {
@@ -110,13 +112,19 @@ void CodeListExport::ExportCodeList()
         m_panel.log->clear();
         const QString path = m_dialog.fileName();
         const int count = m_table.songCount();
-        if (!listSongs(count))
-            return; // the program is ending: no file is written
-        if (count == 0) {
-            m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
-            return;
+        try {
+            if (!listSongs(count))
+                return; // the program is ending: no file is written
+            if (count == 0) {
+                m_panel.log->setPlainText(QStringLiteral("导出失败，请检查搜歌文件是否为8位编码"));
+                return;
+            }
+            failure = writeFile(path, count);
+        } catch (const std::bad_alloc &) {
+            // The panel's lists go first: they hold most of the memory.
+            m_panel.codes->clear();
+            failure = showFailure(path, count, platform::outOfMemoryReason());
         }
-        failure = writeFile(path, count);
     }
     if (!failure.isEmpty())
         m_prompts.messageBox(m_dialogParent, failure, platform::mb::Ok | platform::mb::IconWarning,
@@ -157,10 +165,15 @@ QString CodeListExport::writeFile(const QString &path, int count)
     CodeListFile file;
     if (file.save(path, codeListText(m_table, count)))
         return {};
+    return showFailure(path, count, file.errorString());
+}
+
+QString CodeListExport::showFailure(const QString &path, int count, const QString &reason)
+{
     // The log's lines say every song was exported; they would now be untrue.
-    const QString failure = platform::writeFailureMessage(path, file.errorString());
-    m_panel.progress->setText(QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
+    const QString failure = platform::writeFailureMessage(path, reason);
     m_panel.log->setPlainText(failure);
+    m_panel.progress->setText(QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
     return failure;
 }
 

@@ -51,6 +51,8 @@ private:
     bool listSongs(int count);
     // Writes the file; on failure the panel says so and the returned text tells the user why.
     QString writeFile(const QString &path, int count);
+    // The panel says the export failed, and why; returns the message for the user.
+    QString showFailure(const QString &path, int count, const QString &reason);
 
     CodeListPanel m_panel;
     songs::SongTableModel &m_table;

@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QProgressBar>
 
+#include <new>
+
 namespace exporting {
 
 DetailWorkbookExport::DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog,
@@ -40,7 +42,33 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     QPointer<ExportProgressWindow> progress = new ExportProgressWindow(m_window);
     progress->show();
 
-    DetailWorkbook book;
+    QString failure;
+    try {
+        DetailWorkbook book;
+        if (!appendSongs(book, progress)) {
+            // The program is ending: nothing is saved, reported or opened.
+            delete progress.data();
+            return;
+        }
+        delete progress.data();
+        failure = book.save(path);
+    } catch (const std::bad_alloc &) {
+        failure = platform::outOfMemoryReason();  // the workbook's memory is given back by now
+    }
+    delete progress.data();
+
+    if (!failure.isEmpty()) {
+        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, failure),
+                             platform::mb::Ok | platform::mb::IconWarning, QString());
+        return;
+    }
+    m_prompts.messageBox(m_window, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,
+                         QString());
+    m_shell.openDocument(path);
+}
+
+bool DetailWorkbookExport::appendSongs(DetailWorkbook &book, const QPointer<ExportProgressWindow> &progress)
+{
     const int songCount = m_table.songCount();
     progress->bar()->setMaximum(songCount);
     Q_EMIT rowsStarted();
@@ -57,29 +85,14 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     for (int song = 0; song < songCount; ++song) {
         if (events.due()) {
             showPosition();
-            // The program is ending: nothing is saved, reported or opened.
-            if (!events.process()) {
-                delete progress.data();
-                return;
-            }
+            if (!events.process())
+                return false;
         }
         book.appendSong(m_table, song);
         ++position;
     }
     showPosition();
-    if (progress)
-        delete progress.data();
-
-    QString reason;
-    const bool saved = book.saveAs(path, &reason);
-    if (!saved) {
-        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, platform::describeOpenFailure(path, reason)),
-                             platform::mb::Ok | platform::mb::IconWarning, QString());
-        return;
-    }
-    m_prompts.messageBox(m_window, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,
-                         QString());
-    m_shell.openDocument(path);
+    return true;
 }
 
 } // namespace exporting

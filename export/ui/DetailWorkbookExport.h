@@ -2,12 +2,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
 namespace songs { class SongTableModel; }
 
 namespace exporting {
+
+class DetailWorkbook;
+class ExportProgressWindow;
 
 class DetailWorkbookExport : public QObject {
     Q_OBJECT
@@ -25,6 +29,10 @@ Q_SIGNALS:
     void rowsStarted();
 
 private:
+    // Every song of the table into the book, the progress window following; false when the end of
+    // the program was asked for meanwhile.
+    bool appendSongs(DetailWorkbook &book, const QPointer<ExportProgressWindow> &progress);
+
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;

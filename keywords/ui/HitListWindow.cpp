@@ -241,10 +241,8 @@ void HitListWindow::ExportHitList()
     if (!m_dialog.show(this))
         return;
     const QString path = m_dialog.fileName();
-    QString reason;
-    if (!saveHitListWorkbook(*m_sorted, path, &reason)) {
-        m_sources.prompts.messageBox(this,
-                                     platform::writeFailureMessage(path, platform::describeOpenFailure(path, reason)),
+    if (const QString failure = saveHitListWorkbook(*m_sorted, path); !failure.isEmpty()) {
+        m_sources.prompts.messageBox(this, platform::writeFailureMessage(path, failure),
                                      platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }

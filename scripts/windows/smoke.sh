@@ -32,8 +32,8 @@ drive_wine() { # drive_wine PREFIX OUTPUT SEARCH_FILE PROGRAM
 same_outputs() { # same_outputs LINUX_FOLDER WINDOWS_FOLDER
   cmp "$1/codes.txt" "$2/codes.txt"
   cmp "$1/details.xls" "$2/details.xls"
-  /usr/bin/python3 "$repo/scripts/windows/xls-rows.py" "$2/details.xls" >"$2/details.rows"
-  /usr/bin/python3 "$repo/scripts/windows/xls-rows.py" "$1/details.xls" | cmp - "$2/details.rows"
+  /usr/bin/python3 "$repo/scripts/xls-rows.py" "$2/details.xls" >"$2/details.rows"
+  /usr/bin/python3 "$repo/scripts/xls-rows.py" "$1/details.xls" | cmp - "$2/details.rows"
 }
 
 echo "== Smoke run: the zip, unpacked"

@@ -3,7 +3,7 @@
 #include "keywords/ui/HitListCommand.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
-#include "tests/export/workbook/WorkbookReaders.h"
+#include "tests/xls/XlsReaders.h"
 #include "tests/keywords/KeywordWindow.h"
 
 #include <QAction>
@@ -20,7 +20,7 @@ namespace {
 
 // Reading the workbook back needs xlrd; without it the case is skipped, saying why.
 #define REQUIRE_XLRD_OR_SKIP                                                                                           \
-    if (const QString missing = workbook_test::whyNoXlrd(); !missing.isEmpty())                                        \
+    if (const QString missing = xls_readers::whyNoXlrd(); !missing.isEmpty())                                        \
     GTEST_SKIP() << missing.toStdString()
 
 // The main window with three keywords and these songs (name, singer, code), the hit list opened by
@@ -150,7 +150,7 @@ TEST(HitList, ExportsTheListAsShownToAWorkbook)
     h.w.t.prompts.answerFileDialog(path);
     h.click(u"按钮_导出命中列表"_qs);
     const QStringList header = {u"歌曲名字"_qs, u"歌手名字"_qs, u"歌曲编码"_qs, u"命中关键词"_qs, u"备注"_qs};
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, {QList<QStringList>{header} + shown}).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, {QList<QStringList>{header} + shown}).toStdString(), "");
     EXPECT_EQ(h.w.t.prompts.messageTexts(), QStringList{u"导出成功!"_qs});
     EXPECT_EQ(h.w.t.shell.documents, QStringList{path});
 

@@ -1,6 +1,7 @@
 // Importing search files through the real main window: the toolbar with its dialog, dropped files,
 // the status line and bad input.
 #include "songs/ui/SongListView.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
@@ -65,32 +66,6 @@ void dropFiles(QWidget *target, const QStringList &paths)
     QCoreApplication::sendEvent(target, &drop);
     delete mime;
 }
-
-#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__)
-// While alive, the process may take only this much more address space than it has now, as on a
-// machine with less memory.
-class MemoryLimit {
-public:
-    explicit MemoryLimit(rlim_t more)
-    {
-        getrlimit(RLIMIT_AS, &m_old);
-        QFile status(QStringLiteral("/proc/self/status"));
-        status.open(QIODevice::ReadOnly);
-        const QByteArray text = status.readAll();
-        const qsizetype at = text.indexOf("VmSize:");
-        const rlim_t used = rlim_t(text.mid(at + 7, text.indexOf('\n', at) - at - 7).trimmed().split(' ')[0].toLongLong()) << 10;
-        rlimit limit = m_old;
-        limit.rlim_cur = used + more;
-        setrlimit(RLIMIT_AS, &limit);
-    }
-    ~MemoryLimit() { setrlimit(RLIMIT_AS, &m_old); }
-    MemoryLimit(const MemoryLimit &) = delete;
-    MemoryLimit &operator=(const MemoryLimit &) = delete;
-
-private:
-    rlimit m_old {};
-};
-#endif
 
 } // namespace
 
@@ -286,13 +261,13 @@ TEST(SongImport, BinaryAndHugeInputsEndWithoutHarm)
 // status line stay as they were.
 TEST(SongImport, LargeFilesTakeOnlyTheMemoryTheirRowsNeed)
 {
-#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__)
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
     TestWindow t;
     t.window->songList().fileDropped(t.writeFile(QStringLiteral("one.txt"), searchFile({QStringLiteral("一")})));
     const QString lfOnly = t.writeFile(QStringLiteral("lf-only.txt"), QByteArray("a\n").repeated(10 << 20));
     const QString tooBig = t.writeFile(QStringLiteral("too-big.txt"), searchFile({QStringLiteral("二")}).repeated(1 << 20));
     {
-        const MemoryLimit limit(256 << 20);
+        const testing_support::MemoryLimit limit(256 << 20);
         t.window->songList().fileDropped(lfOnly);
         EXPECT_EQ(status(t), QStringLiteral("消息：共分析出歌曲数1个"));
         t.window->songList().fileDropped(tooBig);
@@ -302,6 +277,6 @@ TEST(SongImport, LargeFilesTakeOnlyTheMemoryTheirRowsNeed)
     ASSERT_EQ(t.prompts.messages.size(), 1);
     EXPECT_TRUE(t.prompts.messages[0].text.contains(QDir::toNativeSeparators(tooBig))) << t.prompts.messages[0].text.toStdString();
 #else
-    GTEST_SKIP() << "Linux only, and not under the address sanitizer: limits the address space (setrlimit)";
+    SKIP_WITHOUT_MEMORY_LIMIT();
 #endif
 }

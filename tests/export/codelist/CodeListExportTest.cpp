@@ -2,6 +2,7 @@
 // toolbar, "导出8位编码" clicked, the save dialog answered, then the file and the panel read back.
 #include "export/ui/CodeListExport.h"
 #include "ui/widgets/ReadOnlyTextBox.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
@@ -119,6 +120,22 @@ void importSongs(TestWindow &t, const QList<Song> &songs)
     t.prompts.answerFileDialog(t.writeFile(QStringLiteral("search.txt"), gbk(text)));
     t.clickToolbar(QStringLiteral("导入8位编码"));
     ASSERT_EQ(t.window->songTable().songCount(), songs.size());
+}
+
+// Songs "歌" with the codes 10000000, 10000001, ... straight into the table: importing this many
+// lines would only slow the tests down.
+void fillTable(TestWindow &t, int count)
+{
+    songs::SongStore rows;
+    const QString name = u"歌"_qs;
+    for (int i = 0; i < count; ++i) {
+        const QString code = QString::number(10000000 + i);
+        songs::SongStore::Cells cells;  // views: the texts are copied by appendRow()
+        cells[songs::kNameColumn] = name;
+        cells[songs::kCodeColumn] = code;
+        rows.appendRow(cells);
+    }
+    t.window->songTable().appendRows(std::move(rows));
 }
 
 void exportTo(TestWindow &t, std::optional<QString> path)
@@ -339,7 +356,8 @@ TEST(CodeListExport, AFullDiskIsReported)
     const QString path = t.path(QStringLiteral("full.txt"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
     exportTo(t, path);
-    expectFailureReported(t, path, u"写入出错"_qs, 4);
+    expectFailureReported(t, path, u"写入出错，磁盘已满"_qs, 4);
+    EXPECT_TRUE(t.prompts.messages.first().text.endsWith(u"磁盘已满"_qs)) << "the reason is named once";
     EXPECT_TRUE(QFileInfo(path).isSymLink()) << "the device is written into, never replaced";
 }
 
@@ -377,21 +395,36 @@ TEST(CodeListExport, AFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
 }
 #endif
 
+// Songs that do not fit in the memory left are refused with a message; the table keeps them all.
+TEST(CodeListExport, RunningOutOfMemoryIsReportedAndKeepsTheSongs)
+{
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    TestWindow t;
+    constexpr int kCount = 300000;
+    fillTable(t, kCount);
+    QCoreApplication::processEvents();  // the song list lays its rows out before memory runs short
+    const QString path = t.path(QStringLiteral("codes.txt"));
+    {
+        const testing_support::MemoryLimit limit(8 << 20);
+        exportTo(t, path);
+    }
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(u"原因：内存不足"_qs)) << t.prompts.messages[0].text.toStdString();
+    Panel panel(t);
+    EXPECT_EQ(panel.progress->text(), QStringLiteral("操作进程： 共有%1个/导出失败").arg(kCount));
+    EXPECT_EQ(panel.log->toPlainText(), t.prompts.messages[0].text);
+    EXPECT_EQ(t.window->songTable().songCount(), kCount);
+    EXPECT_FALSE(QFile::exists(path));
+#else
+    SKIP_WITHOUT_MEMORY_LIMIT();
+#endif
+}
+
 TEST(CodeListExport, ALongExportKeepsThePanelMovingAndHoldsOffOtherCommands)
 {
     TestWindow t;
-    // Filled straight into the table: importing this many lines would only slow the test down.
     constexpr int kCount = 100000;
-    songs::SongStore rows;
-    const QString name = u"歌"_qs;
-    for (int i = 0; i < kCount; ++i) {
-        const QString code = QString::number(10000000 + i);
-        songs::SongStore::Cells cells;
-        cells[songs::kNameColumn] = name;
-        cells[songs::kCodeColumn] = code;
-        rows.appendRow(cells);
-    }
-    t.window->songTable().appendRows(std::move(rows));
+    fillTable(t, kCount);
 
     QList<bool> busy;
     QObject::connect(&t.window->busyGate(), &platform::BusyGate::busyChanged, [&busy](bool b) { busy << b; });

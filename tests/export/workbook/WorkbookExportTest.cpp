@@ -1,14 +1,16 @@
 // The detail workbook export through the real main window, read back by independent readers.
-#include "WorkbookReaders.h"
+#include "tests/xls/XlsReaders.h"
 
 #include "export/ui/DetailWorkbookExport.h"
 #include "songs/ui/SongListView.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
@@ -16,7 +18,7 @@
 
 using testing_support::gbk;
 using testing_support::TestWindow;
-using workbook_test::Sheet;
+using xls_readers::Sheet;
 
 namespace {
 
@@ -75,7 +77,7 @@ class WorkbookExport : public ::testing::Test {};
 
 // Cases that read the workbook back need xlrd; without it they are skipped, saying why.
 #define REQUIRE_XLRD()                                                                                                 \
-    if (const QString missing = workbook_test::whyNoXlrd(); !missing.isEmpty())                                        \
+    if (const QString missing = xls_readers::whyNoXlrd(); !missing.isEmpty())                                        \
     GTEST_SKIP() << missing.toStdString()
 
 } // namespace
@@ -107,7 +109,7 @@ TEST_F(WorkbookExport, EmptyTableGivesTheHeaderRowReportsSuccessAndOpensTheFile)
     t.prompts.answerFileDialog(t.path(QStringLiteral("导出XLS格式")));
     t.clickToolbar(QStringLiteral("导出明细Excel"));
     ASSERT_TRUE(QFile::exists(path)) << "the pre-filled name gets its extension";
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
     ASSERT_EQ(t.prompts.messages.size(), 1);
     EXPECT_EQ(t.prompts.messages[0].text, QStringLiteral("导出成功!"));
     EXPECT_EQ(t.prompts.messages[0].style, platform::mb::Ok | platform::mb::IconInformation);
@@ -129,9 +131,9 @@ TEST_F(WorkbookExport, EveryCellIsTextExactlyAsTheTableShowsIt)
     };
     importRows(t, rows);
     const QString path = exportTo(t, QStringLiteral("detail.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
-    if (workbook_test::haveSsconvert()) {
-        EXPECT_EQ(workbook_test::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    if (xls_readers::haveSsconvert()) {
+        EXPECT_EQ(xls_readers::checkWithSsconvert(path, sheetsOf(rows)).toStdString(), "");
     }
 }
 
@@ -188,7 +190,7 @@ TEST_F(WorkbookExport, ClosingTheProgressWindowDoesNotStopTheExport)
     QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted,
                      [&] { t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度"))->close(); });
     const QString path = exportTo(t, QStringLiteral("closed.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
 }
 
@@ -206,13 +208,52 @@ TEST_F(WorkbookExport, UnwritablePathIsReportedAndNothingIsOpened)
     EXPECT_FALSE(QFile::exists(path));
 }
 
+// A full disk is named as the reason, and the device is written into, never replaced.
+TEST_F(WorkbookExport, AFullDiskIsReported)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Linux only: needs the device /dev/full";
+#else
+    TestWindow t;
+    fillTable(t, 3);
+    const QString path = t.path(QStringLiteral("full.xls"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
+    exportTo(t, QStringLiteral("full.xls"));
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"导出失败：无法写入文件“"_qs + path + u"”。\r\n原因：写入出错，磁盘已满"_qs});
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+#endif
+}
+
+// Songs that do not fit in the memory left are refused with a message; the table keeps them all.
+TEST_F(WorkbookExport, RunningOutOfMemoryIsReportedAndKeepsTheSongs)
+{
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    TestWindow t;
+    constexpr int kCount = 300000;
+    fillTable(t, kCount);
+    QCoreApplication::processEvents();  // the song list lays its rows out before memory runs short
+    {
+        const testing_support::MemoryLimit limit(16 << 20);
+        exportTo(t, QStringLiteral("large.xls"));
+    }
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_TRUE(t.prompts.messages[0].text.contains(u"原因：内存不足"_qs)) << t.prompts.messages[0].text.toStdString();
+    EXPECT_EQ(t.window->songTable().songCount(), kCount);
+    EXPECT_FALSE(QFile::exists(t.path(QStringLiteral("large.xls"))));
+    EXPECT_EQ(t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度")), nullptr);
+#else
+    SKIP_WITHOUT_MEMORY_LIMIT();
+#endif
+}
+
 TEST_F(WorkbookExport, ExistingFileIsReplacedWhole)
 {
     REQUIRE_XLRD();
     TestWindow t;
     const QString path = t.writeFile(QStringLiteral("old.xls"), QByteArray(200000, 'x'));
     exportTo(t, QStringLiteral("old.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf({})).toStdString(), "");
 }
 
 // "退出" in the middle of an export ends the program there: nothing is saved (the older file stays),
@@ -247,7 +288,7 @@ TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
     TestWindow t;
     const QList<QStringList> rows = fillTable(t, GetParam());
     const QString path = exportTo(t, QStringLiteral("large.xls"));
-    EXPECT_EQ(workbook_test::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
+    EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace workbook_test {
+namespace xls_readers {
 
 using Sheet = QList<QStringList>;
 
@@ -18,4 +18,4 @@ QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected);
 QString whyNoXlrd();
 bool haveSsconvert();
 
-} // namespace workbook_test
+} // namespace xls_readers

@@ -1,5 +1,5 @@
 // Reading written workbooks back with independent spreadsheet readers.
-#include "WorkbookReaders.h"
+#include "tests/xls/XlsReaders.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-namespace workbook_test {
+namespace xls_readers {
 
 namespace {
 
@@ -71,7 +71,7 @@ bool haveSsconvert()
 QString checkWithXlrd(const QString &path, const QList<Sheet> &expected)
 {
     QTemporaryDir dir;
-    return run(kPython, {QStringLiteral(XLS_CHECK_SCRIPTS "/check_xlrd.py"), path, writeExpected(dir, expected)});
+    return run(kPython, {QStringLiteral(XLS_ROWS_SCRIPT), path, writeExpected(dir, expected)});
 }
 
 QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected)
@@ -84,7 +84,7 @@ QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected)
                                   dir.path());
     if (!converted.isEmpty())
         return converted;
-    return run(kPython, {QStringLiteral(XLS_CHECK_SCRIPTS "/check_csv.py"), prefix, writeExpected(dir, expected)});
+    return run(kPython, {QStringLiteral(XLS_CSV_SCRIPT), prefix, writeExpected(dir, expected)});
 }
 
-} // namespace workbook_test
+} // namespace xls_readers
