@@ -42,9 +42,10 @@ public:
     // ends; returns the exit code.
     int runEventLoop();
 
+    // The program itself never asks for these parts; tests and benchmarks fill the song table, drop
+    // files, hold the gate and watch the keyword load through them.
     songs::SongTableModel &songTable() { return m_songTable; }
     songs::SongListView &songList() { return *m_songList; }
-    platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
     keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
 

@@ -21,12 +21,12 @@ public:
     void openHelpWindow();
     void showAboutBox();
     void openUpdatePage();
-    void openNewsPage();
     // Starts the online check and returns; when the check passes, the start-up web steps follow
     // one after the other as each step's answer arrives, while the window goes on with its events.
     void runStartupWebSteps();
 
 private:
+    void openNewsPage();
     void startStatisticsVisit(bool online);
     void showPictureAndVisit(const QByteArray &picture);
     void endStatisticsVisit();
