@@ -4,14 +4,14 @@
 #include "app/Icons.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
-#include "keywords/ui/KeywordEditing.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
-#include "ui/widgets/Accessibility.h"
-#include "ui/widgets/ClickableLabel.h"
+#include "keywords/ui/KeywordEditing.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QAction>
 #include <QActionGroup>

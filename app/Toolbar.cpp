@@ -59,8 +59,8 @@ Toolbar buildToolbar(QWidget *window)
 
     auto *noTooltip = new NoTooltip(t.bar);
     addSeparator(t.bar, QStringLiteral("工具条_顶部_分隔线1"));
-    t.importSearchFile = addEntry(t.bar, ToolbarPicture::Import, caption::Import,
-                                  QStringLiteral("请导入8位编码的搜歌文件"), noTooltip);
+    t.importSearchFile =
+        addEntry(t.bar, ToolbarPicture::Import, caption::Import, QStringLiteral("请导入8位编码的搜歌文件"), noTooltip);
     t.exportWorkbook = addEntry(t.bar, ToolbarPicture::ExportWorkbook, caption::ExportWorkbook,
                                 QStringLiteral("将导入的8位编码的搜歌文件基本明细导出为Excel表格"), noTooltip);
     t.exportCodes = addEntry(t.bar, ToolbarPicture::ExportCodes, caption::ExportCodes, {}, noTooltip);

@@ -3,11 +3,11 @@
 
 #include "app/HelpWindow.h"
 #include "app/MakerTexts.h"
-#include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/web/HttpFetch.h"
 #include "platform/web/OnlineCheck.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QLabel>
 #include <QTimer>

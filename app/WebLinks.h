@@ -8,7 +8,12 @@
 #include <QObject>
 #include <QString>
 
-namespace platform { class HttpFetch; class OnlineCheck; class Prompts; class Shell; }
+namespace platform {
+class HttpFetch;
+class OnlineCheck;
+class Prompts;
+class Shell;
+} // namespace platform
 
 namespace app {
 

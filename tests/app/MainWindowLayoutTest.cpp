@@ -132,7 +132,8 @@ void expectEveryControlNamedForPeople(QWidget *window)
         EXPECT_FALSE(widget->objectName().isEmpty()) << control;
         EXPECT_EQ(widget->accessibleDescription(), widget->objectName()) << control;
         EXPECT_FALSE(name.trimmed().isEmpty()) << control;
-        EXPECT_TRUE(name != widget->objectName() || name == captionOf(widget)) << control << " is announced by its form name";
+        EXPECT_TRUE(name != widget->objectName() || name == captionOf(widget))
+            << control << " is announced by its form name";
     }
     EXPECT_GT(controls, 1);
 }

@@ -77,7 +77,8 @@ TEST(Toolbar, ImportEntryOpensTheSharedDialogInTheProgramFolder)
 TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
 {
     TestWindow t;
-    const QString file = t.writeFile(QStringLiteral("songs.txt"), testing_support::gbk(QStringLiteral("a||12345678||c\r\n")));
+    const QString file =
+        t.writeFile(QStringLiteral("songs.txt"), testing_support::gbk(QStringLiteral("a||12345678||c\r\n")));
     auto *importButton = t.find<QPushButton>(QStringLiteral("按钮1"));
     auto *exportButton = t.find<QPushButton>(QStringLiteral("按钮2"));
     const auto tryEveryWayIn = [&] {

@@ -1,10 +1,10 @@
 // The web adapters on their own: the HTTP fetch, the online check, the hidden browser and the
 // picture decoding, against the local test server.
+#include "app/WebBand.h"
 #include "platform/web/HiddenBrowser.h"
 #include "platform/web/HttpFetch.h"
 #include "platform/web/OnlineCheck.h"
 #include "platform/web/PictureBytes.h"
-#include "app/WebBand.h"
 #include "tests/app/web/WebTestServer.h"
 
 #include <QCoreApplication>
