@@ -100,6 +100,9 @@ HelpWindow::HelpWindow(const QString &home, const QString &supportEmail, platfor
         supportEmail.isEmpty() ? QString() : maker::supportRequestLine() + QStringLiteral("\r\n") + supportEmail;
     QLabel *contactLabel = addAddressLabel(QStringLiteral("标签2"), contact,
                                            {115, std::max(250, owner->geometry().bottom() + 1), 221, 32});
+    // Without a support address the line stays empty; a screen reader still says what it is for.
+    if (contact.isEmpty())
+        contactLabel->setAccessibleName(QStringLiteral("联系方式"));
     setFixedSize(kClientSize.width(), std::max(kClientSize.height(), contactLabel->geometry().bottom() + 5));
 }
 

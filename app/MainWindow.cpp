@@ -2,7 +2,6 @@
 #include "app/MainWindow.h"
 
 #include "app/Icons.h"
-#include "app/Toolbar.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
 #include "keywords/ui/HitListCommand.h"
@@ -10,14 +9,15 @@
 #include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
-#include "ui/widgets/Accessibility.h"
-#include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -42,9 +42,6 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    // The shared dialog's filter at start; every user sets its own before showing it.
-    m_sharedDialog.setFilter(QStringLiteral("*.txt|*.txt,*.xls|*.xls"));
-
     buildControls();
     connectCommands();
 }
@@ -58,7 +55,7 @@ void MainWindow::buildControls()
     m_keywordPanel = keywords::buildKeywordPanel(this);
 
     m_songList = new songs::SongListView(&m_songTable, this);
-    ui::nameCaptionlessControl(m_songList, QStringLiteral("超级列表框_主窗口"));
+    ui::nameControl(m_songList, QStringLiteral("超级列表框_主窗口"), QStringLiteral("歌曲列表"));
     m_songList->setGeometry(2, 64, 838, 399);
 
     m_statusLine = new ui::ClickableLabel(QStringLiteral("消息：无"), this);
@@ -69,10 +66,10 @@ void MainWindow::buildControls()
     m_codeListPanel = exporting::buildCodeListPanel(this);
 
     m_importButton = new QPushButton(this);
-    ui::nameControl(m_importButton, QStringLiteral("按钮1"));
+    ui::nameControl(m_importButton, QStringLiteral("按钮1"), caption::Import);
     m_importButton->hide();
     m_exportCodesButton = new QPushButton(this);
-    ui::nameControl(m_exportCodesButton, QStringLiteral("按钮2"));
+    ui::nameControl(m_exportCodesButton, QStringLiteral("按钮2"), caption::ExportCodes);
     m_exportCodesButton->hide();
 
     // Stacking: the news link covers the picture; the notice and the panels lie above the song list;
@@ -99,24 +96,14 @@ void MainWindow::connectCommands()
     m_keywordFiles =
         new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);
     m_keywordSearch = new keywords::KeywordSearch(*m_keywordPanel.listModel, m_songTable, m_env.prompts, this, this);
-    m_webLinks = new WebLinks(m_web, m_env, m_quit, this, this);
+    m_webLinks = new WebLinks(m_web, m_env, this, this);
 
-    connect(m_toolbar, &QToolBar::actionTriggered, this,
-            [this](QAction *action) { onToolbarEntryClicked(int(m_toolbar->actions().indexOf(action))); });
-    connect(m_importButton, &QPushButton::clicked, this, [this] {
-        if (!m_busy.isBusy())
-            m_import->ImportSearchFile();
-    });
-    connect(m_exportCodesButton, &QPushButton::clicked, this, [this] {
-        if (!m_busy.isBusy())
-            m_codeListExport->ExportCodeList();
-    });
-    connect(m_songList, &songs::SongListView::fileDropped, this, [this](const QString &path) {
-        if (!m_busy.isBusy())
-            m_import->ImportDroppedFile(path);
-    });
+    connectSongCommands();
+    connect(m_toolbar.help, &QAction::triggered, m_webLinks, &WebLinks::openHelpWindow);
+    connect(m_toolbar.about, &QAction::triggered, m_webLinks, &WebLinks::showAboutBox);
+    connect(m_toolbar.update, &QAction::triggered, m_webLinks, &WebLinks::openUpdatePage);
+    connect(m_toolbar.quit, &QAction::triggered, this, &MainWindow::endProgram);
     connect(m_import, &songs::SongImport::fileImported, this, &MainWindow::showLineCount);
-    connect(&m_busy, &platform::BusyGate::busyChanged, this, [this](bool busy) { enableCommands(!busy); });
 
     // The search walks the keyword list, so it waits for a load under way; 按钮6 searches for the
     // current keyword alone.
@@ -145,16 +132,37 @@ void MainWindow::connectCommands()
             &songs::SongRemoval::removeSongs);
 }
 
-void MainWindow::enableCommands(bool enabled)
+void MainWindow::connectSongCommands()
 {
+    m_importDroppedFile = new QAction(this);
+    m_songCommands = new QActionGroup(this);
+    m_songCommands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (QAction *command :
+         {m_toolbar.importSearchFile, m_toolbar.exportWorkbook, m_toolbar.exportCodes, m_importDroppedFile})
+        m_songCommands->addAction(command);
     // While an export runs, nothing may start another export or an import, or change the song table.
-    for (QAction *action : m_toolbar->actions()) {
-        const QString text = action->text();
-        if (text == caption::Import || text == caption::ExportWorkbook || text == caption::ExportCodes)
-            action->setEnabled(enabled);
+    // A disabled action ignores every trigger, so each way in below goes through its action.
+    connect(&m_busy, &platform::BusyGate::busyChanged, m_songCommands,
+            [this](bool busy) { m_songCommands->setEnabled(!busy); });
+
+    connect(m_toolbar.importSearchFile, &QAction::triggered, m_import, &songs::SongImport::ImportSearchFile);
+    connect(m_toolbar.exportWorkbook, &QAction::triggered, m_workbookExport,
+            &exporting::DetailWorkbookExport::ExportDetailWorkbook);
+    connect(m_toolbar.exportCodes, &QAction::triggered, m_codeListExport, &exporting::CodeListExport::ExportCodeList);
+    connect(m_importDroppedFile, &QAction::triggered, m_import,
+            [this] { m_import->ImportDroppedFile(m_importDroppedFile->data().toString()); });
+
+    // The hidden buttons run the toolbar's commands and are closed with them.
+    const std::pair<QPushButton *, QAction *> buttons[] = {{m_importButton, m_toolbar.importSearchFile},
+                                                           {m_exportCodesButton, m_toolbar.exportCodes}};
+    for (const auto &[button, command] : buttons) {
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
     }
-    m_importButton->setEnabled(enabled);
-    m_exportCodesButton->setEnabled(enabled);
+    connect(m_songList, &songs::SongListView::fileDropped, m_importDroppedFile, [this](const QString &path) {
+        m_importDroppedFile->setData(path);
+        m_importDroppedFile->trigger();
+    });
 }
 
 void MainWindow::runStartupSequence()
@@ -177,31 +185,6 @@ int MainWindow::runEventLoop()
     // handles events ends the loop as it does at any other time.
     QTimer::singleShot(0, this, &MainWindow::runStartupSequence);
     return QCoreApplication::exec();
-}
-
-void MainWindow::onToolbarEntryClicked(int index)
-{
-    const QString text = entryCaption(m_toolbar, index);
-    const bool songCommand = text == caption::Import || text == caption::ExportWorkbook || text == caption::ExportCodes;
-    if (songCommand && m_busy.isBusy())
-        return;
-
-    if (text == caption::Quit) {
-        endProgram();
-    } else if (text == caption::About) {
-        m_webLinks->showAboutBox();
-    } else if (text == caption::Help) {
-        m_webLinks->openHelpWindow();
-    } else if (text == caption::Import) {
-        m_import->ImportSearchFile();
-    } else if (text == caption::ExportWorkbook) {
-        m_sharedDialog.setFilter(QStringLiteral("*.xls|*.xls"));
-        m_workbookExport->ExportDetailWorkbook();
-    } else if (text == caption::ExportCodes) {
-        m_codeListExport->ExportCodeList();
-    } else if (text == caption::Update) {
-        m_webLinks->openUpdatePage();
-    }
 }
 
 void MainWindow::showLineCount(qsizetype lineCount)

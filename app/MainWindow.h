@@ -1,7 +1,8 @@
-// The main window: every control at its fixed place, the toolbar dispatch and the start-up sequence.
+// The main window: every control at its fixed place, the toolbar commands and the start-up sequence.
 #pragma once
 
 #include "app/AppEnvironment.h"
+#include "app/Toolbar.h"
 #include "app/WebBand.h"
 #include "export/ui/CodeListExport.h"
 #include "keywords/ui/KeywordPanel.h"
@@ -13,9 +14,10 @@
 #include <QWidget>
 #include <memory>
 
+class QAction;
+class QActionGroup;
 class QLabel;
 class QPushButton;
-class QToolBar;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
@@ -35,18 +37,16 @@ public:
     static QString title() { return QStringLiteral("Korvia8位编码导出工具V1.5"); }
 
     // Runs once, after the window and its controls exist: keyword library, drop target, dialog
-    // folder, then the web steps when the computer is online.
+    // folder, then the online check, after which the web steps run on their own.
     void runStartupSequence();
     // Shows the window and runs the event loop, the start-up sequence first, until the program
     // ends; returns the exit code.
     int runEventLoop();
 
-    // A click on toolbar entry index (from 0), dispatched by the entry's caption.
-    void onToolbarEntryClicked(int index);
-
+    // The program itself never asks for these parts; tests and benchmarks fill the song table, drop
+    // files, hold the gate and watch the keyword load through them.
     songs::SongTableModel &songTable() { return m_songTable; }
     songs::SongListView &songList() { return *m_songList; }
-    platform::FileDialog &sharedDialog() { return m_sharedDialog; }
     platform::BusyGate &busyGate() { return m_busy; }
     keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
     songs::SongRemoval &songRemoval() { return *m_songRemoval; }
@@ -57,7 +57,7 @@ protected:
 private:
     void buildControls();
     void connectCommands();
-    void enableCommands(bool enabled);
+    void connectSongCommands();
     void endProgram();
     // The status line 透明标签2 counts the lines of the file just imported.
     void showLineCount(qsizetype lineCount);
@@ -70,12 +70,15 @@ private:
     platform::BusyGate m_busy;
     platform::QuitRequest m_quit;
 
-    QToolBar *m_toolbar = nullptr;
+    Toolbar m_toolbar;
     WebBand m_web;
     songs::SongListView *m_songList = nullptr;
     QLabel *m_statusLine = nullptr;
     QPushButton *m_importButton = nullptr;     // 按钮1, hidden
     QPushButton *m_exportCodesButton = nullptr; // 按钮2, hidden
+    // The import, the two exports and everything that runs them: closed while a long operation runs.
+    QActionGroup *m_songCommands = nullptr;
+    QAction *m_importDroppedFile = nullptr; // a file dropped on the song list; its path is the data
     keywords::KeywordPanel m_keywordPanel;
     exporting::CodeListPanel m_codeListPanel;
 

@@ -3,14 +3,16 @@
 
 namespace app::maker {
 
-QString ownershipLine()
-{
-    return QStringLiteral("本工具开发者 版权所有");
-}
-
+namespace {
 QString authorLine()
 {
     return QStringLiteral("作者：Korvia8位编码导出工具开发者");
+}
+} // namespace
+
+QString ownershipLine()
+{
+    return QStringLiteral("本工具开发者 版权所有");
 }
 
 QString supportRequestLine()

@@ -6,7 +6,6 @@
 namespace app::maker {
 
 QString ownershipLine();
-QString authorLine();
 // Asks users to report faults by e-mail; the address follows on a line of its own.
 QString supportRequestLine();
 // Three lines joined by CR LF: ownership, author, web address.

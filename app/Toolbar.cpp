@@ -19,68 +19,61 @@ public:
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
 };
 
-struct Entry {
-    bool separator;
-    QString caption;
-    QString tooltip;
-    ToolbarPicture picture;
-};
-} // namespace
-
-QToolBar *buildToolbar(QWidget *window)
+QAction *addEntry(QToolBar *toolbar, ToolbarPicture picture, const QString &caption, const QString &tooltip,
+                  NoTooltip *noTooltip)
 {
-    auto *toolbar = new QToolBar(window);
-    ui::nameControl(toolbar, QStringLiteral("工具条_顶部"));
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->setIconSize(QSize(32, 32));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    // The band above the song list is 56 pixels high; the default paddings would overflow it.
-    toolbar->setContentsMargins(0, 0, 0, 0);
-    toolbar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 2px; }"
-                                          "QToolButton { padding: 0px 3px; margin: 0px; }"));
-
-    auto *noTooltip = new NoTooltip(toolbar);
-    const Entry entries[] = {
-        {true, {}, {}, ToolbarPicture::Import},
-        {false, caption::Import, QStringLiteral("请导入8位编码的搜歌文件"), ToolbarPicture::Import},
-        {false, caption::ExportWorkbook, QStringLiteral("将导入的8位编码的搜歌文件基本明细导出为Excel表格"),
-         ToolbarPicture::ExportWorkbook},
-        {false, caption::ExportCodes, {}, ToolbarPicture::ExportCodes},
-        {true, {}, {}, ToolbarPicture::Import},
-        {false, caption::Help, {}, ToolbarPicture::Help},
-        {false, caption::About, {}, ToolbarPicture::About},
-        {false, caption::Update, QStringLiteral("联网进行更新检查，只有最新版本才能获得更多的功能"),
-         ToolbarPicture::Update},
-        {false, caption::Quit, {}, ToolbarPicture::Quit},
-    };
-    for (const Entry &entry : entries) {
-        if (entry.separator) {
-            toolbar->addSeparator();
-            continue;
-        }
-        QAction *action = toolbar->addAction(toolbarIcon(entry.picture), entry.caption);
-        action->setObjectName(entry.caption);
-        if (!entry.tooltip.isEmpty())
-            action->setToolTip(entry.tooltip);
-        if (QWidget *button = toolbar->widgetForAction(action)) {
-            button->setObjectName(entry.caption);
-            button->setAccessibleDescription(entry.caption);
-            if (entry.tooltip.isEmpty())
-                button->installEventFilter(noTooltip);
-        }
+    QAction *action = toolbar->addAction(toolbarIcon(picture), caption);
+    action->setObjectName(caption);
+    if (!tooltip.isEmpty())
+        action->setToolTip(tooltip);
+    // The entry is known by its caption: the caption names it for people and for automation alike.
+    if (QWidget *button = toolbar->widgetForAction(action)) {
+        ui::nameControl(button, caption);
+        if (tooltip.isEmpty())
+            button->installEventFilter(noTooltip);
     }
-    const int height = toolbar->sizeHint().height();
-    toolbar->setGeometry(8, 8, 583, height);
-    return toolbar;
+    return action;
 }
 
-QString entryCaption(const QToolBar *toolbar, int index)
+void addSeparator(QToolBar *toolbar, const QString &name)
 {
-    const QList<QAction *> actions = toolbar->actions();
-    if (index < 0 || index >= actions.size() || actions[index]->isSeparator())
-        return {};
-    return actions[index]->text();
+    // A screen reader walking the toolbar meets the separator too.
+    if (QWidget *line = toolbar->widgetForAction(toolbar->addSeparator()))
+        ui::nameControl(line, name, QStringLiteral("分隔线"));
+}
+} // namespace
+
+Toolbar buildToolbar(QWidget *window)
+{
+    Toolbar t;
+    t.bar = new QToolBar(window);
+    ui::nameControl(t.bar, QStringLiteral("工具条_顶部"), QStringLiteral("工具栏"));
+    t.bar->setMovable(false);
+    t.bar->setFloatable(false);
+    t.bar->setIconSize(QSize(32, 32));
+    t.bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // The band above the song list is 56 pixels high; the default paddings would overflow it.
+    t.bar->setContentsMargins(0, 0, 0, 0);
+    t.bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 2px; }"
+                                        "QToolButton { padding: 0px 3px; margin: 0px; }"));
+
+    auto *noTooltip = new NoTooltip(t.bar);
+    addSeparator(t.bar, QStringLiteral("工具条_顶部_分隔线1"));
+    t.importSearchFile =
+        addEntry(t.bar, ToolbarPicture::Import, caption::Import, QStringLiteral("请导入8位编码的搜歌文件"), noTooltip);
+    t.exportWorkbook = addEntry(t.bar, ToolbarPicture::ExportWorkbook, caption::ExportWorkbook,
+                                QStringLiteral("将导入的8位编码的搜歌文件基本明细导出为Excel表格"), noTooltip);
+    t.exportCodes = addEntry(t.bar, ToolbarPicture::ExportCodes, caption::ExportCodes, {}, noTooltip);
+    addSeparator(t.bar, QStringLiteral("工具条_顶部_分隔线2"));
+    t.help = addEntry(t.bar, ToolbarPicture::Help, caption::Help, {}, noTooltip);
+    t.about = addEntry(t.bar, ToolbarPicture::About, caption::About, {}, noTooltip);
+    t.update = addEntry(t.bar, ToolbarPicture::Update, caption::Update,
+                        QStringLiteral("联网进行更新检查，只有最新版本才能获得更多的功能"), noTooltip);
+    t.quit = addEntry(t.bar, ToolbarPicture::Quit, caption::Quit, {}, noTooltip);
+
+    const int height = t.bar->sizeHint().height();
+    t.bar->setGeometry(8, 8, 583, height);
+    return t;
 }
 
 } // namespace app

@@ -1,8 +1,9 @@
-// The toolbar 工具条_顶部: nine entries, pictures above captions, dispatched by caption.
+// The toolbar 工具条_顶部: nine entries, pictures above captions, each command an action of its own.
 #pragma once
 
 #include <QString>
 
+class QAction;
 class QToolBar;
 class QWidget;
 
@@ -18,9 +19,18 @@ inline const QString Update = QStringLiteral("检查更新");
 inline const QString Quit = QStringLiteral("退出");
 } // namespace caption
 
-QToolBar *buildToolbar(QWidget *window);
+// The toolbar and its seven commands; the two separators run nothing.
+struct Toolbar {
+    QToolBar *bar = nullptr;
+    QAction *importSearchFile = nullptr;
+    QAction *exportWorkbook = nullptr;
+    QAction *exportCodes = nullptr;
+    QAction *help = nullptr;
+    QAction *about = nullptr;
+    QAction *update = nullptr;
+    QAction *quit = nullptr;
+};
 
-// The caption of entry index (from 0); empty for a separator or an index out of range.
-QString entryCaption(const QToolBar *toolbar, int index);
+Toolbar buildToolbar(QWidget *window);
 
 } // namespace app

@@ -1,10 +1,12 @@
 // The web controls of the main window.
 #include "app/WebBand.h"
 
+#include "platform/web/PictureBytes.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 
 namespace app {
@@ -13,13 +15,14 @@ WebBand buildWebBand(QWidget *window)
 {
     WebBand band;
     band.newsBoard = new QLabel(window);
-    ui::nameCaptionlessControl(band.newsBoard, QStringLiteral("画板1"));
+    ui::nameControl(band.newsBoard, QStringLiteral("画板1"), QStringLiteral("新闻图片"));
     band.newsBoard->setGeometry(600, 3, 252, 57);
     band.newsBoard->setCursor(Qt::PointingHandCursor);
     band.newsBoard->setAlignment(Qt::AlignCenter);
 
+    // Its caption is blanks, which nobody can hear: it is named for what a press does.
     band.newsLink = new ui::ClickableLabel(QStringLiteral("   "), window);
-    ui::nameControl(band.newsLink, QStringLiteral("透明标签1"));
+    ui::nameControl(band.newsLink, QStringLiteral("透明标签1"), QStringLiteral("打开新闻页"));
     band.newsLink->setGeometry(584, -2, 264, 72);
     band.newsLink->setCursor(Qt::PointingHandCursor);
 
@@ -39,6 +42,16 @@ WebBand buildWebBand(QWidget *window)
     band.timer->setSingleShot(false);
     band.timer->setInterval(0);
     return band;
+}
+
+void showNewsPicture(QLabel *board, const QByteArray &bytes)
+{
+    const QImage picture = platform::decodePicture(bytes, board->size());
+    if (picture.isNull()) {
+        board->clear();
+        return;
+    }
+    board->setPixmap(QPixmap::fromImage(picture));
 }
 
 } // namespace app

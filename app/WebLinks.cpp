@@ -3,13 +3,11 @@
 
 #include "app/HelpWindow.h"
 #include "app/MakerTexts.h"
-#include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
-#include "platform/QuitRequest.h"
 #include "platform/Shell.h"
 #include "platform/web/HttpFetch.h"
 #include "platform/web/OnlineCheck.h"
-#include "platform/web/PictureBytes.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -19,20 +17,22 @@ namespace app {
 
 namespace {
 // Without a network the check fails at the name lookup or the refused connection at once; a host
-// that does not answer holds start-up up for at most this long.
+// that does not answer is given up after this long.
 constexpr int kOnlineCheckBoundMs = 1000;
-// The news picture is small; a slow or silent site holds start-up up for at most a few seconds.
+// The news picture is small; a slow or silent site is given up after a few seconds.
 constexpr platform::FetchLimits kPictureLimits{5000, 4 * 1024 * 1024};
 } // namespace
 
-WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, const platform::QuitRequest &quit,
-                   QWidget *window, QObject *parent)
+WebLinks::WebLinks(const WebBand &band, const AppEnvironment &environment, QWidget *window, QObject *parent)
     : QObject(parent), m_band(band), m_addresses(WebAddresses::fromSite(environment.siteAddress)),
       m_supportEmail(environment.supportEmail), m_statisticsVisitMs(environment.statisticsVisitMs),
-      m_prompts(environment.prompts), m_shell(environment.shell), m_quit(quit), m_window(window)
+      m_prompts(environment.prompts), m_shell(environment.shell), m_window(window),
+      m_onlineCheck(new platform::OnlineCheck(this)), m_pictureFetch(new platform::HttpFetch(this))
 {
     connect(m_band.newsLink, &ui::ClickableLabel::leftButtonPressed, this, &WebLinks::openNewsPage);
     connect(m_band.timer, &QTimer::timeout, this, &WebLinks::endStatisticsVisit);
+    connect(m_onlineCheck, &platform::OnlineCheck::finished, this, &WebLinks::startStatisticsVisit);
+    connect(m_pictureFetch, &platform::HttpFetch::finished, this, &WebLinks::showPictureAndVisit);
 }
 
 void WebLinks::openHelpWindow()
@@ -59,38 +59,32 @@ void WebLinks::openNewsPage()
 
 void WebLinks::runStartupWebSteps()
 {
-    if (m_startupRan)
-        return;
-    m_startupRan = true;
-    // The checks wait in event loops of their own; an end of the program asked for meanwhile ends
-    // the steps here.
-    if (platform::canReachSite(QUrl(m_addresses.home), kOnlineCheckBoundMs) && !m_quit.isRequested())
-        startStatisticsVisit();
+    m_onlineCheck->start(QUrl(m_addresses.home), kOnlineCheckBoundMs);
 }
 
-void WebLinks::startStatisticsVisit()
+void WebLinks::startStatisticsVisit(bool online)
 {
-    m_band.notice->show();
-    // Blocks start-up until the picture has arrived or failed; a failure leaves the board empty.
-    platform::showPictureBytes(m_band.newsBoard, platform::fetchBytes(QUrl(m_addresses.newsPicture), kPictureLimits));
-    if (m_quit.isRequested())
+    if (!online)
         return;
-    if (m_band.browser)
-        m_band.browser->setAddress(m_addresses.statisticsPage);
-    m_visit = Visit::Visiting;
+    m_band.notice->show();
+    m_pictureFetch->start(QUrl(m_addresses.newsPicture), kPictureLimits);
+}
+
+void WebLinks::showPictureAndVisit(const QByteArray &picture)
+{
+    // A failed fetch (empty bytes) leaves the board empty, and the visit goes on all the same.
+    showNewsPicture(m_band.newsBoard, picture);
+    m_band.browser->setAddress(m_addresses.statisticsPage);
     m_band.timer->start(m_statisticsVisitMs);
 }
 
 void WebLinks::endStatisticsVisit()
 {
-    // Stopped first, so that nothing in the steps below can let a second tick in.
-    m_band.timer->stop();
-    m_band.timer->setInterval(0);
-    if (m_visit != Visit::Visiting)
-        return;
+    // The timer ticks once: the visit ends here for the rest of the run.
     m_band.notice->hide();
     delete m_band.browser.data(); // drops whatever it is still loading
-    m_visit = Visit::Done;
+    m_band.timer->stop();
+    m_band.timer->setInterval(0);
 }
 
 } // namespace app

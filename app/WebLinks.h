@@ -8,30 +8,32 @@
 #include <QObject>
 #include <QString>
 
-namespace platform { class Prompts; class QuitRequest; class Shell; }
+namespace platform {
+class HttpFetch;
+class OnlineCheck;
+class Prompts;
+class Shell;
+} // namespace platform
 
 namespace app {
 
 class WebLinks : public QObject {
     Q_OBJECT
 public:
-    WebLinks(const WebBand &band, const AppEnvironment &environment, const platform::QuitRequest &quit,
-             QWidget *window, QObject *parent = nullptr);
+    WebLinks(const WebBand &band, const AppEnvironment &environment, QWidget *window, QObject *parent = nullptr);
 
     // Shows a fresh modal help window and returns when it has been closed.
     void openHelpWindow();
     void showAboutBox();
     void openUpdatePage();
-    void openNewsPage();
-    // Runs the online check and, when it passes, the start-up web steps; at most once per run.
+    // Starts the online check and returns; when the check passes, the start-up web steps follow
+    // one after the other as each step's answer arrives, while the window goes on with its events.
     void runStartupWebSteps();
 
 private:
-    // The statistics visit: idle until the start-up web steps, visiting until the timer's one tick,
-    // then done for the rest of the run.
-    enum class Visit { Idle, Visiting, Done };
-
-    void startStatisticsVisit();
+    void openNewsPage();
+    void startStatisticsVisit(bool online);
+    void showPictureAndVisit(const QByteArray &picture);
     void endStatisticsVisit();
 
     WebBand m_band;
@@ -40,10 +42,9 @@ private:
     int m_statisticsVisitMs;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
-    const platform::QuitRequest &m_quit;
     QWidget *m_window;
-    Visit m_visit = Visit::Idle;
-    bool m_startupRan = false;
+    platform::OnlineCheck *m_onlineCheck;
+    platform::HttpFetch *m_pictureFetch;
 };
 
 } // namespace app

@@ -22,10 +22,10 @@ namespace exporting {
 
 namespace {
 
-ui::ReadOnlyTextBox *makeReadOnlyBox(QWidget *parent, const QString &name)
+ui::ReadOnlyTextBox *makeReadOnlyBox(QWidget *parent, const QString &name, const QString &plainName)
 {
     auto *box = new ui::ReadOnlyTextBox(parent);
-    ui::nameCaptionlessControl(box, name);
+    ui::nameControl(box, name, plainName);
     return box;
 }
 
@@ -45,14 +45,14 @@ CodeListPanel buildCodeListPanel(QWidget *window)
     panel.progress->setGeometry(11, 17, 221, 16);
     panel.progress->setStyleSheet(QStringLiteral("color: #FF00FF;"));
 
-    panel.codes = makeReadOnlyBox(panel.frame, QStringLiteral("编辑框1"));
+    panel.codes = makeReadOnlyBox(panel.frame, QStringLiteral("编辑框1"), QStringLiteral("编码列表"));
     panel.codes->setGeometry(227, 112, 141, 155);
 
     panel.close = new QPushButton(QStringLiteral("确定"), panel.frame);
     ui::nameControl(panel.close, QStringLiteral("按钮3"));
     panel.close->setGeometry(392, 11, 48, 24);
 
-    panel.log = makeReadOnlyBox(window, QStringLiteral("编辑框2"));
+    panel.log = makeReadOnlyBox(window, QStringLiteral("编辑框2"), QStringLiteral("导出记录"));
     panel.log->setGeometry(233, 143, 429, 248);
 
     panel.frame->hide();

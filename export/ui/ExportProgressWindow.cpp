@@ -18,7 +18,7 @@ ExportProgressWindow::ExportProgressWindow(QWidget *owner)
     if (owner)
         move(owner->geometry().topLeft() + QPoint(50, 50));
 
-    ui::nameCaptionlessControl(m_bar, QStringLiteral("进度条1"));
+    ui::nameControl(m_bar, QStringLiteral("进度条1"), QStringLiteral("导出进度"));
     m_bar->setGeometry(8, 16, 400, 24);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);

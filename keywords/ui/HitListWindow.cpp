@@ -30,8 +30,7 @@ namespace keywords {
 namespace {
 template<typename Control> Control *named(Control *control, const QString &name, const QString &plainName)
 {
-    ui::nameControl(control, name);
-    control->setAccessibleName(plainName);
+    ui::nameControl(control, name, plainName);
     return control;
 }
 

@@ -52,10 +52,10 @@ void fitCaption(QPushButton *button)
     button->setFont(font);
 }
 
-QLineEdit *makeEdit(QWidget *parent, const QString &name, QRect place)
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &plainName, QRect place)
 {
     auto *edit = new QLineEdit(parent);
-    ui::nameCaptionlessControl(edit, name);
+    ui::nameControl(edit, name, plainName);
     edit->setGeometry(place);
     return edit;
 }
@@ -75,7 +75,7 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     p.listFrame->setGeometry(842, 64, 174, 424);
 
     p.list = new QTreeView(p.listFrame);
-    ui::nameCaptionlessControl(p.list, QStringLiteral("超级列表框1"));
+    ui::nameControl(p.list, QStringLiteral("超级列表框1"), QStringLiteral("关键词列表"));
     p.list->setGeometry(4, 16, 166, 400);
     p.listModel = new KeywordListModel(p.list);
     p.list->setModel(p.listModel);
@@ -104,9 +104,9 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     ui::nameControl(p.addPanel, QStringLiteral("分组框3"));
     p.addPanel->setGeometry(336, 168, 256, 160);
     p.nameCaption = makeLabel(p.addPanel, QStringLiteral("标签3"), QStringLiteral("歌曲名："), {8, 32, 56, 24});
-    p.nameEdit = makeEdit(p.addPanel, QStringLiteral("编辑框3"), {65, 32, 136, 24});
+    p.nameEdit = makeEdit(p.addPanel, QStringLiteral("编辑框3"), QStringLiteral("歌曲名输入框"), {65, 32, 136, 24});
     p.remarkCaption = makeLabel(p.addPanel, QStringLiteral("标签4"), QStringLiteral("备  注："), {6, 68, 48, 16});
-    p.remarkEdit = makeEdit(p.addPanel, QStringLiteral("编辑框4"), {65, 64, 136, 24});
+    p.remarkEdit = makeEdit(p.addPanel, QStringLiteral("编辑框4"), QStringLiteral("备注输入框"), {65, 64, 136, 24});
     p.remarkBanned = makeClickable(p.addPanel, QStringLiteral("透明标签4"), QStringLiteral("违禁"), {72, 96, 24, 16});
     p.remarkDisputed =
         makeClickable(p.addPanel, QStringLiteral("透明标签5"), QStringLiteral("版权纠纷"), {108, 96, 52, 16});
@@ -117,6 +117,7 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     p.addPanel->hide();
 
     p.searchOneButton = makeButton(window, QStringLiteral("按钮6"), QString(), {0, 0, 0, 0});
+    p.searchOneButton->setAccessibleName(QStringLiteral("搜索当前关键词"));
     p.searchOneButton->hide();
     return p;
 }

@@ -32,12 +32,11 @@ void HiddenBrowser::setAddress(const QString &address)
     m_reply = reply;
     // The body is read as it comes and thrown away, so a large page never piles up in memory.
     connect(reply, &QNetworkReply::readyRead, this, [reply] { reply->skip(reply->bytesAvailable()); });
+    // Whether it loaded or failed, nothing follows from it.
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        const bool succeeded = reply->error() == QNetworkReply::NoError;
         if (m_reply == reply)
             m_reply = nullptr;
         reply->deleteLater();
-        Q_EMIT pageLoaded(succeeded);
     });
 }
 

@@ -20,11 +20,10 @@ public:
     // Starts loading the address in the background, dropping any load still under way. The page is
     // read and thrown away; nothing of it is ever shown.
     void setAddress(const QString &address);
+    // The program never asks these; they let a test see that the browser was given no page, or has
+    // stopped loading.
     QString address() const { return m_address; }
     bool isLoading() const { return !m_reply.isNull(); }
-
-Q_SIGNALS:
-    void pageLoaded(bool succeeded);
 
 private:
     void dropLoad();

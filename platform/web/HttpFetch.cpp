@@ -1,7 +1,6 @@
-// Synchronous HTTP fetch through Qt Network and a local event loop.
+// HTTP fetch through Qt Network, bounded by a precise timer and by the bytes announced or received.
 #include "platform/web/HttpFetch.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -18,39 +17,73 @@ bool isWebAddress(const QUrl &address)
 }
 } // namespace
 
-QByteArray fetchBytes(const QUrl &address, const FetchLimits &limits)
+HttpFetch::HttpFetch(QObject *parent)
+    : QObject(parent), m_network(new QNetworkAccessManager(this)), m_deadline(new QTimer(this))
 {
-    if (!isWebAddress(address))
-        return {};
+    m_deadline->setSingleShot(true);
+    m_deadline->setTimerType(Qt::PreciseTimer);
+    // An abort finishes the reply with an error, which reports empty bytes.
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (m_reply)
+            m_reply->abort();
+    });
+}
 
-    QNetworkAccessManager manager;
+HttpFetch::~HttpFetch()
+{
+    drop();
+}
+
+void HttpFetch::start(const QUrl &address, const FetchLimits &limits)
+{
+    drop();
+    if (!isWebAddress(address)) {
+        QTimer::singleShot(0, this, [this, startNumber = m_starts] {
+            if (startNumber == m_starts)
+                Q_EMIT finished({});
+        });
+        return;
+    }
+    m_maxBytes = limits.maxBytes;
+    m_tooLarge = false;
+
     QNetworkRequest request(address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = manager.get(request);
-
-    bool tooLarge = false;
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [&](qint64 received, qint64 total) {
-        if (received > limits.maxBytes || total > limits.maxBytes) {
-            tooLarge = true;
+    QNetworkReply *reply = m_network->get(request);
+    m_reply = reply;
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 total) {
+        if (received > m_maxBytes || total > m_maxBytes) {
+            m_tooLarge = true;
             reply->abort();
         }
     });
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-    deadline.start(limits.timeoutMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    deadline.stop();
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
+    m_deadline->start(limits.timeoutMs);
+}
 
+void HttpFetch::finish(QNetworkReply *reply)
+{
+    m_deadline->stop();
+    m_reply = nullptr;
     QByteArray body;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (!tooLarge && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
+    if (!m_tooLarge && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
         body = reply->readAll();
-    delete reply;
-    return body;
+    reply->deleteLater();
+    Q_EMIT finished(body);
+}
+
+void HttpFetch::drop()
+{
+    ++m_starts;
+    m_deadline->stop();
+    if (m_reply.isNull())
+        return;
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
 }
 
 } // namespace platform

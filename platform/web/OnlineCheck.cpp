@@ -1,38 +1,47 @@
 // The online check through a bounded TCP connection attempt.
 #include "platform/web/OnlineCheck.h"
 
-#include <QEventLoop>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
 namespace platform {
 
-bool canReachSite(const QUrl &site, int boundMs)
+OnlineCheck::OnlineCheck(QObject *parent) : QObject(parent), m_socket(new QTcpSocket(this)), m_bound(new QTimer(this))
 {
+    m_bound->setSingleShot(true);
+    m_bound->setTimerType(Qt::PreciseTimer);
+    // The name lookup runs in Qt's lookup threads and the connection in the background; whichever
+    // ends first decides: connected, failed, or the bound. A refused local connection fails inside
+    // connectToHost already, hence the queued connections.
+    connect(m_socket, &QTcpSocket::connected, this, [this] { finish(true); }, Qt::QueuedConnection);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, [this] { finish(false); }, Qt::QueuedConnection);
+    connect(m_bound, &QTimer::timeout, this, [this] { finish(false); });
+}
+
+void OnlineCheck::start(const QUrl &site, int boundMs)
+{
+    m_socket->abort();
+    m_running = true;
     const QString host = site.host();
-    if (!site.isValid() || host.isEmpty())
-        return false;
+    if (!site.isValid() || host.isEmpty()) {
+        // Decided at once, but reported as a connection's outcome would be: later.
+        m_bound->start(0);
+        return;
+    }
     const int defaultPort = site.scheme().compare(u"https", Qt::CaseInsensitive) == 0 ? 443 : 80;
-    const int port = site.port(defaultPort);
+    m_bound->start(boundMs);
+    m_socket->connectToHost(host, quint16(site.port(defaultPort)));
+}
 
-    // The name lookup runs in Qt's lookup threads and the connection in the background; the local
-    // loop waits for whichever ends first: connected, failed, or the bound.
-    QTcpSocket socket;
-    QEventLoop loop;
-    QObject::connect(&socket, &QTcpSocket::connected, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    bound.start(boundMs);
-    socket.connectToHost(host, quint16(port));
-    if (socket.state() != QAbstractSocket::ConnectedState && socket.state() != QAbstractSocket::UnconnectedState)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    const bool reached = socket.state() == QAbstractSocket::ConnectedState;
-    socket.abort();
-    return reached;
+void OnlineCheck::finish(bool reachable)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_bound->stop();
+    m_socket->abort();
+    Q_EMIT finished(reachable);
 }
 
 } // namespace platform

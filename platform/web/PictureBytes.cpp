@@ -3,8 +3,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QLabel>
-#include <QPixmap>
 
 namespace platform {
 
@@ -32,16 +30,6 @@ QImage decodePicture(const QByteArray &bytes, QSize box)
     if (image.size() != fitted)
         image = image.scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return image;
-}
-
-void showPictureBytes(QLabel *board, const QByteArray &bytes)
-{
-    const QImage picture = decodePicture(bytes, board->size());
-    if (picture.isNull()) {
-        board->clear();
-        return;
-    }
-    board->setPixmap(QPixmap::fromImage(picture));
 }
 
 } // namespace platform

@@ -1,7 +1,12 @@
-// The main window as it opens: title, size, every control at its place and in its start state.
+// The main window as it opens: title, size, every control at its place and in its start state, and
+// named for screen readers.
+#include "app/HelpWindow.h"
+#include "export/ui/ExportProgressWindow.h"
 #include "tests/support/TestWindow.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -65,7 +70,7 @@ TEST(MainWindowLayout, SongListHasNineColumnsWithAHiddenCodeColumn)
     TestWindow t;
     auto *list = t.find<QTreeView>(QStringLiteral("超级列表框_主窗口"));
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->accessibleName(), QStringLiteral("超级列表框_主窗口"));
+    EXPECT_EQ(list->accessibleName(), QStringLiteral("歌曲列表"));
     const QStringList captions = {QStringLiteral("歌曲名字"), QStringLiteral("歌手名字"), QStringLiteral("歌曲语种"),
                                   QStringLiteral("歌曲类别"), QStringLiteral("音量衰减"), QStringLiteral("歌曲文件"),
                                   QStringLiteral("质量"),     QStringLiteral("版本"),     QStringLiteral("歌曲编码")};
@@ -79,4 +84,69 @@ TEST(MainWindowLayout, SongListHasNineColumnsWithAHiddenCodeColumn)
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_FALSE(list->isSortingEnabled());
+}
+
+namespace {
+// Parts Qt builds inside a control (a list's header, viewport and scroll bars, the toolbar's
+// overflow button) are announced as part of that control; a window of its own (a menu) is not a
+// control of this one.
+bool isPartOfAControl(const QWidget *widget, const QWidget *window)
+{
+    if (widget->objectName().startsWith(u"qt_") || (widget != window && widget->isWindow()))
+        return true;
+    for (const QWidget *p = widget->parentWidget(); p && p != window; p = p->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(p))
+            return true;
+    }
+    return false;
+}
+
+QString captionOf(const QWidget *widget)
+{
+    if (widget->isWindow())
+        return widget->windowTitle();
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
+    return {};
+}
+
+// A screen reader announces every control by a name a person understands: its caption, or a plain
+// name where it has none, never the form name; the form name stays its description for automation.
+void expectEveryControlNamedForPeople(QWidget *window)
+{
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    int controls = 0;
+    for (QWidget *widget : widgets) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        if (isPartOfAControl(widget, window))
+            continue;
+        ++controls;
+        const QString name = accessible->text(QAccessible::Name);
+        const std::string control = widget->objectName().toStdString() + " (" + widget->metaObject()->className() + ")";
+        EXPECT_FALSE(widget->objectName().isEmpty()) << control;
+        EXPECT_EQ(widget->accessibleDescription(), widget->objectName()) << control;
+        EXPECT_FALSE(name.trimmed().isEmpty()) << control;
+        EXPECT_TRUE(name != widget->objectName() || name == captionOf(widget))
+            << control << " is announced by its form name";
+    }
+    EXPECT_GT(controls, 1);
+}
+} // namespace
+
+TEST(MainWindowLayout, EveryControlHasANamePeopleUnderstand)
+{
+    TestWindow t;
+    expectEveryControlNamedForPeople(t.window.get());
+
+    testing_support::RecordingShell shell;
+    app::HelpWindow help(QStringLiteral("http://127.0.0.1:9"), QString(), shell);
+    expectEveryControlNamedForPeople(&help);
+    exporting::ExportProgressWindow progress(nullptr);
+    expectEveryControlNamedForPeople(&progress);
 }

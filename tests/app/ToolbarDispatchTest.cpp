@@ -1,9 +1,11 @@
-// The toolbar: nine entries with their captions and tooltips, dispatched by caption.
+// The toolbar: nine entries with their captions and tooltips, each entry running its own command.
+#include "songs/ui/SongListView.h"
 #include "tests/support/LibraryFile.h"
 #include "tests/support/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
@@ -46,11 +48,14 @@ TEST(Toolbar, NineEntriesWithCaptionsUnderThirtyTwoPixelPictures)
     EXPECT_EQ(actions[7]->toolTip(), QStringLiteral("联网进行更新检查，只有最新版本才能获得更多的功能"));
 }
 
-TEST(Toolbar, SeparatorsAndUnknownIndexesDoNothing)
+TEST(Toolbar, SeparatorsDoNothing)
 {
     TestWindow t;
-    for (int index : {0, 4, 9, -1})
-        t.window->onToolbarEntryClicked(index);
+    const QList<QAction *> actions = t.find<QToolBar>(QStringLiteral("工具条_顶部"))->actions();
+    for (int index : {0, 4}) {
+        ASSERT_TRUE(actions.value(index) && actions[index]->isSeparator()) << index;
+        actions[index]->trigger();
+    }
     EXPECT_TRUE(t.prompts.dialogs.isEmpty());
     EXPECT_TRUE(t.prompts.messages.isEmpty());
     EXPECT_TRUE(t.shell.addresses.isEmpty());
@@ -60,11 +65,44 @@ TEST(Toolbar, ImportEntryOpensTheSharedDialogInTheProgramFolder)
 {
     TestWindow t;
     t.prompts.answerFileDialog(std::nullopt);
-    t.window->onToolbarEntryClicked(1);
+    t.clickToolbar(QStringLiteral("导入8位编码"));
     ASSERT_EQ(t.prompts.dialogs.size(), 1);
     EXPECT_EQ(t.prompts.dialogs[0].mode, platform::FileDialogSettings::Mode::Open);
     EXPECT_EQ(t.prompts.dialogs[0].filter, QStringLiteral("*.txt|*.txt"));
     EXPECT_EQ(t.prompts.dialogs[0].initialFolder, t.folder.path());
+}
+
+// While a long operation holds the gate, no way in starts the import or an export: not the toolbar,
+// not the hidden buttons, not a dropped file; all of them open again together.
+TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
+{
+    TestWindow t;
+    const QString file =
+        t.writeFile(QStringLiteral("songs.txt"), testing_support::gbk(QStringLiteral("a||12345678||c\r\n")));
+    auto *importButton = t.find<QPushButton>(QStringLiteral("按钮1"));
+    auto *exportButton = t.find<QPushButton>(QStringLiteral("按钮2"));
+    const auto tryEveryWayIn = [&] {
+        for (const char16_t *entry : {u"导入8位编码", u"导出明细Excel", u"导出8位编码"})
+            t.clickToolbar(QString::fromUtf16(entry));
+        importButton->click();
+        exportButton->click();
+        Q_EMIT t.window->songList().fileDropped(file);
+    };
+    {
+        const platform::BusyGate::Hold busy(t.window->busyGate());
+        EXPECT_FALSE(importButton->isEnabled());
+        EXPECT_FALSE(exportButton->isEnabled());
+        tryEveryWayIn();
+        EXPECT_TRUE(t.prompts.dialogs.isEmpty());
+        EXPECT_EQ(t.window->songTable().songCount(), 0);
+    }
+    EXPECT_TRUE(importButton->isEnabled());
+    EXPECT_TRUE(exportButton->isEnabled());
+    for (int i = 0; i < 5; ++i)
+        t.prompts.answerFileDialog(std::nullopt);
+    tryEveryWayIn();
+    EXPECT_EQ(t.prompts.dialogs.size(), 5);
+    EXPECT_EQ(t.window->songTable().songCount(), 1);
 }
 
 // "退出" and the close box end the program with code 0 at once, also in the middle of the start-up

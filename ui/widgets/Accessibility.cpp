@@ -5,16 +5,12 @@
 
 namespace ui {
 
-void nameControl(QWidget *widget, const QString &name)
+void nameControl(QWidget *widget, const QString &systemName, const QString &plainName)
 {
-    widget->setObjectName(name);
-    widget->setAccessibleDescription(name);
-}
-
-void nameCaptionlessControl(QWidget *widget, const QString &name)
-{
-    nameControl(widget, name);
-    widget->setAccessibleName(name);
+    widget->setObjectName(systemName);
+    widget->setAccessibleDescription(systemName);
+    if (!plainName.isEmpty())
+        widget->setAccessibleName(plainName);
 }
 
 } // namespace ui

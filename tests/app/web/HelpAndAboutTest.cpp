@@ -4,7 +4,6 @@
 #include "app/WebBand.h"
 #include "app/WebLinks.h"
 #include "platform/QtPrompts.h"
-#include "platform/QuitRequest.h"
 #include "tests/support/TestWindow.h"
 
 #include <QApplication>
@@ -192,8 +191,7 @@ TEST(AboutBox, TheRealMessageBoxHasOneButtonAndReturnsWhenItIsPressed)
     window.show();
     platform::QtPrompts prompts;
     testing_support::RecordingShell shell;
-    platform::QuitRequest quit;
-    app::WebLinks links(app::buildWebBand(&window), {{}, kSite, {}, prompts, shell}, quit, &window);
+    app::WebLinks links(app::buildWebBand(&window), {{}, kSite, {}, prompts, shell}, &window);
 
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
