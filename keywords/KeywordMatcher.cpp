@@ -63,6 +63,18 @@ struct KeywordFinder::Automaton {
         }
     }
 
+    // The state after reading ch from state: the longest keyword prefix the text now ends with.
+    int step(int state, QChar ch) const
+    {
+        const char16_t c = foldAsciiLetter(ch.unicode());
+        int next = child(state, c);
+        while (next < 0 && state != 0) {
+            state = fail[size_t(state)];
+            next = child(state, c);
+        }
+        return next >= 0 ? next : 0;
+    }
+
     int addNode(int parent, char16_t c)
     {
         const int node = int(fail.size());
@@ -181,13 +193,7 @@ std::vector<int> KeywordFinder::firstHits(int count, const std::function<QString
     for (int index = 0; index < count && remaining > 0; ++index) {
         int state = 0;
         for (QChar ch : text(index)) {
-            const char16_t c = foldAsciiLetter(ch.unicode());
-            int next = a.child(state, c);
-            while (next < 0 && state != 0) {
-                state = a.fail[size_t(state)];
-                next = a.child(state, c);
-            }
-            state = next >= 0 ? next : 0;
+            state = a.step(state, ch);
             // A node found before had every keyword down its chain found with it, so the walk
             // stops at the first node that already has a hit.
             for (int hit = a.terminal[size_t(state)] ? state : a.dictionary[size_t(state)];
@@ -216,13 +222,7 @@ void KeywordFinder::allHits(int count, const std::function<QStringView(int)> &te
         nodes.clear();
         int state = 0;
         for (QChar ch : text(index)) {
-            const char16_t c = foldAsciiLetter(ch.unicode());
-            int next = a.child(state, c);
-            while (next < 0 && state != 0) {
-                state = a.fail[size_t(state)];
-                next = a.child(state, c);
-            }
-            state = next >= 0 ? next : 0;
+            state = a.step(state, ch);
             // A node already seen in this text had its whole chain taken with it.
             for (int hit = a.terminal[size_t(state)] ? state : a.dictionary[size_t(state)];
                  hit > 0 && seenIn[size_t(hit)] != index; hit = a.dictionary[size_t(hit)]) {
