@@ -47,7 +47,7 @@ struct OdbcHandle {
     SQLHANDLE handle = SQL_NULL_HANDLE;
     bool connected = false;
 
-    OdbcHandle(SQLSMALLINT kind, SQLHANDLE parent) : kind(kind)
+    OdbcHandle(SQLSMALLINT handleKind, SQLHANDLE parent) : kind(handleKind)
     {
         if (!SQL_SUCCEEDED(SQLAllocHandle(kind, parent, &handle)))
             handle = SQL_NULL_HANDLE;
