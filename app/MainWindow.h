@@ -34,7 +34,7 @@ public:
     explicit MainWindow(AppEnvironment environment, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    static QString title() { return QStringLiteral("Korvia8位编码导出工具V1.5"); }
+    static QString title() { return QStringLiteral("Korvia8位编码导出工具V" KORVIA_VERSION_SHORT); }
 
     // Runs once, after the window and its controls exist: keyword library, drop target, dialog
     // folder, then the online check, after which the web steps run on their own.

@@ -40,7 +40,7 @@ QString KeywordSchema::deleteById()
 
 QString KeywordSchema::selectAllFromAccess()
 {
-    return QStringLiteral("SELECT * FROM [%1]").arg(table());
+    return QStringLiteral("SELECT * FROM ") + table();
 }
 
 std::optional<qint64> KeywordSchema::keywordNumber(const QVariant &value)

@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DKORVIA_BUILD_TESTS=OFF -DKORVIA_BUILD_BENCH=OFF >/dev/null
+scripts/configure.sh -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DKORVIA_BUILD_TESTS=OFF -DKORVIA_BUILD_BENCH=OFF
 cmake --build build-deb -j"$(nproc)"
 cpack --config build-deb/CPackConfig.cmake -B build-deb
 ls -l build-deb/*.deb

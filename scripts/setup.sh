@@ -31,7 +31,7 @@ windows_packages=(
   tcl
   # running the Windows program and its tests
   wine wine64
-  # the Access ODBC bridge tried under Wine
+  # the Access ODBC driver under Wine: unixODBC with mdbtools' driver, standing in for Microsoft's
   unixodbc odbc-mdbtools
   # packaging: the zip and the setup program
   zip unzip nsis

@@ -1,19 +1,20 @@
-// Reading the keyword table of an old Access music.mdb, read-only, through mdbtools' libmdb.
+// Reading the keyword table of an old Access music.mdb, read-only: through mdbtools' libmdb, or on
+// Windows through the Access ODBC driver.
 #pragma once
 
 #include "keywords/KeywordStoreFile.h"
 
 namespace keywords {
 
-// Whether this build can read Access files at all (libmdb was found when it was built). Only the
-// tests ask: they skip the conversion checks where nothing can read the fixtures.
+// Whether Access files can be read here at all: libmdb was found when this was built, or on Windows
+// an Access ODBC driver is installed.
 bool accessReaderAvailable();
 
 struct AccessKeywords {
     enum class Status {
         Read,           // rows holds every row of table music
-        NotAvailable,   // built without libmdb
-        CannotOpen,     // not an Access file libmdb can open, or damaged
+        NotAvailable,   // built without libmdb, or no Access ODBC driver
+        CannotOpen,     // not an Access file the reader can open, or damaged
         NoKeywordTable, // no table music, or it lacks the column 歌曲名
     };
     Status status = Status::CannotOpen;
@@ -21,7 +22,7 @@ struct AccessKeywords {
 };
 
 // Reads 编号, 歌曲名 and 备注 of every row of table music, in the table's stored order. The file
-// is opened for reading only. A value that libmdb gives as empty (a null or an empty text) comes
+// is opened for reading only. A value that the reader gives as empty (a null or an empty text) comes
 // back as a null QVariant; an 编号 that is not a whole number comes back null as well.
 AccessKeywords readAccessKeywords(const QString &path);
 

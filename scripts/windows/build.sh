@@ -8,12 +8,12 @@ require_deps
 "$repo/scripts/setup.sh" windows
 
 # Tests are listed when ctest runs, under Wine, rather than while building.
-cmake -S "$repo" -B "$win_build" -G Ninja \
+"$repo/scripts/configure.sh" -S "$repo" -B "$win_build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/windows/wine-run" \
   -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
-  -DKORVIA_BUILD_TESTS=ON -DKORVIA_BUILD_BENCH=OFF -DKORVIA_WARNINGS_AS_ERRORS=ON >/dev/null
+  -DKORVIA_BUILD_TESTS=ON -DKORVIA_BUILD_BENCH=OFF -DKORVIA_WARNINGS_AS_ERRORS=ON
 cmake --build "$win_build" --parallel "$(nproc)"
 
 "$repo/scripts/windows/package.sh"

@@ -5,7 +5,10 @@ export KORVIA_WIN64_CACHE=$cache
 toolchain="$repo/cmake/mingw-w64-x86_64.cmake"
 win_build=${KORVIA_WIN64_BUILD:-$repo/build-win64}
 dist="$repo/dist"
-version=1.5
+# The project version from CMakeLists.txt: in full (1.2.3.4) for version resources, major.minor in
+# the package names.
+full_version=$(sed -n 's/^project([A-Za-z]* VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+version=$(cut -d. -f1-2 <<<"$full_version")
 # Where MinGW keeps its runtime DLLs (libstdc++, libgcc, winpthread).
 mingw_runtime_dirs="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"):/usr/x86_64-w64-mingw32/lib"
 

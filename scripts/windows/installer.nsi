@@ -1,6 +1,6 @@
 ; The Windows installer. Installs for the current user into a folder the user may write to, so that
 ; the keyword library music.mdb beside the program stays writable; no administrator rights asked.
-; Defines from package.sh: VERSION, STAGE (the packaged folder), FILES_NSH, ICON, OUTFILE.
+; Defines from package.sh: VERSION (major.minor), FULL_VERSION (four numbers), STAGE (the packaged folder), FILES_NSH, ICON, OUTFILE.
 ; The program is 64-bit only, and so is the installer (a 32-bit one would need 32-bit Wine to test).
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -17,11 +17,11 @@ InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 ShowUninstDetails show
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${FULL_VERSION}"
 VIAddVersionKey /LANG=2052 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} 安装程序"
-VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}.0.0"
-VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}.0.0"
+VIAddVersionKey /LANG=2052 "FileVersion" "${FULL_VERSION}"
+VIAddVersionKey /LANG=2052 "ProductVersion" "${FULL_VERSION}"
 VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright (C) the Korvia Code Export Tool developers"
 
 !define MUI_ICON "${ICON}"
@@ -45,7 +45,7 @@ Section "Install"
   CreateShortCut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}.0.0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${FULL_VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${EXE}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Packages the Windows build (build.sh) for users, in dist/:
-#   korvia-code-export-1.5-win64.zip   a folder that runs on a Windows PC with nothing else installed
-#   korvia-code-export-1.5-setup.exe   an installer (NSIS) with Start-menu entry, desktop shortcut and
-#                                      an uninstaller that leaves the user's music.mdb
+#   korvia-code-export-<version>-win64.zip   a folder that runs on a Windows PC with nothing else installed
+#   korvia-code-export-<version>-setup.exe   an installer (NSIS) with Start-menu entry, desktop shortcut
+#                                            and an uninstaller that leaves the user's music.mdb
+# <version> is the project version's major.minor, as in the window title.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 source "$repo/scripts/windows/common.sh"
@@ -16,9 +17,10 @@ mkdir -p "$stage/translations"
 install -m 644 "$win_build/korvia-code-export.exe" "$stage/"
 x86_64-w64-mingw32-strip "$stage/korvia-code-export.exe"
 
-# The plugins the program loads: the Windows platform and style, the SQL drivers for the keyword
-# library (SQLite) and old Access libraries (ODBC), the news picture's JPEG, HTTP's TLS backend.
-for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite sqldrivers/qsqlodbc \
+# The plugins the program loads: the Windows platform and style, the SQL driver of the keyword
+# library (SQLite), the news picture's JPEG, HTTP's TLS backend. Old Access libraries are read through
+# Windows' own ODBC (odbc32), without a Qt plugin.
+for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite \
               imageformats/qjpeg tls/qschannelbackend; do
   mkdir -p "$stage/$(dirname "$plugin")"
   install -m 644 "$cache/qt/plugins/$plugin.dll" "$stage/$plugin.dll"
@@ -60,7 +62,7 @@ files_nsh="$dist/installed-files.nsh"
  cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r | while read -r d; do
   printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done) >"$files_nsh"
 makensis -V2 -INPUTCHARSET UTF8 \
-  -DVERSION="$version" -DSTAGE="$stage" -DFILES_NSH="$files_nsh" \
+  -DVERSION="$version" -DFULL_VERSION="$full_version" -DSTAGE="$stage" -DFILES_NSH="$files_nsh" \
   -DICON="$repo/app/resources/korvia.ico" \
   -DOUTFILE="$dist/korvia-code-export-$version-setup.exe" \
   "$repo/scripts/windows/installer.nsi"

@@ -7,12 +7,23 @@ usage: smoke.py OUTPUT_FOLDER SEARCH_FILE COMMAND...   (DISPLAY must name a runn
 Writes OUTPUT_FOLDER/codes.txt and OUTPUT_FOLDER/details.xls.
 """
 import os
+import re
 import struct
 import subprocess
 import sys
 import time
 
-TITLE = "Korvia8位编码导出工具V1.5"
+
+
+def project_version():
+    """major.minor of the project version, from the project line of CMakeLists.txt."""
+    cmakelists = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "CMakeLists.txt")
+    with open(cmakelists, encoding="utf-8") as f:
+        match = re.search(r"^project\(\w+ VERSION (\d+)\.(\d+)", f.read(), re.MULTILINE)
+    return f"{match.group(1)}.{match.group(2)}"
+
+
+TITLE = "Korvia8位编码导出工具V" + project_version()
 CLIENT_WIDTH, CLIENT_HEIGHT = 1023, 490  # the main window's fixed client area
 TOOLBAR = (8, 8, 583)                    # left, top, width, in client pixels
 CODE_PANEL_OK = (224 + 392 + 24, 104 + 11 + 12)  # the centre of "确定" on the code export panel

@@ -11,7 +11,7 @@ work="$win_build/smoke"
 rm -rf "$work" && mkdir -p "$work"
 
 if [ ! -x "$linux_build/korvia-code-export" ]; then
-  cmake -S "$repo" -B "$linux_build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  "$repo/scripts/configure.sh" -S "$repo" -B "$linux_build" -DCMAKE_BUILD_TYPE=Release
   cmake --build "$linux_build" --parallel "$(nproc)" --target korvia-code-export
 fi
 

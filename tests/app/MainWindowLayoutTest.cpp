@@ -19,7 +19,7 @@ using testing_support::TestWindow;
 TEST(MainWindowLayout, TitleAndFixedClientArea)
 {
     TestWindow t;
-    EXPECT_EQ(t.window->windowTitle(), QStringLiteral("Korvia8位编码导出工具V1.5"));
+    EXPECT_EQ(t.window->windowTitle(), QStringLiteral("Korvia8位编码导出工具V" KORVIA_VERSION_SHORT));
     EXPECT_EQ(t.window->minimumSize(), t.window->maximumSize()) << "the frame is not resizable";
     EXPECT_GE(t.window->width(), 1020);
     EXPECT_GE(t.window->height(), 488);

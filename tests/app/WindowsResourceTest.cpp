@@ -1,6 +1,7 @@
 // The Windows program file carries its icon and version resource: read back from the built file.
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,12 @@ BOOL CALLBACK takeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
 
 } // namespace
 
-TEST(WindowsResources, VersionIs1500InChinesePrc)
+TEST(WindowsResources, VersionIsTheProjectVersionInChinesePrc)
 {
+    const QStringList parts = QStringLiteral(KORVIA_VERSION).split(u'.');
+    ASSERT_EQ(parts.size(), 4);
+    const auto part = [&](int i) { return WORD(parts[i].toUShort()); };
+
     const std::wstring path = programFile();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
@@ -40,10 +45,10 @@ TEST(WindowsResources, VersionIs1500InChinesePrc)
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, DWORD(MAKELONG(5, 1)));
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, DWORD(MAKELONG(5, 1)));
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileVersionMS, DWORD(MAKELONG(part(1), part(0))));
+    EXPECT_EQ(fixed->dwFileVersionLS, DWORD(MAKELONG(part(3), part(2))));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 
     struct Translation { WORD language; WORD codePage; } *translation = nullptr;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation),
@@ -53,7 +58,7 @@ TEST(WindowsResources, VersionIs1500InChinesePrc)
     wchar_t *text = nullptr;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\080404b0\\FileVersion",
                                reinterpret_cast<void **>(&text), &length));
-    EXPECT_EQ(std::wstring(text), L"1.5.0.0");
+    EXPECT_EQ(QString::fromWCharArray(text), QStringLiteral(KORVIA_VERSION));
 }
 
 TEST(WindowsResources, ApplicationIconIs64By64In32BitColour)

@@ -7,9 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUuid>
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
 
 namespace testing_support {
 
@@ -93,11 +90,6 @@ QString whyNoAccessConversion()
 {
     if (!keywords::accessReaderAvailable())
         return QStringLiteral("no Access reader here: built without libmdb, or no Access ODBC driver");
-#ifdef Q_OS_WIN
-    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-        return QStringLiteral("under Wine the Access driver is mdbtools' ODBC driver, which lacks the statement "
-                              "attributes Qt's ODBC plugin sets before every query");
-#endif
     return {};
 }
 

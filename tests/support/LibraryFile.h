@@ -37,9 +37,7 @@ void writeFileBytes(const QString &path, const QByteArray &bytes);
 // The path of an Access fixture file.
 QString accessFixture(const QString &name);
 // Why the Access conversion cannot be checked here, or empty when it can: the build has no Access
-// reader, or it runs under Wine, where the Access driver is mdbtools' ODBC driver, which lacks the
-// statement attributes Qt's ODBC plugin sets before every query (the Linux suite converts the same
-// files through libmdb).
+// reader (no libmdb on Linux, no Access ODBC driver on Windows).
 QString whyNoAccessConversion();
 
 } // namespace testing_support
