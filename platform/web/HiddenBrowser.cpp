@@ -1,6 +1,8 @@
 // The hidden browser control.
 #include "platform/web/HiddenBrowser.h"
 
+#include "platform/web/ReplyDrop.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -42,13 +44,7 @@ void HiddenBrowser::setAddress(const QString &address)
 
 void HiddenBrowser::dropLoad()
 {
-    if (m_reply.isNull())
-        return;
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    dropReply(m_reply, this);
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // HTTP fetch through Qt Network, bounded by a precise timer and by the bytes announced or received.
 #include "platform/web/HttpFetch.h"
 
+#include "platform/web/ReplyDrop.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -77,13 +79,7 @@ void HttpFetch::drop()
 {
     ++m_starts;
     m_deadline->stop();
-    if (m_reply.isNull())
-        return;
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    dropReply(m_reply, this);
 }
 
 } // namespace platform
