@@ -1,10 +1,14 @@
-// The hit list's rows over real hits: its columns, and long cells cut for showing but whole for
-// exports, checked by Qt's model tester as views use the model.
+// The hit list's rows over real hits: its columns, and long cells cut for showing but whole in the
+// workbook, checked by Qt's model tester as views use the model.
 #include "keywords/HitListModel.h"
+#include "keywords/HitListWorkbook.h"
 #include "keywords/KeywordListModel.h"
 #include "songs/SongTableModel.h"
+#include "tests/xls/XlsTestReader.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using keywords::HitListModel;
@@ -55,6 +59,20 @@ TEST_P(HitListCells, AreCutForShowingAndWholeForExports)
     }
     EXPECT_EQ(model.index(0, 0).data(HitListModel::WholeTextRole).toString(), GetParam().song);
     EXPECT_EQ(model.headerData(HitListModel::SingerColumn, Qt::Horizontal).toString(), u"歌手名字"_qs);
+
+    // The workbook holds the name whole, up to the 32,767 characters a cell can hold.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"hits.xls"_qs);
+    ASSERT_EQ(keywords::saveHitListWorkbook(model, path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString error;
+    const std::vector<xlstest::Record> records = xlstest::records(xlstest::workbookStream(file.readAll(), &error));
+    ASSERT_EQ(error, QString());
+    const auto sst = std::find_if(records.begin(), records.end(), [](const auto &r) { return r.id == 0x00FC; });
+    ASSERT_NE(sst, records.end());
+    const std::vector<QString> strings = xlstest::decodeSst(records, size_t(sst - records.begin())).strings;
+    EXPECT_NE(std::find(strings.begin(), strings.end(), GetParam().song.left(32767)), strings.end());
 
     model.clear();
     EXPECT_EQ(model.rowCount(), 0);
