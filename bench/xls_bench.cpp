@@ -67,14 +67,9 @@ std::vector<Row> makeSongs(int count)
 // The export's layout: each sheet a header row and up to 65,535 songs.
 xls::Workbook buildWorkbook(const std::vector<Row> &songs)
 {
-    constexpr size_t kSongsPerSheet = xls::Workbook::kMaxRows - 1;
-    xls::Workbook book;
-    for (size_t first = 0; first == 0 || first < songs.size(); first += kSongsPerSheet) {
-        book.addWorksheet();
-        book.appendRow(kHeader);
-        for (size_t i = first; i < std::min(songs.size(), first + kSongsPerSheet); ++i)
-            book.appendRow(songs[i]);
-    }
+    xls::Workbook book(kHeader);
+    for (const Row &song : songs)
+        book.appendRow(song);
     return book;
 }
 

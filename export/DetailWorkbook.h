@@ -5,7 +5,7 @@
 #include "songs/SongColumns.h"
 #include "xls/Workbook.h"
 
-#include <QStringList>
+#include <QString>
 
 #include <array>
 
@@ -13,14 +13,11 @@ namespace songs { class SongTableModel; }
 
 namespace exporting {
 
+// The header row holds the columns' full captions (the list shows 质量 and 版本 where the workbook
+// says 歌曲质量 and 歌曲版本). A worksheet holds 65,536 rows: past 65,535 songs they go on on
+// Sheet2, Sheet3, ..., each starting with the header row again.
 class DetailWorkbook {
 public:
-    // The header row; the table shows 质量 and 版本 where the workbook says 歌曲质量 and 歌曲版本.
-    static const QStringList &headerTexts();
-    // Songs per worksheet below its header row: a worksheet holds 65,536 rows, so the songs go on
-    // on Sheet2, Sheet3, ..., each starting with the header row again.
-    static constexpr int kSongsPerSheet = 65535;
-
     DetailWorkbook();
 
     // Adds the song of this table row, its nine cells as the table holds them, after the last one.
@@ -29,10 +26,7 @@ public:
     QString save(const QString &path) const;
 
 private:
-    void startSheet();
-
     xls::Workbook m_book;
-    int m_songsOnSheet = 0;
     std::array<QString, songs::kColumnCount> m_cells;  // the row being appended
 };
 

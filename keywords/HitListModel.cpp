@@ -1,6 +1,7 @@
 // The rows of the hit list.
 #include "keywords/HitListModel.h"
 
+#include "songs/ShownCell.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
@@ -8,7 +9,6 @@ namespace keywords {
 
 namespace {
 const QString kListSeparator = QStringLiteral("、");
-constexpr int kSingerColumn = 1; // 歌手名字 in the song table
 } // namespace
 
 int HitListModel::rowCount(const QModelIndex &parent) const
@@ -28,9 +28,16 @@ QVariant HitListModel::data(const QModelIndex &index, int role) const
     const size_t hit = size_t(index.row());
     if (role == SongRowRole)
         return m_hits.songRow(index.row());
-    if (role != Qt::DisplayRole)
-        return {};
-    switch (index.column()) {
+    if (role == WholeTextRole)
+        return cellText(hit, index.column());
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+        return songs::shownCellText(cellText(hit, index.column()));
+    return {};
+}
+
+const QString &HitListModel::cellText(size_t hit, int column) const
+{
+    switch (column) {
     case NameColumn:
         return m_songs[hit].name;
     case SingerColumn:
@@ -39,18 +46,16 @@ QVariant HitListModel::data(const QModelIndex &index, int role) const
         return m_songs[hit].code;
     case KeywordsColumn:
         return m_keywords[hit];
-    case RemarksColumn:
-        return m_remarks[hit];
     default:
-        return {};
+        return m_remarks[hit];
     }
 }
 
 QVariant HitListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString captions[ColumnCount] = {QStringLiteral("歌曲名字"), QStringLiteral("歌手名字"),
-                                                  QStringLiteral("歌曲编码"), QStringLiteral("命中关键词"),
-                                                  QStringLiteral("备注")};
+    static const QString captions[ColumnCount] = {
+        songs::columnCaptions()[songs::kNameColumn], songs::columnCaptions()[songs::kSingerColumn],
+        songs::columnCaptions()[songs::kCodeColumn], QStringLiteral("命中关键词"), QStringLiteral("备注")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::InitialSortOrderRole)
@@ -73,7 +78,7 @@ void HitListModel::setHits(KeywordHits hits, const songs::SongTableModel &table)
     m_songs.reserve(size_t(m_hits.count()));
     for (int hit = 0; hit < m_hits.count(); ++hit) {
         const int song = m_hits.songRow(hit);
-        m_songs.push_back({table.cellText(song, songs::kNameColumn), table.cellText(song, kSingerColumn),
+        m_songs.push_back({table.cellText(song, songs::kNameColumn), table.cellText(song, songs::kSingerColumn),
                            table.cellText(song, songs::kCodeColumn)});
         m_keywords.push_back(m_hits.keywords(hit).join(kListSeparator));
         m_remarks.push_back(m_hits.remarks(hit).join(kListSeparator));

@@ -19,6 +19,9 @@ public:
     enum Column { NameColumn, SingerColumn, CodeColumn, KeywordsColumn, RemarksColumn, ColumnCount };
     // The role under which a row gives its song's row in the song table.
     static constexpr int SongRowRole = Qt::UserRole;
+    // The role under which a cell gives its text whole, for exports. Display, tooltip and
+    // accessible text cut long cells as the song list does (songs::shownCellText).
+    static constexpr int WholeTextRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -34,6 +37,8 @@ public:
     const KeywordHits &hits() const { return m_hits; }
 
 private:
+    const QString &cellText(size_t hit, int column) const;
+
     struct SongCells {
         QString name;
         QString singer;

@@ -17,44 +17,125 @@ namespace {
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 struct DecodedText {
-    KeywordFileEncoding encoding;
+    KeywordFileEncoding encoding = KeywordFileEncoding::Gbk;
     QString text;
+    QString problem; // why the bytes are no text of one encoding; empty when they are
 };
 
+const QString &utf16Problem()
+{
+    static const QString text = QStringLiteral("文件是 UTF-16（Unicode）编码的。请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
+    return text;
+}
+
+// Line (from 1) of a position in the text.
+qsizetype lineOf(QStringView text, qsizetype position)
+{
+    qsizetype line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
+}
+
+bool isStrayControl(QChar c)
+{
+    return c.category() == QChar::Other_Control && c != u'\t' && c != u'\r' && c != u'\n';
+}
+
+// Why a decoded text is no clean text: a character the decoding could not read, or a control
+// character other than tab and line ends. Empty when it is clean.
+QString uncleanProblem(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar::ReplacementCharacter)
+            return QStringLiteral("第%1行有无法识别的字节：文件不是 GBK（ANSI）或 UTF-8 编码的文本。").arg(lineOf(text, i));
+        if (isStrayControl(text[i]))
+            return QStringLiteral("第%1行含有控制字符，不像是关键词文件。").arg(lineOf(text, i));
+    }
+    return {};
+}
+
+struct Utf16Reading {
+    bool clean = false;  // valid UTF-16, no control characters other than tab and line ends
+    bool common = false; // clean, and every character ASCII or a common Chinese one (GB2312)
+};
+
+Utf16Reading readAsUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+{
+    Utf16Reading reading;
+    if (bytes.size() < 2 || bytes.size() % 2 != 0)
+        return reading;
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    const QString text = decoder(bytes);
+    const auto unlikely = [](QChar c) {
+        const QChar::Category category = c.category();
+        return category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse;
+    };
+    if (decoder.hasError() || !uncleanProblem(text).isEmpty() || std::any_of(text.begin(), text.end(), unlikely))
+        return reading;
+    reading.clean = true;
+    // GB2312 characters have both GBK bytes from 0xA1; rarer ones start lower. Random bytes, or
+    // ASCII words, seldom read as common characters only.
+    const QByteArray gbk = platform::toGbk(text);
+    if (platform::fromGbk(gbk) != text)
+        return reading;
+    for (qsizetype i = 0; i < gbk.size(); ++i) {
+        if (uchar(gbk[i]) < 0x80)
+            continue;
+        if (uchar(gbk[i]) < 0xA1 || i + 1 >= gbk.size() || uchar(gbk[i + 1]) < 0xA1)
+            return reading;
+        ++i;
+    }
+    reading.common = true;
+    return reading;
+}
+
+Utf16Reading readAsUtf16(QByteArrayView bytes)
+{
+    const Utf16Reading le = readAsUtf16(bytes, QStringConverter::Utf16LE);
+    const Utf16Reading be = readAsUtf16(bytes, QStringConverter::Utf16BE);
+    return {le.clean || be.clean, le.common || be.common};
+}
+
+// The whole file in one encoding, never line by line. UTF-16 (by its byte-order mark, or because
+// it reads as UTF-16 better than as anything else) and binary data are refused, and so is text
+// with bytes its encoding cannot read or with control characters.
 DecodedText decode(QByteArrayView bytes)
 {
     constexpr auto kStateless = QStringConverter::Flag::Stateless;
-    if (bytes.startsWith(kUtf8Bom))
-        return {KeywordFileEncoding::Utf8, QStringDecoder(QStringConverter::Utf8, kStateless)(bytes.sliced(3))};
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
-    if (!ascii) {
+    if (bytes.startsWith(kUtf8Bom)) {
         QStringDecoder utf8(QStringConverter::Utf8, kStateless);
+        DecodedText decoded{KeywordFileEncoding::Utf8, utf8(bytes.sliced(3)), {}};
+        decoded.problem = uncleanProblem(decoded.text);
+        return decoded;
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return {KeywordFileEncoding::Gbk, {}, utf16Problem()};
+
+    const Utf16Reading utf16 = readAsUtf16(bytes);
+    if (bytes.contains('\0')) {
+        return {KeywordFileEncoding::Gbk, {},
+                utf16.clean ? utf16Problem() : QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。")};
+    }
+    if (utf16.common)
+        return {KeywordFileEncoding::Gbk, {}, utf16Problem()};
+
+    DecodedText decoded;
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+    QStringDecoder utf8(QStringConverter::Utf8, kStateless);
+    if (!ascii) {
         QString text = utf8(bytes);
         if (!utf8.hasError())
-            return {KeywordFileEncoding::Utf8, std::move(text)};
+            decoded = {KeywordFileEncoding::Utf8, std::move(text), {}};
     }
-    return {KeywordFileEncoding::Gbk, platform::fromGbk(bytes)};
-}
-
-// Text files hold no zero byte. UTF-16 text has one in every other byte for each ASCII character
-// (the line ends at least), nearly all at even or all at odd offsets; elsewhere it is binary data.
-QString binaryProblem(QByteArrayView bytes)
-{
-    const QString utf16 = QStringLiteral("文件是 UTF-16（Unicode）编码的。请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return utf16;
-    qsizetype zeros[2] = {0, 0};
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\0')
-            ++zeros[i % 2];
-    }
-    const qsizetype more = std::max(zeros[0], zeros[1]);
-    const qsizetype fewer = std::min(zeros[0], zeros[1]);
-    if (more == 0)
-        return {};
-    if (more >= 2 && fewer * 10 <= more && more * 20 >= bytes.size())
-        return utf16;
-    return QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
+    if (ascii || utf8.hasError())
+        decoded = {KeywordFileEncoding::Gbk, platform::fromGbk(bytes), {}};
+    decoded.problem = uncleanProblem(decoded.text);
+    if (!decoded.problem.isEmpty() && utf16.clean)
+        decoded.problem = utf16Problem();
+    return decoded;
 }
 
 // Calls onLine for every line, cut at CR LF, LF or CR, until it returns false. A line end at the
@@ -76,13 +157,13 @@ template<typename OnLine> void forEachLine(QStringView text, OnLine &&onLine)
         onLine(text.sliced(start));
 }
 
-// A text as it can stand in one line of the file: line breaks (and, in the keyword, tabs, which
-// would end it early) become blanks.
+// A text as it can stand in one line of the file: line breaks, control characters (which reading
+// refuses) and, in the keyword, tabs (which would end it early) become blanks.
 QString withinOneLine(const QString &text, bool tabsToo)
 {
     QString line = text;
     for (QChar &c : line) {
-        if (c == u'\r' || c == u'\n' || (tabsToo && c == u'\t'))
+        if (c == u'\r' || c == u'\n' || (tabsToo && c == u'\t') || isStrayControl(c))
             c = u' ';
     }
     return line;
@@ -118,10 +199,11 @@ KeywordRow parseKeywordLine(QStringView line)
 KeywordFileContent parseKeywordFile(QByteArrayView bytes)
 {
     KeywordFileContent content;
-    content.problem = binaryProblem(bytes);
+    DecodedText decoded = decode(bytes);
+    content.problem = std::move(decoded.problem);
     if (!content.problem.isEmpty())
         return content;
-    const QString text = decode(bytes).text;
+    const QString text = std::move(decoded.text);
     if (text.isEmpty()) {
         content.problem = QStringLiteral("文件是空的。");
         return content;
@@ -210,9 +292,10 @@ KeywordFileBytes keywordFileBytes(const QList<KeywordRow> &rows)
     }
 
     // GBK is kept only when it holds every character and reading will take it for GBK: a short
-    // GBK text can happen to be valid UTF-8 as well.
+    // GBK text can happen to be valid UTF-8, or to read as common characters in UTF-16, as well.
     QByteArray gbk = platform::toGbk(text);
-    if (platform::fromGbk(gbk) == text && detectKeywordFileEncoding(gbk) == KeywordFileEncoding::Gbk) {
+    const DecodedText read = decode(gbk);
+    if (platform::fromGbk(gbk) == text && read.encoding == KeywordFileEncoding::Gbk && read.problem.isEmpty()) {
         file.bytes = std::move(gbk);
     } else {
         file.encoding = KeywordFileEncoding::Utf8;

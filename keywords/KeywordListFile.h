@@ -34,7 +34,9 @@ struct KeywordFileContent {
 };
 
 // Reads the keywords of a file's bytes. Lines end in CR LF, LF or CR; blank lines are left out.
-// Binary and UTF-16 text, over-long lines and files without a keyword are refused with a problem.
+// The whole file must read cleanly as GBK or UTF-8: bytes the encoding cannot read, control
+// characters other than tab and line ends, binary data and UTF-16 text (with or without its
+// byte-order mark), over-long lines and files without a keyword are refused with a problem.
 KeywordFileContent parseKeywordFile(QByteArrayView bytes);
 // The same for the file at path; a missing, unreadable or too big file, or a folder, is refused.
 KeywordFileContent readKeywordFile(const QString &path);

@@ -11,6 +11,7 @@ struct KeywordRow {
     qint64 id = 0; // 编号, kept whole so that a delete always names the row that was listed
     QString name;
     QString remark;
+    friend bool operator==(const KeywordRow &, const KeywordRow &) = default;
 };
 
 class KeywordListModel : public QAbstractTableModel {

@@ -1,23 +1,9 @@
 // The song table model over compact row storage.
 #include "songs/SongTableModel.h"
 
+#include "songs/ShownCell.h"
+
 namespace songs {
-
-namespace {
-// Longest cell text the list shows. Laying out a cell of hundreds of millions of characters would
-// bring the text layout down; a few thousand fill any column a user can widen to.
-constexpr qsizetype kShownCellLength = 4000;
-
-QString shownText(QStringView cell)
-{
-    if (cell.size() <= kShownCellLength)
-        return cell.toString();
-    qsizetype keep = kShownCellLength;
-    if (cell[keep - 1].isHighSurrogate())
-        --keep; // never split a character in two
-    return cell.first(keep).toString() + u'…';
-}
-} // namespace
 
 int SongTableModel::rowCount(const QModelIndex &parent) const
 {
@@ -35,7 +21,7 @@ QVariant SongTableModel::data(const QModelIndex &index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
-    return shownText(m_store.cell(storedRow(index.row()), index.column()));
+    return shownCellText(m_store.cell(storedRow(index.row()), index.column()));
 }
 
 QVariant SongTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -43,7 +29,7 @@ QVariant SongTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return columnCaptions()[size_t(section)];
+        return listCaptions()[size_t(section)];
     return {};
 }
 

@@ -17,15 +17,27 @@ constexpr qsizetype kWriteChunkSize = 256 * 1024;
 
 } // namespace
 
-void Workbook::addWorksheet()
+Workbook::Workbook(std::span<const QString> header)
+    : m_header(header.begin(), header.end())
+{
+    startSheet();
+}
+
+void Workbook::startSheet()
 {
     m_sheets.emplace_back(m_sheets.empty());
+    appendCells(m_header);
 }
 
 void Workbook::appendRow(std::span<const QString> texts)
 {
-    if (m_sheets.empty() || m_sheets.back().rowCount() == kMaxRows)
-        return;
+    if (m_sheets.back().rowCount() == kMaxRows)
+        startSheet();
+    appendCells(texts);
+}
+
+void Workbook::appendCells(std::span<const QString> texts)
+{
     m_rowCells.clear();
     for (const QString &text : texts.first(std::min<size_t>(texts.size(), kMaxColumns))) {
         if (text.isEmpty()) {
@@ -57,8 +69,6 @@ void Workbook::writeFile(ByteWriter &out) const
 
 bool Workbook::write(QIODevice &device) const
 {
-    if (m_sheets.empty())
-        return false;
     ByteWriter out(&device, kWriteChunkSize);
     writeFile(out);
     if (!out.finish())

@@ -14,28 +14,34 @@ class QIODevice;
 
 namespace xls {
 
-// Sheets are named "Sheet1", "Sheet2", ... in order of creation; rows go to the newest sheet, each
-// below the last. Every cell has the Text format "@", so that texts such as codes keep their
+// Sheets are named "Sheet1", "Sheet2", ... in order; each starts with the header row, and rows go
+// below the last one. Every cell has the Text format "@", so that texts such as codes keep their
 // leading zeros.
 class Workbook {
 public:
-    static constexpr int kMaxRows = 65536;   // rows per worksheet
+    static constexpr int kMaxRows = 65536;   // rows per worksheet, the header row included
     static constexpr int kMaxColumns = 256;  // columns per worksheet (A to IV)
 
-    void addWorksheet();
+    // Starts Sheet1 with the header row at once, so a workbook without rows still has it.
+    explicit Workbook(std::span<const QString> header);
 
-    // The newest sheet's next row, one text per column from column A. An empty text still makes a
-    // (blank) cell, so that its format survives. Rows past kMaxRows and columns past kMaxColumns
-    // are left out, as a sheet cannot hold them.
+    // The next row, one text per column from column A. A full sheet is never cut: the row starts
+    // the next sheet, below a copy of the header row. An empty text still makes a (blank) cell, so
+    // that its format survives. Columns past kMaxColumns are left out, as a sheet cannot hold them.
     void appendRow(std::span<const QString> texts);
 
-    // The whole .xls file, passed on to the device as it is laid out. False without a worksheet or
-    // when the device fails; the device then says why.
+    int sheetCount() const { return int(m_sheets.size()); }
+
+    // The whole .xls file, passed on to the device as it is laid out. False when the device fails;
+    // the device then says why.
     bool write(QIODevice &device) const;
 
 private:
+    void startSheet();
+    void appendCells(std::span<const QString> texts);
     void writeFile(ByteWriter &out) const;
 
+    std::vector<QString> m_header;
     std::deque<WorksheetStream> m_sheets;  // not movable: they own their encoders
     SharedStrings m_strings;
     quint32 m_textCells = 0;

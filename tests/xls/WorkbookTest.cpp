@@ -84,9 +84,7 @@ Parsed parse(const QByteArray &file)
 
 TEST(XlsWorkbook, RowsComeOutInOrderAsTextCellsWithBlanksForEmptyTexts)
 {
-    Workbook book;
-    book.addWorksheet();
-    book.appendRow(std::vector<QString>{u"00012345"_qs, QString(), u"first"_qs});
+    Workbook book(std::vector<QString>{u"00012345"_qs, QString(), u"first"_qs});
     book.appendRow(std::vector<QString>{});  // an empty row keeps its place
     book.appendRow(std::vector<QString>{u"first"_qs, QString(40000, u'x')});
     std::vector<QString> wide(Workbook::kMaxColumns + 2, u"w"_qs);
@@ -102,54 +100,68 @@ TEST(XlsWorkbook, RowsComeOutInOrderAsTextCellsWithBlanksForEmptyTexts)
     EXPECT_EQ(p.dimensions.at(0), (std::array<quint32, 3>{4, 0, Workbook::kMaxColumns}));
 }
 
-TEST(XlsWorkbook, SheetsAreNamedInOrderFoundAtTheirOffsetsAndOnlyTheFirstIsSelected)
+// A full sheet never drops a row: the next one starts with the header row again.
+struct SheetCase {
+    const char *name;
+    int rows;                    // appended below the header
+    std::vector<int> sheetRows;  // per sheet, its header row included
+};
+
+class XlsWorkbookSheets : public ::testing::TestWithParam<SheetCase> {};
+
+TEST_P(XlsWorkbookSheets, EveryRowIsKeptAndEverySheetStartsWithTheHeader)
 {
-    Workbook book;
-    for (int s = 0; s < 3; ++s) {
-        book.addWorksheet();
-        for (int row = 0; row < 70 * s + 1; ++row)  // the third sheet spans three 32-row blocks
-            book.appendRow(std::vector<QString>{u"\u570b\u8a9e"_qs, QString::number(row)});
-    }
+    const std::vector<QString> header = {u"\u570b\u8a9e"_qs, u"code"_qs};
+    Workbook book(header);
+    for (int row = 0; row < GetParam().rows; ++row)
+        book.appendRow(std::vector<QString>{QString::number(row)});
+    const size_t sheets = GetParam().sheetRows.size();
+    EXPECT_EQ(book.sheetCount(), int(sheets));
+
     const Parsed p = parse(bytesOf(book));
-    EXPECT_EQ(p.sheetNames, (std::vector<QString>{u"Sheet1"_qs, u"Sheet2"_qs, u"Sheet3"_qs}));
-    EXPECT_EQ(p.window2Flags, (std::vector<quint16>{0x06B6, 0x00B6, 0x00B6}));
-    ASSERT_EQ(p.sheets.at(2).size(), 282u);
-    EXPECT_EQ(p.sheets[2].back(), (Cell{140, 1, 16, u"140"_qs}));
-    EXPECT_EQ(p.dimensions.at(2), (std::array<quint32, 3>{141, 0, 2}));
+    ASSERT_EQ(p.sheets.size(), sheets);
+    int before = 0;  // data rows on earlier sheets
+    for (size_t s = 0; s < sheets; ++s) {
+        SCOPED_TRACE(s);
+        const int rows = GetParam().sheetRows[s];
+        EXPECT_EQ(p.sheetNames[s], QStringLiteral("Sheet%1").arg(s + 1));
+        EXPECT_EQ(p.window2Flags.at(s), s == 0 ? 0x06B6 : 0x00B6);  // only the first tab is selected
+        EXPECT_EQ(p.dimensions.at(s)[0], quint32(rows));
+        ASSERT_GE(p.sheets[s].size(), 2u);
+        EXPECT_EQ(p.sheets[s][0], (Cell{0, 0, 16, header[0]}));
+        EXPECT_EQ(p.sheets[s][1], (Cell{0, 1, 16, header[1]}));
+        before += rows - 1;
+        if (rows > 1) {
+            EXPECT_EQ(p.sheets[s].back(), (Cell{rows - 1, 0, 16, QString::number(before - 1)}));
+        }
+    }
+    EXPECT_EQ(before, GetParam().rows);
 }
+
+constexpr int kFull = Workbook::kMaxRows;
+INSTANTIATE_TEST_SUITE_P(Rows, XlsWorkbookSheets,
+                         ::testing::Values(SheetCase{"HeaderOnly", 0, {1}}, SheetCase{"OneRow", 1, {2}},
+                                           SheetCase{"OneRowShortOfFull", kFull - 2, {kFull - 1}},
+                                           SheetCase{"FullSheet", kFull - 1, {kFull}},
+                                           SheetCase{"OneRowPastFull", kFull, {kFull, 2}},
+                                           SheetCase{"ThreeSheets", 2 * (kFull - 1) + 70, {kFull, kFull, 71}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(XlsWorkbook, HeaderOnlyFileIsPaddedToTheMiniStreamCutoff)
 {
-    Workbook book;
-    book.addWorksheet();
     std::vector<QString> header;
     for (int c = 0; c < 9; ++c)
         header.push_back(u"\u6b4c\u540d"_qs + QString::number(c));
-    book.appendRow(header);
-    EXPECT_EQ(bytesOf(book).size(), 5632);
-}
-
-TEST(XlsWorkbook, AFullSheetTakesNoMoreRows)
-{
-    Workbook book;
-    book.addWorksheet();
-    for (int row = 0; row <= Workbook::kMaxRows; ++row)
-        book.appendRow(std::vector<QString>{QString::number(row)});
-    const Parsed p = parse(bytesOf(book));
-    EXPECT_EQ(p.sheets.at(0).size(), size_t(Workbook::kMaxRows));
-    EXPECT_EQ(p.sheets[0].back().text, QString::number(Workbook::kMaxRows - 1));
+    EXPECT_EQ(bytesOf(Workbook(header)).size(), 5632);
 }
 
 // The program saves through a QSaveFile, which it drops when writing fails.
-TEST(XlsWorkbook, WritingFailsOnAFullDeviceAndWithoutASheet)
+TEST(XlsWorkbook, WritingFailsOnAFullDevice)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(Workbook().write(buffer));
-#ifndef Q_OS_WIN // Windows has no device that is always full
-    Workbook book;
-    book.addWorksheet();
-    book.appendRow(std::vector<QString>{u"x"_qs});
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows has no device that is always full";
+#else
+    Workbook book(std::vector<QString>{u"x"_qs});
     QFile full(u"/dev/full"_qs);
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
     EXPECT_FALSE(book.write(full));

@@ -48,11 +48,11 @@ const std::map<std::string, Sheets (*)()> kCases = {
 
 void save(const Sheets &sheets, const QString &path)
 {
-    xls::Workbook book;
+    // Every case's sheets start with kHeader, where the workbook starts its own sheets.
+    xls::Workbook book(kHeader);
     for (const xls_readers::Sheet &rows : sheets) {
-        book.addWorksheet();
-        for (const QStringList &row : rows)
-            book.appendRow(row);
+        for (qsizetype row = 1; row < rows.size(); ++row)
+            book.appendRow(rows[row]);
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,6 +1,7 @@
-// The code list file on its own: names that cannot be written, and devices. Its bytes are checked
-// through the window (CodeListExportTest).
+// The code list file on its own: its bytes per shape of code, names that cannot be written, and
+// devices.
 #include "export/CodeListFile.h"
+#include "songs/SongTableModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,44 @@
 #include <sys/stat.h>
 
 using exporting::CodeListFile;
+
+namespace {
+
+struct CodesCase {
+    const char *name;
+    QStringList codes; // of the table's songs
+    int count;         // songs listed, from the first
+    QByteArray bytes;
+};
+
+class CodeListBytes : public ::testing::TestWithParam<CodesCase> {};
+
+TEST_P(CodeListBytes, HoldEachCodeAsStoredInGbkWithCrLf)
+{
+    songs::SongStore rows;
+    for (const QString &code : GetParam().codes) {
+        songs::SongStore::Cells cells;
+        cells[songs::kNameColumn] = u"歌"_qs;
+        cells[songs::kCodeColumn] = code;
+        rows.appendRow(cells);
+    }
+    songs::SongTableModel table;
+    table.appendRows(std::move(rows));
+    EXPECT_EQ(exporting::codeListBytes(exporting::codeListText(table, GetParam().count)), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, CodeListBytes,
+    ::testing::Values(CodesCase{"NoSongs", {}, 0, {}}, CodesCase{"LeadingZeros", {u"00000001"_qs}, 1, "00000001\r\n"},
+                      CodesCase{"ShortAndLongKeptAsTheyAre", {u"123"_qs, u"1234567890"_qs}, 2, "123\r\n1234567890\r\n"},
+                      CodesCase{"EmptyCodeKeepsItsLine", {QString(), u"2"_qs}, 2, "\r\n2\r\n"},
+                      CodesCase{"LettersAndBlanks", {u"AB 12-34"_qs}, 1, "AB 12-34\r\n"},
+                      CodesCase{"ChineseInGbk", {u"编码"_qs}, 1, "\xB1\xE0\xC2\xEB\r\n"},
+                      CodesCase{"NoGbkFormBecomesAQuestionMark", {u"\uC0AC1"_qs}, 1, "?1\r\n"},
+                      CodesCase{"OnlyTheFirstCount", {u"1"_qs, u"2"_qs, u"3"_qs}, 2, "1\r\n2\r\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
 
 TEST(CodeListFile, ANameThatCannotBeCreatedIsReportedAndCreatesNothing)
 {

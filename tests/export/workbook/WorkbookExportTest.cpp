@@ -279,7 +279,7 @@ TEST_F(WorkbookExport, QuitDuringTheExportEndsTheProgramWithoutSaving)
     EXPECT_EQ(file.readAll(), "an older file");
 }
 
-// The sheet boundary and a venue-sized table; each read back in full (tens of seconds).
+// The export crosses the sheet boundary; the writer's sheets are read in WorkbookTest and XlsReadersTest.
 class LargeWorkbookExport : public WorkbookExport, public ::testing::WithParamInterface<int> {};
 
 TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
@@ -292,5 +292,5 @@ TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});
 }
 
-INSTANTIATE_TEST_SUITE_P(SheetBoundary, LargeWorkbookExport, ::testing::Values(65535, 65536, 300000),
+INSTANTIATE_TEST_SUITE_P(SheetBoundary, LargeWorkbookExport, ::testing::Values(65536),
                          [](const auto &info) { return std::to_string(info.param); });

@@ -1,0 +1,123 @@
+// Keyword files read from their bytes, one named case per shape of file, and written files read back.
+#include "keywords/KeywordListFile.h"
+#include "platform/Gbk.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using keywords::KeywordFileEncoding;
+using keywords::KeywordRow;
+
+namespace {
+
+const QString kUtf16 = u"文件是 UTF-16（Unicode）编码的"_qs;
+
+QByteArray utf16(const QString &text, bool littleEndian)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+        bytes += littleEndian ? QByteArray{1, low} + QByteArray{1, high} : QByteArray{1, high} + QByteArray{1, low};
+    }
+    return bytes;
+}
+
+QByteArray randomBytes()
+{
+    QRandomGenerator random(20);
+    QByteArray bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += char(random.bounded(1, 256));
+    return bytes;
+}
+
+const QString kMixed = u"青花瓷\t重复\n  一些  ||  版权纠纷 \nabc\n\n东风破\t\nMix 我的||歌\t商业\n||只有备注"_qs;
+const QList<KeywordRow> kMixedRows = {{0, u"青花瓷"_qs, u"重复"_qs}, {0, u"一些"_qs, u"版权纠纷"_qs},
+                                      {0, u"abc"_qs, u"无"_qs},       {0, u"东风破"_qs, u"无"_qs},
+                                      {0, u"Mix 我的||歌"_qs, u"商业"_qs}};
+
+QString withEnds(const char16_t *end)
+{
+    return QString(kMixed).replace(u'\n', QString::fromUtf16(end));
+}
+
+struct FileCase {
+    const char *name;
+    QByteArray bytes;
+    QList<KeywordRow> rows; // when it is read
+    QString problem;        // the start of the reason when it is refused
+};
+
+class KeywordFileBytes : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(KeywordFileBytes, AreReadWholeInOneEncodingOrRefused)
+{
+    const keywords::KeywordFileContent content = keywords::parseKeywordFile(GetParam().bytes);
+    if (GetParam().problem.isEmpty()) {
+        EXPECT_EQ(content.problem, QString());
+        EXPECT_EQ(content.rows, GetParam().rows);
+    } else {
+        EXPECT_TRUE(content.problem.startsWith(GetParam().problem)) << content.problem.toStdString();
+        EXPECT_TRUE(content.rows.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, KeywordFileBytes,
+    ::testing::Values(
+        FileCase{"GbkCrLf", platform::toGbk(withEnds(u"\r\n")), kMixedRows, {}},
+        FileCase{"Utf8WithBomLf", "\xEF\xBB\xBF" + withEnds(u"\n").toUtf8(), kMixedRows, {}},
+        FileCase{"Utf8Cr", withEnds(u"\r").toUtf8(), kMixedRows, {}},
+        // "一些" in GBK is valid UTF-8 too: only the whole file tells.
+        FileCase{"GbkThatLooksLikeUtf8InOneLine", platform::toGbk(u"一些\r\n东风破\r\n"_qs),
+                 {{0, u"一些"_qs, u"无"_qs}, {0, u"东风破"_qs, u"无"_qs}}, {}},
+        FileCase{"AsciiWord", "Beyond\r\n", {{0, u"Beyond"_qs, u"无"_qs}}, {}},
+        FileCase{"Utf16WithBom", "\xFF\xFE" + utf16(u"青花瓷\r\n"_qs, true), {}, kUtf16},
+        FileCase{"Utf16LeAsciiLines", utf16(u"青花瓷\r\nabc\r\n"_qs, true), {}, kUtf16},
+        FileCase{"Utf16LeOneCjkLineWithoutZeroBytes", QByteArray("\x68\x54\x70\x67\x26\x4F"), {}, kUtf16},
+        FileCase{"Utf16BeOneCjkLine", utf16(u"周杰伦"_qs, false), {}, kUtf16},
+        FileCase{"Utf16LeLongCjkLines", utf16(u"月亮代表我的心东风破青花瓷"_qs.repeated(40) + u"\r\n"_qs, true).repeated(10), {}, kUtf16},
+        FileCase{"RandomBytes", randomBytes(), {}, u"第"_qs},
+        FileCase{"GbkLineThenUtf8Line", platform::toGbk(u"青花瓷\r\n"_qs) + u"月亮代表我的心\r\n"_qs.toUtf8(), {},
+                 u"第2行有无法识别的字节"_qs},
+        FileCase{"ControlCharacter", "abc\r\nd\x01" "e\r\n", {}, u"第2行含有控制字符"_qs},
+        FileCase{"Utf8WithBomAndBadBytes", "\xEF\xBB\xBF" "abc\r\n\xFF\r\n", {}, u"第2行有无法识别的字节"_qs},
+        FileCase{"ZeroBytes", QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12), {}, u"文件中含有二进制数据（空字节）"_qs},
+        FileCase{"Empty", {}, {}, u"文件是空的。"_qs},
+        FileCase{"BlankLines", " \r\n\t\r\n\r\n", {}, u"文件中只有空行，没有关键词。"_qs},
+        FileCase{"RemarksOnly", "||a\r\n\tb\r\n", {}, u"文件中没有关键词"_qs},
+        FileCase{"LongLine", "a\r\nb\n" + QByteArray(100000, 'x'), {}, u"第3行有100000个字符，超过了1000个字符的上限"_qs}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Written files read back as the rows they were made from, in the encoding that holds them.
+struct WrittenCase {
+    const char *name;
+    QList<KeywordRow> rows;
+    KeywordFileEncoding encoding;
+    int changedOnReading;
+};
+
+class WrittenKeywordFile : public ::testing::TestWithParam<WrittenCase> {};
+
+TEST_P(WrittenKeywordFile, ReadsBack)
+{
+    const keywords::KeywordFileBytes file = keywords::keywordFileBytes(GetParam().rows);
+    EXPECT_EQ(file.encoding, GetParam().encoding);
+    EXPECT_EQ(file.changedOnReading, GetParam().changedOnReading);
+    const keywords::KeywordFileContent content = keywords::parseKeywordFile(file.bytes);
+    EXPECT_EQ(content.problem, QString());
+    EXPECT_EQ(content.rows.size(), GetParam().rows.size());
+    if (GetParam().changedOnReading == 0) {
+        EXPECT_EQ(content.rows, GetParam().rows);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WrittenKeywordFile,
+    ::testing::Values(WrittenCase{"Gbk", {{0, u"青花瓷"_qs, u"违禁"_qs}, {0, u"a||b"_qs, u"商业"_qs}}, KeywordFileEncoding::Gbk, 0},
+                      WrittenCase{"NoGbkFormIsUtf8", {{0, u"사랑"_qs, u"无"_qs}}, KeywordFileEncoding::Utf8, 0},
+                      WrittenCase{"GbkThatReadsAsUtf16", {{0, u"周杰伦"_qs, u"无"_qs}}, KeywordFileEncoding::Gbk, 0},
+                      WrittenCase{"ControlCharacterBecomesABlank", {{0, u"a\u0001b"_qs, u"无"_qs}}, KeywordFileEncoding::Gbk, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
