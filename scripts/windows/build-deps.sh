@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds, once, what the Windows program is built against: SQLite, Qt and GoogleTest for
+# Builds, once, what the Windows program is built against: SQLite, Qt, GoogleTest and Google Benchmark for
 # x86_64-w64-mingw32, from Debian's own source packages, into a cache folder outside the build tree
 # (KORVIA_WIN64_CACHE, default ~/.cache/korvia-win64). Each step leaves a stamp; a second run with the
 # cache present does nothing. Qt takes about half an hour on two cores.
@@ -157,9 +157,34 @@ build_gtest() {
   mark_done gtest
 }
 
+# Google Benchmark, from Debian's source package of the version the Linux build uses, so that bench/
+# builds for Windows too. Debian's build takes the version from its changelog; here it is given.
+build_benchmark() {
+  done_already benchmark && return
+  step "Google Benchmark"
+  local src="$cache/src/benchmark" work="$cache/work/benchmark"
+  if [ ! -d "$src" ]; then
+    rm -rf "$cache/src/benchmark-download" && mkdir -p "$cache/src/benchmark-download"
+    (cd "$cache/src/benchmark-download" && apt-get source --download-only benchmark \
+      && dpkg-source -x benchmark_*.dsc "$src")
+  fi
+  local version
+  version=$(sed -n 's/^project (benchmark VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+  rm -rf "$work" "$cache/benchmark"
+  cmake -S "$src" -B "$work" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$cache/benchmark" -DGIT_VERSION="$version" -DBUILD_SHARED_LIBS=OFF \
+    -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF \
+    -DBENCHMARK_ENABLE_INSTALL=ON >/dev/null
+  cmake --build "$work" --parallel "$jobs"
+  cmake --install "$work" >/dev/null
+  mark_done benchmark
+}
+
 fetch_sources
 build_sqlite
 build_gtest
 build_qt
+build_benchmark
 rm -rf "$cache/work"
 echo "Windows dependencies are ready in $cache"

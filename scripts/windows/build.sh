@@ -13,7 +13,7 @@ require_deps
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/windows/wine-run" \
   -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
-  -DKORVIA_BUILD_TESTS=ON -DKORVIA_BUILD_BENCH=OFF -DKORVIA_WARNINGS_AS_ERRORS=ON
+  -DKORVIA_BUILD_TESTS=ON -DKORVIA_BUILD_BENCH=ON -DKORVIA_WARNINGS_AS_ERRORS=ON
 cmake --build "$win_build" --parallel "$(nproc)"
 
 "$repo/scripts/windows/package.sh"
