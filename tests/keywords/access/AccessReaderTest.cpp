@@ -140,6 +140,65 @@ TEST(AccessReader, DamagedFilesEndInAStatus)
     }
 }
 
+// A data page overwritten in the middle of a large table: the rest is read, and the rows lost are
+// counted by the table's own count.
+TEST(AccessReader, RowsOfADamagedPageAreCounted)
+{
+    const QString file = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-deleted-rows.mdb");
+    if (!QFile::exists(file))
+        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    QByteArray bytes = testing_support::fileBytes(file);
+    const qsizetype tdef = pageNaming(bytes, u"歌曲名"_qs);
+    qsizetype dataPages = 0, middle = -1;
+    for (qsizetype page = 3; page * 4096 < bytes.size(); ++page) {
+        const QByteArray header = bytes.mid(page * 4096, 8);
+        if (header[0] == 0x01 && quint8(header[4]) == (tdef & 0xff) && quint8(header[5]) == (tdef >> 8 & 0xff)
+            && ++dataPages == 10)
+            middle = page;
+    }
+    ASSERT_GT(middle, 0);
+    QRandomGenerator random(7);
+    for (qsizetype at = middle * 4096; at < (middle + 1) * 4096; ++at)
+        bytes[at] = char(random.generate());
+    const AccessKeywords read = readBytes(bytes);
+    ASSERT_EQ(read.status, Status::Read);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_GT(read.unreadableRows, 0);
+    EXPECT_EQ(read.rows.size() + read.unreadableRows, 2000);
+}
+
+// A Memo remark spread over a chain of long-value rows whose link points back at itself: that row
+// is lost and counted, the others are read.
+TEST(AccessReader, LoopingLongValueChainIsCaught)
+{
+    const QString file = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-memo-remark.mdb");
+    if (!QFile::exists(file))
+        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    QByteArray bytes = testing_support::fileBytes(file);
+    const auto u16 = [&](qsizetype at) { return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8); };
+    bool looped = false;
+    for (qsizetype page = 3; !looped && page * 4096 < bytes.size(); ++page) {
+        const qsizetype base = page * 4096;
+        if (bytes[base] != 0x01 || bytes.mid(base + 4, 4) != "LVAL")
+            continue;
+        for (int row = 0; row < u16(base + 0x0c); ++row) {
+            const qsizetype start = base + (u16(base + 0x0e + row * 2) & 0x1fff);
+            const QByteArray next = bytes.mid(start, 4);
+            if (next != QByteArray(4, '\0') && bytes.mid(qsizetype(quint8(next[1]) | quint8(next[2]) << 8) * 4096 + 4, 4) == "LVAL") {
+                putU32(bytes, start, quint32(page) << 8 | quint32(row));
+                looped = true;
+                break;
+            }
+        }
+    }
+    ASSERT_TRUE(looped);
+    const AccessKeywords read = readBytes(bytes);
+    ASSERT_EQ(read.status, Status::Read);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.unreadableRows, 1);
+    EXPECT_EQ(read.rows.size(), 199);
+}
+
 TEST(AccessReader, PointersOutOfPlaceAndHugeCountsAreRefusedOrBounded)
 {
     const QByteArray whole = sixKeywords();
