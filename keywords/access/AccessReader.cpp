@@ -28,17 +28,28 @@ constexpr quint32 kCatalogPage = 2;
 // A data page holds at most this many rows (each takes at least its two-byte row-table entry).
 constexpr qint64 kMaxRowsPerPage = (kJet4PageSize - 14) / 2;
 
-template <typename T> T little(QByteArrayView bytes)
-{
-    T value{};
-    std::memcpy(&value, bytes.data(), sizeof value); // files and the platforms we build for are little-endian
-    return value;
-}
 
 struct Cellular {
     bool ok = true;
     QVariant value;
 };
+
+// A number stored little-endian, as are the platforms we build for; nothing when the value holds
+// too few bytes (a damaged definition may call a variable-length value a number).
+template <typename T> std::optional<T> little(QByteArrayView bytes)
+{
+    if (bytes.size() < qsizetype(sizeof(T)))
+        return std::nullopt;
+    T value{};
+    std::memcpy(&value, bytes.data(), sizeof value);
+    return value;
+}
+
+template <typename Stored, typename Kept> Cellular number(QByteArrayView bytes)
+{
+    const std::optional<Stored> value = little<Stored>(bytes);
+    return value ? Cellular{true, Kept(*value)} : Cellular{false, {}};
+}
 
 // A column's value as a QVariant: texts decoded, numbers as numbers; ok false when damaged.
 Cellular valueOf(PageFile &file, QByteArrayView row, const Column *column)
@@ -60,15 +71,15 @@ Cellular valueOf(PageFile &file, QByteArrayView row, const Column *column)
             text = decodeText(*bytes);
         break;
     case ColumnType::Byte:
-        return {true, int(quint8(cell.bytes[0]))};
+        return number<quint8, int>(cell.bytes);
     case ColumnType::Integer:
-        return {true, int(little<qint16>(cell.bytes))};
+        return number<qint16, int>(cell.bytes);
     case ColumnType::LongInteger:
-        return {true, qlonglong(little<qint32>(cell.bytes))};
+        return number<qint32, qlonglong>(cell.bytes);
     case ColumnType::Single:
-        return {true, double(little<float>(cell.bytes))};
+        return number<float, double>(cell.bytes);
     case ColumnType::Double:
-        return {true, little<double>(cell.bytes)};
+        return number<double, double>(cell.bytes);
     default:
         return {}; // a kind of value a keyword table has no use for
     }

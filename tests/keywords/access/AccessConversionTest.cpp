@@ -80,3 +80,27 @@ TEST_F(AccessConversionTest, DamagedAccessFileIsLeftAlone)
 }
 
 } // namespace
+
+namespace {
+
+// A data page overwritten: every row still readable is converted, the rest counted, the original kept.
+TEST_F(AccessConversionTest, DamagedPageConvertsTheRestAndCountsTheLost)
+{
+    const QString fixture = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2003-many-pages.mdb");
+    if (!QFile::exists(fixture))
+        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    QByteArray bytes = testing_support::fileBytes(fixture);
+    const qsizetype middle = bytes.size() / 4096 / 2 * 4096;
+    for (qsizetype at = middle; at < middle + 4096; ++at)
+        bytes[at] = char(at * 131 % 251);
+    testing_support::writeFileBytes(path, bytes);
+
+    const AccessConversion outcome = keywords::convertAccessStore(path);
+    ASSERT_EQ(outcome.status, AccessConversion::Status::Converted);
+    EXPECT_TRUE(outcome.damaged);
+    EXPECT_EQ(outcome.rowCount + outcome.unreadableRows, 6000);
+    EXPECT_EQ(testing_support::readLibrary(path).size(), outcome.rowCount);
+    EXPECT_EQ(testing_support::fileBytes(backup()), bytes);
+}
+
+} // namespace
