@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <utility>
 
 namespace keywords::access {
 

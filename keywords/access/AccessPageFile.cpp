@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <limits>
 
 namespace keywords::access {
 
