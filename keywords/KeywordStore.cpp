@@ -77,9 +77,12 @@ QString KeywordStore::prepareStoreFile(const QString &path, bool *usable)
     switch (conversion.status) {
     case keywords::AccessConversion::Status::Converted:
         *usable = true;
-        return text::accessConverted(conversion.rowCount, QDir::toNativeSeparators(conversion.backupPath));
-    case keywords::AccessConversion::Status::NotAvailable:
-        return text::accessWithoutReader();
+        return text::accessConverted(conversion.rowCount, QDir::toNativeSeparators(conversion.backupPath))
+               + (conversion.damaged ? text::accessRowsLost(conversion.unreadableRows) : QString());
+    case keywords::AccessConversion::Status::Encrypted:
+        return text::accessEncrypted();
+    case keywords::AccessConversion::Status::Unsupported:
+        return text::accessTooOld();
     case keywords::AccessConversion::Status::CannotRead:
     case keywords::AccessConversion::Status::NoKeywordTable:
         return text::accessUnreadable();

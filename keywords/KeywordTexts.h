@@ -59,18 +59,15 @@ inline QString damaged()
 {
     return QStringLiteral("关键词库 music.mdb 无法读取（文件已损坏，或不是关键词库）。关键词列表为空，文件未作改动。");
 }
-inline QString accessWithoutReader()
+inline QString accessEncrypted()
 {
-#ifdef Q_OS_WIN
-    // Windows reads Access files through the Access ODBC driver; a 64-bit program needs the 64-bit one.
-    return QStringLiteral("关键词库 music.mdb 是 Access 格式，读取它需要 Access 的 ODBC 驱动程序"
-                          "（Microsoft Access Driver (*.mdb, *.accdb)），本机没有安装。"
-                          "请安装微软的“Microsoft Access Database Engine 2016 Redistributable”（64 位）后重新启动本程序。"
-                          "关键词列表为空，文件未作改动。");
-#else
-    return QStringLiteral("关键词库 music.mdb 是 Access 格式，本程序没有带读取 Access 文件的组件，无法读取其中的关键词。"
-                          "关键词列表为空，文件未作改动。");
-#endif
+    return QStringLiteral("关键词库 music.mdb 是加密的 Access 文件（设有数据库密码或已编码），本程序无法读取其中的关键词。"
+                          "请在 Access 中撤销数据库密码（或解码数据库）后重新启动本程序。关键词列表为空，文件未作改动。");
+}
+inline QString accessTooOld()
+{
+    return QStringLiteral("关键词库 music.mdb 是 Access 97 格式，本程序只能读取 Access 2000 及以后版本的文件（.mdb、.accdb）。"
+                          "请在 Access 中把它转换为 Access 2000 或更新的格式后重新启动本程序。关键词列表为空，文件未作改动。");
 }
 inline QString accessUnreadable()
 {
@@ -88,6 +85,14 @@ inline QString accessConverted(int rowCount, const QString &backupPath)
                           "原文件未作任何改动，已改名保存为：\n%2")
         .arg(rowCount)
         .arg(backupPath);
+}
+
+// Said after accessConverted when a damaged page kept rows from being read.
+inline QString accessRowsLost(int unreadableRows)
+{
+    const QString how = unreadableRows > 0 ? QStringLiteral("有 %1 条关键词").arg(unreadableRows) : QStringLiteral("有部分关键词");
+    return QStringLiteral("\n原文件有损坏：其中") + how
+           + QStringLiteral("无法读出，没有转换过来；它们仍在原文件中。");
 }
 
 } // namespace keywords::text

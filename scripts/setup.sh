@@ -8,8 +8,8 @@ linux_packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  # the keyword store (SQLite through Qt SQL) and reading an old Access library
-  libqt6sql6-sqlite libmdb3 mdbtools-dev
+  # the keyword store (SQLite through Qt SQL)
+  libqt6sql6-sqlite
   # a Chinese font for the interface, a virtual display for machines without one
   fonts-wqy-microhei xvfb xauth
   # Qt's own dialogs and buttons in Chinese
@@ -19,7 +19,7 @@ linux_packages=(
   dpkg-dev file desktop-file-utils appstream
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-xlrd gnumeric sqlite3 mdbtools
+  python3 python3-xlrd gnumeric sqlite3
   clang libclang-rt-14-dev
 )
 
@@ -31,8 +31,6 @@ windows_packages=(
   tcl
   # running the Windows program and its tests
   wine wine64
-  # the Access ODBC driver under Wine: unixODBC with mdbtools' driver, standing in for Microsoft's
-  unixodbc odbc-mdbtools
   # packaging: the zip and the setup program
   zip unzip nsis
   # the smoke run that drives the packaged program in a virtual display

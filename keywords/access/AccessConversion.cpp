@@ -50,8 +50,11 @@ AccessConversion convertAccessStore(const QString &path)
     switch (read.status) {
     case AccessKeywords::Status::Read:
         break;
-    case AccessKeywords::Status::NotAvailable:
-        outcome.status = Status::NotAvailable;
+    case AccessKeywords::Status::Encrypted:
+        outcome.status = Status::Encrypted;
+        return outcome;
+    case AccessKeywords::Status::Unsupported:
+        outcome.status = Status::Unsupported;
         return outcome;
     case AccessKeywords::Status::CannotOpen:
         outcome.status = Status::CannotRead;
@@ -82,6 +85,8 @@ AccessConversion convertAccessStore(const QString &path)
     outcome.status = Status::Converted;
     outcome.rowCount = int(read.rows.size());
     outcome.backupPath = backup;
+    outcome.unreadableRows = read.unreadableRows;
+    outcome.damaged = read.damaged;
     return outcome;
 }
 

@@ -8,13 +8,18 @@ namespace keywords {
 struct AccessConversion {
     enum class Status {
         Converted,      // path now holds the SQLite store; the original lies at backupPath
-        NotAvailable,   // built without libmdb; nothing was touched
-        CannotRead,     // libmdb could not open the file; nothing was touched
+        CannotRead,     // not an Access file the reader can open, or damaged; nothing was touched
         NoKeywordTable, // the file has no usable table music; nothing was touched
+        Encrypted,      // the file's pages are encrypted; nothing was touched
+        Unsupported,    // an Access 97 file; nothing was touched
         CannotWrite,    // the new store or the backup could not be written; nothing was touched
     };
     Status status = Status::CannotRead;
     int rowCount = 0;
+    // Rows a damaged page kept from being read (the original still holds them); damaged is set
+    // whenever rows were lost, even when they could not be counted.
+    int unreadableRows = 0;
+    bool damaged = false;
     QString backupPath;
 };
 

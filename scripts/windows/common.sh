@@ -26,17 +26,9 @@ winepath_list() {
   (IFS=';'; echo "${out[*]}")
 }
 
-# What every Wine run of the build needs once: a font folder and the ODBC driver registration.
+# What every Wine run of the build needs once: a font folder.
 prepare_wine_environment() {
-  mkdir -p "$win_build/fonts" "$win_build/odbc"
+  mkdir -p "$win_build/fonts"
   [ -e "$win_build/fonts/wqy-microhei.ttc" ] \
     || ln -sf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$win_build/fonts/wqy-microhei.ttc"
-  if [ ! -f "$win_build/odbc/odbcinst.ini" ]; then
-    cat >"$win_build/odbc/odbcinst.ini" <<'INI'
-[Microsoft Access Driver (*.mdb, *.accdb)]
-Description=mdbtools, standing in for the Access driver under Wine
-Driver=/usr/lib/x86_64-linux-gnu/odbc/libmdbodbcW.so
-INI
-    : >"$win_build/odbc/odbc.ini"
-  fi
 }

@@ -18,8 +18,8 @@ install -m 644 "$win_build/korvia-code-export.exe" "$stage/"
 x86_64-w64-mingw32-strip "$stage/korvia-code-export.exe"
 
 # The plugins the program loads: the Windows platform and style, the SQL driver of the keyword
-# library (SQLite), the news picture's JPEG, HTTP's TLS backend. Old Access libraries are read through
-# Windows' own ODBC (odbc32), without a Qt plugin.
+# library (SQLite), the news picture's JPEG, HTTP's TLS backend. Old Access libraries are read by the program
+# itself.
 for plugin in platforms/qwindows styles/qwindowsvistastyle sqldrivers/qsqlite \
               imageformats/qjpeg tls/qschannelbackend; do
   mkdir -p "$stage/$(dirname "$plugin")"

@@ -86,13 +86,6 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
-QString whyNoAccessConversion()
-{
-    if (!keywords::accessReaderAvailable())
-        return QStringLiteral("no Access reader here: built without libmdb, or no Access ODBC driver");
-    return {};
-}
-
 QString accessFixture(const QString &name)
 {
     return QStringLiteral(KORVIA_ACCESS_FIXTURES "/") + name;

@@ -36,8 +36,5 @@ QByteArray fileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
 // The path of an Access fixture file.
 QString accessFixture(const QString &name);
-// Why the Access conversion cannot be checked here, or empty when it can: the build has no Access
-// reader (no libmdb on Linux, no Access ODBC driver on Windows).
-QString whyNoAccessConversion();
 
 } // namespace testing_support

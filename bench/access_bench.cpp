@@ -1,0 +1,27 @@
+// The Access reader over the 20,000-keyword library: the whole read, file opening included.
+#include "keywords/access/AccessReader.h"
+
+#include <QFile>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_ReadAccessLibrary(benchmark::State &state)
+{
+    const QString path = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-20000-rows.mdb");
+    if (!QFile::exists(path)) {
+        state.SkipWithError("no shared Access fixtures beside the source tree");
+        return;
+    }
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const keywords::AccessKeywords read = keywords::readAccessKeywords(path);
+        rows = read.rows.size();
+        benchmark::DoNotOptimize(read.rows.data());
+    }
+    state.counters["rows"] = double(rows);
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadAccessLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

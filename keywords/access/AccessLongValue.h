@@ -1,0 +1,18 @@
+// Long values (Memo, OLE): kept in the row itself, in one row of a long-value page, or spread over
+// a chain of such rows.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+
+namespace keywords::access {
+
+class PageFile;
+
+// The whole value its 12-byte reference in a row stands for; nothing when a page or row of it is
+// missing, its chain loops or ends early, or its length contradicts the file.
+std::optional<QByteArray> longValue(PageFile &file, QByteArrayView reference);
+
+} // namespace keywords::access
