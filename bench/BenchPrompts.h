@@ -21,7 +21,7 @@ public:
             return m_answerYes ? platform::mb::IdYes : platform::mb::IdNo;
         return platform::mb::IdOk;
     }
-    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override
+    std::optional<platform::FileChoice> chooseFile(QWidget *, const platform::FileDialogSettings &) override
     {
         if (path.isEmpty())
             return std::nullopt;

@@ -1,24 +1,47 @@
 // A file dialog that keeps its settings between showings.
 #include "platform/FileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace platform {
 
 bool FileDialog::show(QWidget *parent)
 {
-    std::optional<QString> chosen = m_prompts.chooseFile(parent, m_settings);
-    if (!chosen || chosen->isEmpty())
-        return false;
-    QString path = *chosen;
-    if (m_settings.mode == Mode::Save && !m_settings.defaultExtension.isEmpty()
-        && QFileInfo(path).suffix().isEmpty()) {
-        if (!path.endsWith(u'.'))
-            path += u'.';
-        path += m_settings.defaultExtension;
+    for (;;) {
+        const std::optional<FileChoice> chosen = m_prompts.chooseFile(parent, m_settings);
+        if (!chosen || chosen->path.isEmpty())
+            return false;
+        m_settings.filterIndex = chosen->filterIndex;
+        const QString path = completedName(chosen->path);
+        // The dialog asked about the name it gave; a name completed here may be another file.
+        if (path != chosen->path && QFileInfo::exists(path) && !confirmReplace(parent, path)) {
+            m_settings.fileName = chosen->path;  // back in the dialog, as its own "No" does
+            continue;
+        }
+        m_settings.fileName = path;
+        return true;
     }
-    m_settings.fileName = path;
-    return true;
+}
+
+QString FileDialog::completedName(const QString &chosen) const
+{
+    if (m_settings.mode != Mode::Save || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    const QString extension = m_settings.extensionOf(m_settings.filterIndex);
+    if (extension.isEmpty())
+        return chosen;
+    return chosen + (chosen.endsWith(u'.') ? QString() : QStringLiteral(".")) + extension;
+}
+
+bool FileDialog::confirmReplace(QWidget *parent, const QString &path)
+{
+    // The save dialog's own question and caption, in the language the toolkit speaks.
+    const QString question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    const QString title = m_settings.title.isEmpty() ? QCoreApplication::translate("QFileDialog", "Save As")
+                                                     : m_settings.title;
+    return m_prompts.messageBox(parent, question, mb::YesNo | mb::IconWarning, title) == mb::IdYes;
 }
 
 } // namespace platform

@@ -17,16 +17,25 @@ public:
     void setFilter(const QString &filter) { m_settings.filter = filter; }
     void setDefaultExtension(const QString &extension) { m_settings.defaultExtension = extension; }
     void setInitialFolder(const QString &folder) { m_settings.initialFolder = folder; }
+    // The file type selected when the dialog opens, counted from 0 in the filter.
+    void setFilterIndex(int index) { m_settings.filterIndex = index; }
 
     const FileDialogSettings &settings() const { return m_settings; }
     // After a confirmed showing: the chosen full path.
     QString fileName() const { return m_settings.fileName; }
+    // After a confirmed showing: the file type chosen in it.
+    int filterIndex() const { return m_settings.filterIndex; }
 
     // Shows the dialog modally. True when the user confirmed; the chosen path then becomes the file
-    // name, completed with the default extension when a saved name has none.
+    // name, completed with the chosen type's extension (else the default one) when a saved name has
+    // none. A completed name that is an existing file is confirmed with the dialog's own question;
+    // "No" shows the dialog again.
     bool show(QWidget *parent);
 
 private:
+    QString completedName(const QString &chosen) const;
+    bool confirmReplace(QWidget *parent, const QString &path);
+
     Prompts &m_prompts;
     FileDialogSettings m_settings;
 };

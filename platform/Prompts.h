@@ -31,6 +31,18 @@ struct FileDialogSettings {
     QString filter;           // "description|pattern" pairs, all joined by '|'
     QString defaultExtension; // without the dot; appended to a saved name that has none
     QString initialFolder;
+    int filterIndex = 0;      // the file type selected first, counted from 0; the last one chosen
+
+    // The extension of the file type at index ("xlsx" for "*.xlsx"), or the default extension when
+    // that type names no single extension.
+    QString extensionOf(int index) const;
+};
+
+// A confirmed file dialog: the full path as the dialog gave it, and the file type chosen in it.
+struct FileChoice {
+    FileChoice(QString chosenPath, int chosenFilter = 0) : path(std::move(chosenPath)), filterIndex(chosenFilter) {}
+    QString path;
+    int filterIndex = 0;
 };
 
 class Prompts {
@@ -41,8 +53,8 @@ public:
     // mb::IdYes or mb::IdNo.
     virtual int messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title) = 0;
 
-    // Shows a modal file dialog; the chosen full path, or nothing when the user cancelled.
-    virtual std::optional<QString> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
+    // Shows a modal file dialog; the chosen full path and file type, or nothing when the user cancelled.
+    virtual std::optional<FileChoice> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/QtPrompts.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -55,14 +56,21 @@ int QtPrompts::messageBox(QWidget *parent, const QString &text, unsigned style, 
     return mb::IdOk;
 }
 
-std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+std::optional<FileChoice> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
 {
     QFileDialog dialog(parent, settings.title);
     const bool save = settings.mode == FileDialogSettings::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters(settings.filter));
-    dialog.setDefaultSuffix(settings.defaultExtension);
+    const QStringList filters = nameFilters(settings.filter);
+    dialog.setNameFilters(filters);
+    if (settings.filterIndex > 0 && settings.filterIndex < filters.size())
+        dialog.selectNameFilter(filters[settings.filterIndex]);
+    // The extension the dialog adds to a typed name follows the file type chosen in it.
+    const auto chosenFilter = [&] { return std::max(0, int(filters.indexOf(dialog.selectedNameFilter()))); };
+    dialog.setDefaultSuffix(settings.extensionOf(chosenFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&] { dialog.setDefaultSuffix(settings.extensionOf(chosenFilter())); });
 
     const QFileInfo current(settings.fileName);
     if (current.isAbsolute())
@@ -74,7 +82,7 @@ std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSe
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileChoice(dialog.selectedFiles().constFirst(), chosenFilter());
 }
 
 } // namespace platform

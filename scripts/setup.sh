@@ -10,6 +10,8 @@ linux_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # the keyword store (SQLite through Qt SQL)
   libqt6sql6-sqlite
+  # the .xlsx workbooks
+  libxlsxwriter-dev
   # a Chinese font for the interface, a virtual display for machines without one
   fonts-wqy-microhei xvfb xauth
   # Qt's own dialogs and buttons in Chinese
@@ -20,6 +22,8 @@ linux_packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-xlrd gnumeric sqlite3
+  # reading .xlsx workbooks back, and the Python writer the .xlsx bench compares with
+  python3-openpyxl python3-xlsxwriter
   clang libclang-rt-14-dev
 )
 
@@ -29,6 +33,8 @@ windows_packages=(
   # fetching and unpacking Debian's source packages of Qt and SQLite (dpkg-dev, above); SQLite's
   # amalgamation needs tcl
   tcl
+  # zlib for the Windows build of libxlsxwriter
+  libz-mingw-w64-dev
   # running the Windows program and its tests
   wine wine64
   # packaging: the zip and the setup program

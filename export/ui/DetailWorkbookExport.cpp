@@ -2,6 +2,7 @@
 #include "export/ui/DetailWorkbookExport.h"
 
 #include "export/DetailWorkbook.h"
+#include "export/DetailXlsxWorkbook.h"
 #include "export/ui/ExportProgressWindow.h"
 #include "platform/BusyGate.h"
 #include "platform/Events.h"
@@ -10,11 +11,13 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
+#include "xls/WorkbookType.h"
 
 #include <QPointer>
 #include <QProgressBar>
 
 #include <new>
+#include <optional>
 
 namespace exporting {
 
@@ -32,7 +35,8 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     m_dialog.setMode(platform::FileDialog::Mode::Save);
     m_dialog.setTitle(QString());
     m_dialog.setFileName(QStringLiteral("导出XLS格式"));
-    m_dialog.setFilter(QStringLiteral("*.xls|*.xls"));
+    m_dialog.setFilter(xls::workbookFilter());
+    m_dialog.setFilterIndex(0);
     m_dialog.setDefaultExtension(QStringLiteral("xls"));
     if (!m_dialog.show(m_window))
         return;
@@ -42,23 +46,24 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     QPointer<ExportProgressWindow> progress = new ExportProgressWindow(m_window);
     progress->show();
 
-    QString failure;
+    std::optional<QString> failure;
     try {
-        DetailWorkbook book;
-        if (!appendSongs(book, progress)) {
-            // The program is ending: nothing is saved, reported or opened.
-            delete progress.data();
-            return;
+        if (xls::workbookTypeFor(path, m_dialog.filterIndex()) == xls::WorkbookType::Xlsx) {
+            DetailXlsxWorkbook book;
+            failure = writeBook(book, path, progress);
+        } else {
+            DetailWorkbook book;
+            failure = writeBook(book, path, progress);
         }
-        delete progress.data();
-        failure = book.save(path);
     } catch (const std::bad_alloc &) {
         failure = platform::outOfMemoryReason();  // the workbook's memory is given back by now
     }
     delete progress.data();
+    if (!failure)
+        return;  // the program is ending: nothing is saved, reported or opened
 
-    if (!failure.isEmpty()) {
-        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, failure),
+    if (!failure->isEmpty()) {
+        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, *failure),
                              platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
@@ -67,7 +72,18 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     m_shell.openDocument(path);
 }
 
-bool DetailWorkbookExport::appendSongs(DetailWorkbook &book, const QPointer<ExportProgressWindow> &progress)
+template <class Book>
+std::optional<QString> DetailWorkbookExport::writeBook(Book &book, const QString &path,
+                                                       const QPointer<ExportProgressWindow> &progress)
+{
+    if (!appendSongs([&](int song) { book.appendSong(m_table, song); }, progress))
+        return std::nullopt;
+    delete progress.data();
+    return book.save(path);
+}
+
+bool DetailWorkbookExport::appendSongs(const std::function<void(int)> &appendSong,
+                                       const QPointer<ExportProgressWindow> &progress)
 {
     const int songCount = m_table.songCount();
     progress->bar()->setMaximum(songCount);
@@ -88,7 +104,7 @@ bool DetailWorkbookExport::appendSongs(DetailWorkbook &book, const QPointer<Expo
             if (!events.process())
                 return false;
         }
-        book.appendSong(m_table, song);
+        appendSong(song);
         ++position;
     }
     showPosition();

@@ -4,13 +4,15 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
 namespace songs { class SongTableModel; }
 
 namespace exporting {
 
-class DetailWorkbook;
 class ExportProgressWindow;
 
 class DetailWorkbookExport : public QObject {
@@ -20,7 +22,7 @@ public:
                          platform::Shell &shell, platform::BusyGate &busy, const platform::QuitRequest &quit,
                          QWidget *window, QObject *parent = nullptr);
 
-    // Asks for an .xls name with the shared dialog, writes the header and every song with the
+    // Asks for an .xls or .xlsx name with the shared dialog, writes the header and every song with the
     // progress window up, saves, reports and opens the file.
     void ExportDetailWorkbook();
 
@@ -29,9 +31,13 @@ Q_SIGNALS:
     void rowsStarted();
 
 private:
-    // Every song of the table into the book, the progress window following; false when the end of
-    // the program was asked for meanwhile.
-    bool appendSongs(DetailWorkbook &book, const QPointer<ExportProgressWindow> &progress);
+    // Every song into the book, then the book saved at path: empty on success, else why not; nothing
+    // when the end of the program was asked for meanwhile.
+    template <class Book>
+    std::optional<QString> writeBook(Book &book, const QString &path, const QPointer<ExportProgressWindow> &progress);
+    // Every song of the table through appendSong, the progress window following; false when the end
+    // of the program was asked for meanwhile.
+    bool appendSongs(const std::function<void(int)> &appendSong, const QPointer<ExportProgressWindow> &progress);
 
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;

@@ -3,6 +3,7 @@
 
 #include "keywords/HitListModel.h"
 #include "keywords/HitListWorkbook.h"
+#include "keywords/HitListXlsx.h"
 #include "keywords/KeywordHits.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
@@ -12,6 +13,7 @@
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
 #include "ui/widgets/Accessibility.h"
+#include "xls/WorkbookType.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -63,7 +65,7 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
     m_dialog.setMode(platform::FileDialog::Mode::Save);
     m_dialog.setTitle(QStringLiteral("导出命中列表"));
     m_dialog.setFileName(QStringLiteral("关键词命中列表"));
-    m_dialog.setFilter(QStringLiteral("*.xls|*.xls"));
+    m_dialog.setFilter(xls::workbookFilter());
     m_dialog.setDefaultExtension(QStringLiteral("xls"));
     m_dialog.setInitialFolder(m_sources.dialogFolder);
 
@@ -240,7 +242,9 @@ void HitListWindow::ExportHitList()
     if (!m_dialog.show(this))
         return;
     const QString path = m_dialog.fileName();
-    if (const QString failure = saveHitListWorkbook(*m_sorted, path); !failure.isEmpty()) {
+    const bool xlsx = xls::workbookTypeFor(path, m_dialog.filterIndex()) == xls::WorkbookType::Xlsx;
+    if (const QString failure = xlsx ? saveHitListXlsx(*m_sorted, path) : saveHitListWorkbook(*m_sorted, path);
+        !failure.isEmpty()) {
         m_sources.prompts.messageBox(this, platform::writeFailureMessage(path, failure),
                                      platform::mb::Ok | platform::mb::IconWarning, QString());
         return;

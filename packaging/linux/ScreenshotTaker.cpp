@@ -28,7 +28,10 @@ class AnsweringPrompts final : public platform::Prompts {
 public:
     explicit AnsweringPrompts(QString file) : m_file(std::move(file)) {}
     int messageBox(QWidget *, const QString &, unsigned, const QString &) override { return platform::mb::IdOk; }
-    std::optional<QString> chooseFile(QWidget *, const platform::FileDialogSettings &) override { return m_file; }
+    std::optional<platform::FileChoice> chooseFile(QWidget *, const platform::FileDialogSettings &) override
+    {
+        return platform::FileChoice(m_file);
+    }
 
 private:
     QString m_file;

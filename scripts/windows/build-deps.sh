@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds, once, what the Windows program is built against: SQLite, Qt, GoogleTest and Google Benchmark for
-# x86_64-w64-mingw32, from Debian's own source packages, into a cache folder outside the build tree
+# Builds, once, what the Windows program is built against: SQLite, Qt, GoogleTest, Google Benchmark
+# and libxlsxwriter for x86_64-w64-mingw32, from Debian's own source packages, into a cache folder outside the build tree
 # (KORVIA_WIN64_CACHE, default ~/.cache/korvia-win64). Each step leaves a stamp; a second run with the
 # cache present does nothing. Qt takes about half an hour on two cores.
 set -euo pipefail
@@ -181,10 +181,31 @@ build_benchmark() {
   mark_done benchmark
 }
 
+build_xlsxwriter() {
+  done_already xlsxwriter && return
+  step "libxlsxwriter"
+  local src="$cache/src/libxlsxwriter" work="$cache/work/xlsxwriter"
+  # Its own source package, fetched from the same deb-src entries as the others.
+  rm -rf "$src" "$cache/src"/libxlsxwriter_* && mkdir -p "$cache/src"
+  (cd "$cache/src" \
+    && apt-get source --download-only libxlsxwriter \
+    && dpkg-source -x libxlsxwriter_*.dsc libxlsxwriter)
+  # Static, against the static zlib of Debian's MinGW package, so the program needs no extra DLL.
+  rm -rf "$work" "$cache/xlsxwriter"
+  cmake -S "$src" -B "$work" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$cache/xlsxwriter" -DBUILD_SHARED_LIBS=OFF \
+    -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a >/dev/null
+  cmake --build "$work" --parallel "$jobs"
+  cmake --install "$work" >/dev/null
+  mark_done xlsxwriter
+}
+
 fetch_sources
 build_sqlite
 build_gtest
 build_qt
 build_benchmark
+build_xlsxwriter
 rm -rf "$cache/work"
 echo "Windows dependencies are ready in $cache"

@@ -13,7 +13,7 @@ version=$(cut -d. -f1-2 <<<"$full_version")
 mingw_runtime_dirs="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"):/usr/x86_64-w64-mingw32/lib"
 
 require_deps() {
-  if [ ! -f "$cache/stamps/qt" ]; then
+  if [ ! -f "$cache/stamps/qt" ] || [ ! -f "$cache/stamps/xlsxwriter" ]; then
     echo "The Windows dependencies are not built yet: run scripts/windows/build-deps.sh first." >&2
     exit 1
   fi

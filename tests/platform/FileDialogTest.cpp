@@ -3,6 +3,8 @@
 #include "platform/QtPrompts.h"
 #include "tests/support/ScriptedPrompts.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using platform::FileDialog;
@@ -48,6 +50,66 @@ TEST(FileDialog, SavedNameWithoutExtensionGetsTheDefaultOne)
     prompts.answerFileDialog(QStringLiteral("/in/codes"));
     ASSERT_TRUE(dialog.show(nullptr));
     EXPECT_EQ(dialog.fileName(), QStringLiteral("/in/codes")) << "an opened name is taken as it is";
+}
+
+// The dialog asks before a name it was given replaces a file; a name completed afterwards (extension
+// added, a trailing dot filled in) may be another, existing file and is asked about again.
+TEST(FileDialog, ACompletedNameOfAnExistingFileIsAskedAboutAgain)
+{
+    QTemporaryDir folder;
+    QFile existing(folder.filePath(QStringLiteral("codes.txt")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    struct Case {
+        const char *typed;
+        int answer;          // to the question, when asked
+        bool asked;
+        const char *result;  // empty: the dialog was shown again and then cancelled
+    };
+    const Case cases[] = {
+        {"codes.", platform::mb::IdNo, true, ""},
+        {"codes", platform::mb::IdYes, true, "codes.txt"},
+        {"codes.txt", platform::mb::IdNo, false, "codes.txt"},  // the dialog's own question covered it
+        {"new", platform::mb::IdNo, false, "new.txt"},
+    };
+    for (const Case &c : cases) {
+        ScriptedPrompts prompts;
+        FileDialog dialog(prompts);
+        dialog.setMode(FileDialog::Mode::Save);
+        dialog.setTitle(QStringLiteral("编码导出"));
+        dialog.setDefaultExtension(QStringLiteral("txt"));
+        prompts.answerFileDialog(folder.filePath(QString::fromUtf8(c.typed)));
+        prompts.answerMessageBox(c.answer);
+        const bool confirmed = dialog.show(nullptr);
+        ASSERT_EQ(prompts.messages.size(), c.asked ? 1 : 0) << c.typed;
+        if (c.asked) {
+            EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("codes.txt"))) << c.typed;
+            EXPECT_EQ(prompts.messages[0].style, platform::mb::YesNo | platform::mb::IconWarning);
+            EXPECT_EQ(prompts.messages[0].title, QStringLiteral("编码导出"));
+        }
+        EXPECT_EQ(confirmed, *c.result != 0) << c.typed;
+        if (confirmed)
+            EXPECT_EQ(dialog.fileName(), folder.filePath(QString::fromUtf8(c.result))) << c.typed;
+        else
+            EXPECT_EQ(prompts.dialogs.size(), 2) << c.typed << ": \"No\" goes back to the dialog";
+    }
+}
+
+// The extension added follows the file type chosen in the dialog.
+TEST(FileDialog, TheChosenFileTypeGivesTheExtension)
+{
+    ScriptedPrompts prompts;
+    FileDialog dialog(prompts);
+    dialog.setMode(FileDialog::Mode::Save);
+    dialog.setFilter(QStringLiteral("旧|*.xls|新|*.xlsx|全部|*.*"));
+    dialog.setDefaultExtension(QStringLiteral("xls"));
+    const std::pair<int, const char *> cases[] = {{0, "/out/a.xls"}, {1, "/out/a.xlsx"}, {2, "/out/a.xls"}};
+    for (const auto &[filter, result] : cases) {
+        prompts.answerFileDialog(QStringLiteral("/out/a"), filter);
+        ASSERT_TRUE(dialog.show(nullptr));
+        EXPECT_EQ(dialog.fileName(), QString::fromUtf8(result)) << filter;
+        EXPECT_EQ(dialog.filterIndex(), filter);
+    }
 }
 
 TEST(FileDialog, FilterPairsBecomeQtNameFilters)

@@ -20,7 +20,7 @@ int ScriptedPrompts::messageBox(QWidget *, const QString &text, unsigned style, 
     return (style & platform::mb::ButtonMask) == platform::mb::YesNo ? platform::mb::IdNo : platform::mb::IdOk;
 }
 
-std::optional<QString> ScriptedPrompts::chooseFile(QWidget *, const platform::FileDialogSettings &settings)
+std::optional<platform::FileChoice> ScriptedPrompts::chooseFile(QWidget *, const platform::FileDialogSettings &settings)
 {
     dialogs.append(settings);
     if (m_fileAnswers.empty())
@@ -29,7 +29,7 @@ std::optional<QString> ScriptedPrompts::chooseFile(QWidget *, const platform::Fi
     m_fileAnswers.pop_front();
     if (!answer.confirmed)
         return std::nullopt;
-    return answer.path;
+    return platform::FileChoice(answer.path, answer.filterIndex);
 }
 
 QStringList ScriptedPrompts::messageTexts() const

@@ -19,15 +19,18 @@ struct ShownMessage {
 
 class ScriptedPrompts final : public platform::Prompts {
 public:
-    // The next file dialog returns this path (or is cancelled when given std::nullopt).
-    void answerFileDialog(std::optional<QString> path) { m_fileAnswers.push_back({path.has_value(), path.value_or(QString())}); }
+    // The next file dialog returns this path and file type (or is cancelled when given std::nullopt).
+    void answerFileDialog(std::optional<QString> path, int filterIndex = 0)
+    {
+        m_fileAnswers.push_back({path.has_value(), path.value_or(QString()), filterIndex});
+    }
     // The next message box returns this answer; unanswered boxes return IdOk or, for Yes/No, IdNo.
     void answerMessageBox(int answer) { m_messageAnswers.push_back(answer); }
     // Runs while the next message box is "on screen", before it is answered.
     void whileMessageShown(std::function<void()> action) { m_messageActions.push_back(std::move(action)); }
 
     int messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title) override;
-    std::optional<QString> chooseFile(QWidget *parent, const platform::FileDialogSettings &settings) override;
+    std::optional<platform::FileChoice> chooseFile(QWidget *parent, const platform::FileDialogSettings &settings) override;
 
     QList<ShownMessage> messages;
     QList<platform::FileDialogSettings> dialogs;
@@ -37,6 +40,7 @@ private:
     struct FileAnswer {
         bool confirmed;
         QString path;
+        int filterIndex;
     };
     std::deque<FileAnswer> m_fileAnswers;
     std::deque<int> m_messageAnswers;

@@ -59,6 +59,17 @@ QString whyNoXlrd()
 #endif
 }
 
+QString whyNoOpenpyxl()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("Linux only: reads the workbook back with openpyxl (python3)");
+#else
+    if (QProcess::execute(kPython, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) != 0)
+        return QStringLiteral("/usr/bin/python3 has no openpyxl");
+    return {};
+#endif
+}
+
 bool haveSsconvert()
 {
 #ifdef Q_OS_WIN
@@ -72,6 +83,12 @@ QString checkWithXlrd(const QString &path, const QList<Sheet> &expected)
 {
     QTemporaryDir dir;
     return run(kPython, {QStringLiteral(XLS_ROWS_SCRIPT), path, writeExpected(dir, expected)});
+}
+
+QString checkWithOpenpyxl(const QString &path, const QList<Sheet> &expected)
+{
+    QTemporaryDir dir;
+    return run(kPython, {QStringLiteral(XLSX_ROWS_SCRIPT), path, writeExpected(dir, expected)});
 }
 
 QString checkWithSsconvert(const QString &path, const QList<Sheet> &expected)

@@ -91,7 +91,8 @@ TEST_F(WorkbookExport, CancelledDialogMakesNoWindowNoFileAndNoMessage)
     const platform::FileDialogSettings &dialog = t.prompts.dialogs[0];
     EXPECT_EQ(dialog.mode, platform::FileDialogSettings::Mode::Save);
     EXPECT_EQ(dialog.fileName, QStringLiteral("导出XLS格式"));
-    EXPECT_EQ(dialog.filter, QStringLiteral("*.xls|*.xls"));
+    EXPECT_EQ(dialog.filter, QStringLiteral("Excel 97-2003 工作簿|*.xls|Excel 工作簿|*.xlsx"));
+    EXPECT_EQ(dialog.filterIndex, 0);
     EXPECT_EQ(dialog.defaultExtension, QStringLiteral("xls"));
     EXPECT_EQ(dialog.initialFolder, t.folder.path());
     EXPECT_TRUE(dialog.title.isEmpty());
@@ -222,6 +223,36 @@ TEST_F(WorkbookExport, AFullDiskIsReported)
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"导出失败：无法写入文件“"_qs + path + u"”。\r\n原因：写入出错，磁盘已满"_qs});
     EXPECT_TRUE(t.shell.documents.isEmpty());
     EXPECT_TRUE(QFileInfo(path).isSymLink());
+#endif
+}
+
+// The .xlsx type chosen in the dialog gives its extension to a name typed without one; that name is
+// an existing file the dialog did not ask about, so it is asked again before it is replaced. A full
+// disk is reported as for .xls.
+TEST_F(WorkbookExport, XlsxChosenInTheDialogIsWrittenAfterTheReplaceQuestion)
+{
+    TestWindow t;
+    const QList<QStringList> rows = fillTable(t, 3);
+    const QString path = t.writeFile(QStringLiteral("明细.xlsx"), "older");
+    t.prompts.answerFileDialog(t.path(QStringLiteral("明细")), 1);
+    t.prompts.answerMessageBox(platform::mb::IdYes);
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    ASSERT_EQ(t.prompts.messages.size(), 2);
+    EXPECT_TRUE(t.prompts.messages[0].text.startsWith(QStringLiteral("明细.xlsx"))) << t.prompts.messages[0].text.toStdString();
+    EXPECT_EQ(t.prompts.messages[0].style, platform::mb::YesNo | platform::mb::IconWarning);
+    EXPECT_EQ(t.prompts.messages[1].text, QStringLiteral("导出成功!"));
+    EXPECT_EQ(t.shell.documents, QStringList{path});
+    if (const QString missing = xls_readers::whyNoOpenpyxl(); missing.isEmpty()) {
+        EXPECT_EQ(xls_readers::checkWithOpenpyxl(path, {Sheet{kHeader} + rows}).toStdString(), "");
+    }
+
+#ifndef Q_OS_WIN
+    const QString full = t.path(QStringLiteral("full.xlsx"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), full));
+    t.prompts.messages.clear();
+    t.prompts.answerFileDialog(full, 1);
+    t.clickToolbar(QStringLiteral("导出明细Excel"));
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"导出失败：无法写入文件“"_qs + full + u"”。\r\n原因：写入出错，磁盘已满"_qs});
 #endif
 }
 

@@ -1,0 +1,33 @@
+// The hit list as an .xlsx workbook.
+#include "keywords/HitListXlsx.h"
+
+#include "platform/FileErrors.h"
+#include "platform/SaveFile.h"
+#include "xls/XlsxWorkbook.h"
+
+#include <QAbstractItemModel>
+
+#include <new>
+
+namespace keywords {
+
+QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path)
+{
+    try {
+        const int columns = rows.columnCount();
+        QList<QString> cells(columns);
+        for (int column = 0; column < columns; ++column)
+            cells[column] = rows.headerData(column, Qt::Horizontal).toString();
+        xls::XlsxWorkbook book(cells);
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            for (int column = 0; column < columns; ++column)
+                cells[column] = rows.index(row, column).data().toString();
+            book.appendRow(cells);
+        }
+        return platform::saveFile(path, [&book](QIODevice &device) { return book.write(device); });
+    } catch (const std::bad_alloc &) {
+        return platform::outOfMemoryReason();
+    }
+}
+
+} // namespace keywords
