@@ -1,13 +1,13 @@
 // The detail workbook as .xlsx.
 #include "export/DetailXlsxWorkbook.h"
 
-#include "export/DetailWorkbook.h"
+#include "songs/SongColumns.h"
 #include "platform/SaveFile.h"
 #include "songs/SongTableModel.h"
 
 namespace exporting {
 
-DetailXlsxWorkbook::DetailXlsxWorkbook() : m_book(DetailWorkbook::headerTexts())
+DetailXlsxWorkbook::DetailXlsxWorkbook() : m_book(QStringList(songs::columnCaptions().begin(), songs::columnCaptions().end()))
 {
 }
 

@@ -1,6 +1,7 @@
 // The hit list as an .xlsx workbook.
 #include "keywords/HitListXlsx.h"
 
+#include "keywords/HitListModel.h"
 #include "platform/FileErrors.h"
 #include "platform/SaveFile.h"
 #include "xls/XlsxWorkbook.h"
@@ -21,7 +22,7 @@ QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path)
         xls::XlsxWorkbook book(cells);
         for (int row = 0; row < rows.rowCount(); ++row) {
             for (int column = 0; column < columns; ++column)
-                cells[column] = rows.index(row, column).data().toString();
+                cells[column] = rows.index(row, column).data(HitListModel::WholeTextRole).toString();
             book.appendRow(cells);
         }
         return platform::saveFile(path, [&book](QIODevice &device) { return book.write(device); });
