@@ -158,7 +158,7 @@ struct HitListBench {
 
     explicit HitListBench(const benchmark::State &state)
         : bench(int(state.range(0)), int(state.range(1)), 20),
-          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path()},
+          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path(), {}},
                &bench.window)
     {
         list.show();

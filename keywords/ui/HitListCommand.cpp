@@ -29,7 +29,6 @@ void HitListCommand::ListKeywordHits()
     if (!m_open) {
         m_open = new HitListWindow(m_sources, m_window);
         connect(m_open, &HitListWindow::songChosen, this, &HitListCommand::songChosen);
-        connect(m_open, &HitListWindow::removeSongsRequested, this, &HitListCommand::removeSongsRequested);
     }
     m_open->show();
     m_open->raise();

@@ -3,6 +3,7 @@
 #include "keywords/ui/HitListCommand.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
+#include "songs/ui/SongRemoval.h"
 #include "tests/xls/XlsReaders.h"
 #include "tests/keywords/KeywordWindow.h"
 
@@ -36,10 +37,8 @@ struct HitList {
         for (const QStringList &song : songs)
             rows.append({song[0], song[1], {}, {}, {}, {}, {}, {}, song[2]});
         w.addSongRows(rows);
-        // Beside the song list's removal, which the main window connects.
-        QObject::connect(w.t.window->findChild<keywords::HitListCommand *>(),
-                         &keywords::HitListCommand::removeSongsRequested,
-                         [this](const QList<int> &rows) { removals.append(rows); });
+        QObject::connect(&w.t.window->songRemoval(), &songs::SongRemoval::songsRemoved,
+                         [this](int removed, int) { removals.append(removed); });
         QApplication::setActiveWindow(w.t.window.get());
         QTest::keyClick(w.t.window.get(), Qt::Key_L, Qt::ControlModifier);
         window = w.t.find<QWidget>(u"窗口_命中列表"_qs);
@@ -61,7 +60,7 @@ struct HitList {
     QString counts() const { return window->findChild<QLabel *>(u"标签_命中统计"_qs)->text(); }
     void click(const QString &button) { QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton); }
 
-    QList<QList<int>> removals; // what the hit list asked the song list to remove
+    QList<int> removals; // how many songs each removal took out of the song list
 };
 
 const QList<QStringList> kSongs = {{u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00000300"_qs},
@@ -190,14 +189,14 @@ TEST(HitList, RemovalAsksOnceThenTakesTheSongsOutOfTheSongList)
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
     h.w.t.prompts.answerMessageBox(mb::IdYes);
     h.click(u"按钮_删除选中命中"_qs);
-    EXPECT_EQ(h.removals, (QList<QList<int>>{{0, 3}}));
+    EXPECT_EQ(h.removals, (QList<int>{2}));
     EXPECT_EQ(codes(), (QStringList{u"00000100"_qs, u"00000200"_qs}));
 
     // The list follows the song list: one hit is left, now on row 1.
     QCoreApplication::processEvents();
     h.w.t.prompts.answerMessageBox(mb::IdYes);
     h.click(u"按钮_删除全部命中"_qs);
-    EXPECT_EQ(h.removals.last(), (QList<int>{1}));
+    EXPECT_EQ(h.removals, (QList<int>{2, 1}));
     EXPECT_EQ(codes(), (QStringList{u"00000100"_qs}));
     EXPECT_EQ(h.w.t.prompts.messageTexts(),
               (QStringList{u"确定要从歌曲列表中删除命中关键词的全部 3 首歌曲吗？"_qs,

@@ -157,7 +157,7 @@ TEST(SongRemoval, NothingIsRemovedWhileAnExportRunsAndAnEmptiedTableExportsAsAnE
         EXPECT_FALSE(entry(t, u"删除选中歌曲"_qs)->isEnabled());
         EXPECT_FALSE(entry(t, u"删除重复编码的歌曲"_qs)->isEnabled());
         EXPECT_EQ(removal.removeSongs({0, 1}), 0);
-        removal.RemoveSelectedSongs();
+        entry(t, u"删除选中歌曲"_qs)->trigger();
     }
     EXPECT_TRUE(entry(t, u"删除选中歌曲"_qs)->isEnabled());
     EXPECT_EQ(t.window->songTable().songCount(), 2);
