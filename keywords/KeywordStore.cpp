@@ -187,7 +187,17 @@ QString KeywordStore::storedName(const QString &keyword)
 
 bool KeywordStore::beginChange()
 {
-    return m_store.beginTransaction();
+    if (m_store.beginTransaction())
+        return true;
+    m_foundDamaged = m_store.lastFailureDamaged();
+    if (m_foundDamaged)
+        m_changes = Changes::Refused;
+    return false;
+}
+
+QString KeywordStore::notChanged(const QString &what) const
+{
+    return m_foundDamaged ? text::damagedNotChanged(what) : text::notChanged(what);
 }
 
 bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)

@@ -61,6 +61,9 @@ public:
     // one statement, and is committed or rolled back. A commit that fails is rolled back, so either
     // way the library is free again when these return.
     bool beginChange();
+    // Why the last beginChange failed, ending in what: another program writes, or the file is damaged
+    // (then no later change is tried).
+    QString notChanged(const QString &what) const;
     bool insertKeyword(const QString &keyword, const QString &remark);
     bool deleteKeyword(qint64 id);
     // Adds the rows' names and remarks in one transaction, skipping every name equal to a stored
@@ -91,6 +94,7 @@ private:
     bool m_lastLoadFailed = false;
     // The last load could not read the library because another program held it locked.
     bool m_inUse = false;
+    bool m_foundDamaged = false; // a change found the file damaged
     std::deque<std::function<void()>> m_waitingCommands;
 };
 

@@ -114,7 +114,7 @@ void KeywordFileCommands::importFile(const QString &path)
     using Outcome = KeywordInsertion::Outcome;
     const KeywordInsertion insertion = m_store.insertKeywords(content.rows);
     if (insertion.outcome == Outcome::NotStarted) {
-        tell(text::notChanged(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning,
+        tell(m_store.notChanged(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning,
              QStringLiteral("导入失败"));
         return;
     }
