@@ -7,7 +7,9 @@
 #include "tests/xls/XlsReaders.h"
 #include "tests/keywords/KeywordWindow.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,16 +86,40 @@ TEST(HitList, OpensByShortcutOrContextMenuAndListsTheHitsWithCountsPerRemark)
     // The same entry sits in both lists' context menus; using it again brings the one window back.
     for (const QString &name : {u"超级列表框_主窗口"_qs, u"超级列表框1"_qs}) {
         auto *view = h.w.t.find<QWidget>(name);
-        ASSERT_EQ(view->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QAction *entry = nullptr;
-        for (QAction *action : view->actions())
-            entry = action->objectName() == u"菜单项_列出命中歌曲"_qs ? action : entry;
+        auto *entry = view->findChild<QAction *>(u"菜单项_列出命中歌曲"_qs);
         ASSERT_NE(entry, nullptr);
         h.window->hide();
         entry->trigger();
         EXPECT_TRUE(h.window->isVisible());
     }
     EXPECT_EQ(h.w.t.window->findChildren<QWidget *>(u"窗口_命中列表"_qs).size(), 1);
+}
+
+// A screen reader reads every item of every popup, the second one of a list included, and the
+// shared entry in the other list's menu after the first list's menu has shown it.
+TEST(HitList, EveryContextMenuItemKeepsItsAccessibleName)
+{
+    KeywordWindow w({{1, u"爱"_qs, u"违禁"_qs}});
+    const auto popUpAndRead = [](QAbstractScrollArea *list) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(list->viewport(), &click);
+        QWidget *menu = QApplication::activePopupWidget();
+        QStringList names;
+        if (!menu)
+            return names;
+        QAccessibleInterface *items = QAccessible::queryAccessibleInterface(menu);
+        for (int i = 0; i < items->childCount(); ++i)
+            names << items->child(i)->text(QAccessible::Name);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        return names;
+    };
+    auto *keywordList = qobject_cast<QAbstractScrollArea *>(w.list);
+    const QStringList keywordEntries{u"从文件导入关键词..."_qs, u"导出关键词到文件..."_qs, u"列出全部命中歌曲..."_qs};
+    EXPECT_EQ(popUpAndRead(keywordList), keywordEntries);
+    EXPECT_EQ(popUpAndRead(keywordList), keywordEntries);
+    const QStringList songEntries{u"删除选中歌曲"_qs, u"删除重复编码的歌曲"_qs, u"列出全部命中歌曲..."_qs};
+    EXPECT_EQ(popUpAndRead(&w.t.window->songList()), songEntries);
+    EXPECT_EQ(popUpAndRead(&w.t.window->songList()), songEntries);
 }
 
 TEST(HitList, SortsByAHeaderClickAndShowsTheChosenSongInTheSongList)

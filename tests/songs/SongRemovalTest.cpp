@@ -121,7 +121,7 @@ TEST(SongRemoval, RepeatedCodesOfAFileImportedTwiceGoFromTheContextMenu)
     importSongs(t, songs);
     importSongs(t, songs);
     songs::SongListView &list = t.window->songList();
-    EXPECT_EQ(list.contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(list.contextMenuPolicy(), Qt::CustomContextMenu);
     QAction *removeRepeats = entry(t, u"删除重复编码的歌曲"_qs);
     ASSERT_NE(removeRepeats, nullptr);
     ASSERT_NE(entry(t, u"删除选中歌曲"_qs), nullptr);
