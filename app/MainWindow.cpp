@@ -7,7 +7,7 @@
 #include "keywords/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
@@ -89,8 +89,12 @@ void MainWindow::connectCommands()
         new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);
-    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.keywordLibraryFolder(),
-                                                              m_quit, m_env.prompts, this, m_env.keywordLockWaitMs);
+    m_keywordStore = std::make_unique<keywords::KeywordStore>(
+        *m_keywordPanel.listModel, m_env.keywordLibraryFolder(), m_quit,
+        [this](const QString &notice) {
+            m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
+        },
+        m_env.keywordLockWaitMs);
     m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
     m_keywordFiles =
         new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);

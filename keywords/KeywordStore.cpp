@@ -8,7 +8,6 @@
 #include "keywords/KeywordTexts.h"
 #include "keywords/access/AccessConversion.h"
 #include "platform/Events.h"
-#include "platform/Prompts.h"
 #include "platform/QuitRequest.h"
 
 #include <QDir>
@@ -18,16 +17,16 @@
 
 namespace keywords {
 
-KeywordStore::KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit,
-                           platform::Prompts &prompts, QWidget *dialogParent, int busyWaitMs)
-    : m_list(list), m_programFolder(std::move(programFolder)), m_quit(quit), m_prompts(prompts),
-      m_dialogParent(dialogParent), m_busyWaitMs(busyWaitMs)
+KeywordStore::KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
+                           std::function<void(const QString &notice)> tell, int busyWaitMs)
+    : m_list(list), m_libraryFolder(std::move(libraryFolder)), m_quit(quit), m_tell(std::move(tell)),
+      m_busyWaitMs(busyWaitMs)
 {
 }
 
 QString KeywordStore::databasePath() const
 {
-    return QDir(m_programFolder).filePath(QStringLiteral("music.mdb"));
+    return QDir(m_libraryFolder).filePath(QStringLiteral("music.mdb"));
 }
 
 QString KeywordStore::OpenKeywordDatabase()
@@ -144,9 +143,8 @@ void KeywordStore::runWhenListReady(std::function<void()> command)
     // The other program may be done by now: read the library again, then run the command first
     // among those that wait for the load.
     m_waitingCommands.push_back([this, command = std::move(command)] {
-        namespace mb = platform::mb;
         if (m_inUse)
-            m_prompts.messageBox(m_dialogParent, text::inUse(), mb::Ok | mb::IconInformation, QString());
+            m_tell(text::inUse());
         else
             command();
     });

@@ -10,8 +10,7 @@
 #include <deque>
 #include <functional>
 
-class QWidget;
-namespace platform { class Prompts; class QuitRequest; }
+namespace platform { class QuitRequest; }
 
 namespace keywords {
 
@@ -33,12 +32,13 @@ struct KeywordInsertion {
 
 class KeywordStore {
 public:
-    // What the user is to be told later on (the library still in use) goes to the prompts, over
-    // dialogParent. The library waits up to busyWaitMs for another program's lock on it.
-    KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit,
-                 platform::Prompts &prompts, QWidget *dialogParent, int busyWaitMs = 5000);
+    // What the user is to be told later on (a waiting command cannot run: the library is still in
+    // use) goes to tell, which the window shows. The library waits up to busyWaitMs for another
+    // program's lock on it.
+    KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
+                 std::function<void(const QString &notice)> tell, int busyWaitMs = 5000);
 
-    // Opens music.mdb in the program folder and fills the keyword list. A missing file becomes an
+    // Opens music.mdb in the library folder and fills the keyword list. A missing file becomes an
     // empty library; an old Access file is converted once. Returns what the user is to be told
     // about the file (read-only, unusable, in use, converted), or an empty text.
     QString OpenKeywordDatabase();
@@ -82,10 +82,9 @@ private:
     void runWaitingCommands();
 
     KeywordListModel &m_list;
-    QString m_programFolder;
+    QString m_libraryFolder;
     const platform::QuitRequest &m_quit;
-    platform::Prompts &m_prompts;
-    QWidget *m_dialogParent;
+    std::function<void(const QString &notice)> m_tell;
     int m_busyWaitMs;
     platform::StoreConnection m_store; // 外部数据库2
     Changes m_changes = Changes::Refused;

@@ -1,5 +1,5 @@
 // The keyword search over the song names.
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordMatcher.h"
