@@ -1,5 +1,6 @@
-// The keyword library in music.mdb and the keyword list that shows it: opening the file, loading
-// the list, and the statements that add and delete keywords.
+// The keyword library in music.mdb and the keyword list that shows it: opening the file
+// (KeywordStoreOpening.cpp), loading the list with its queue of waiting commands
+// (KeywordListLoading.cpp), and the transactions that add and delete keywords (KeywordTransactions.cpp).
 #pragma once
 
 #include "platform/sql/StoreConnection.h"

@@ -2,7 +2,7 @@
 #include "keywords/ui/KeywordEditing.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordMatchRule.h"
 #include "keywords/KeywordStore.h"
 #include "keywords/KeywordTexts.h"
 #include "ui/widgets/ClickableLabel.h"

@@ -2,7 +2,8 @@
 #include "keywords/ui/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordFinder.h"
+#include "keywords/KeywordMatchRule.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
