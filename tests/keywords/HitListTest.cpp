@@ -4,6 +4,7 @@
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"
+#include "tests/support/RequireXlrd.h"
 #include "tests/xls/XlsReaders.h"
 #include "tests/keywords/KeywordWindow.h"
 
@@ -20,11 +21,6 @@ using testing_support::KeywordWindow;
 namespace mb = platform::mb;
 
 namespace {
-
-// Reading the workbook back needs xlrd; without it the case is skipped, saying why.
-#define REQUIRE_XLRD_OR_SKIP                                                                                           \
-    if (const QString missing = xls_readers::whyNoXlrd(); !missing.isEmpty())                                        \
-    GTEST_SKIP() << missing.toStdString()
 
 // The main window with three keywords and these songs (name, singer, code), the hit list opened by
 // its shortcut.
@@ -166,7 +162,7 @@ TEST(HitList, FollowsChangesOfTheSongsAndTheKeywords)
 
 TEST(HitList, ExportsTheListAsShownToAWorkbook)
 {
-    REQUIRE_XLRD_OR_SKIP;
+    REQUIRE_XLRD();
     HitList h(kSongs);
     ASSERT_NE(h.list, nullptr);
     h.list->sortByColumn(0, Qt::DescendingOrder);

@@ -14,6 +14,7 @@
 
 using testing_support::gbk;
 using testing_support::TestWindow;
+using testing_support::status;
 
 namespace {
 
@@ -56,11 +57,6 @@ void clickRow(songs::SongListView &list, int row, Qt::KeyboardModifiers modifier
 {
     const QModelIndex index = list.model()->index(row, 0);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualRect(index).center());
-}
-
-QString status(const TestWindow &t)
-{
-    return t.find<QLabel>(QStringLiteral("透明标签2"))->text();
 }
 
 QAction *entry(const TestWindow &t, const QString &caption)
