@@ -7,7 +7,7 @@
 #include "keywords/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
@@ -17,7 +17,6 @@
 #include "ui/widgets/ClickableLabel.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -90,8 +89,12 @@ void MainWindow::connectCommands()
         new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,
                                                            m_busy, m_quit, this, this);
-    m_keywordStore = std::make_unique<keywords::KeywordStore>(*m_keywordPanel.listModel, m_env.keywordLibraryFolder(),
-                                                              m_quit, m_env.prompts, this, m_env.keywordLockWaitMs);
+    m_keywordStore = std::make_unique<keywords::KeywordStore>(
+        *m_keywordPanel.listModel, m_env.keywordLibraryFolder(), m_quit,
+        [this](const QString &notice) {
+            m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
+        },
+        m_env.keywordLockWaitMs);
     m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
     m_keywordFiles =
         new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);
@@ -113,44 +116,38 @@ void MainWindow::connectCommands()
             &keywords::KeywordSearch::SearchSongsForKeyword);
     connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
 
-    // Removal adds its entries to the song list's context menu and greys them out while the busy gate is held.
+    // Removal adds its entries to the song list's context menu and joins them to the gate.
     m_songRemoval = new songs::SongRemoval(m_songTable, *m_songList, m_env.prompts, m_busy, this, this);
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
         m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
     });
 
+    // The hit list hands the rows it shows to the removal, which checks and orders them.
     m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
-                                              m_env.shell, m_busy, m_env.programFolder},
+                                              m_env.shell, m_busy, m_env.programFolder,
+                                              [this](const QList<int> &rows) { m_songRemoval->removeSongs(rows); }},
                                              this);
     m_hitList->addEntryPoints({m_songList, m_keywordPanel.list});
     connect(m_hitList, &keywords::HitListCommand::songChosen, this, [this](int row) {
         activateWindow();
         showFoundSong(row);
     });
-    // The hit list has asked the user already; the songs go as any removal does.
-    connect(m_hitList, &keywords::HitListCommand::removeSongsRequested, m_songRemoval,
-            &songs::SongRemoval::removeSongs);
 }
 
 void MainWindow::connectSongCommands()
 {
-    m_importDroppedFile = new QAction(this);
-    m_songCommands = new QActionGroup(this);
-    m_songCommands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (QAction *command :
-         {m_toolbar.importSearchFile, m_toolbar.exportWorkbook, m_toolbar.exportCodes, m_importDroppedFile})
-        m_songCommands->addAction(command);
-    // While an export runs, nothing may start another export or an import, or change the song table.
-    // A disabled action ignores every trigger, so each way in below goes through its action.
-    connect(&m_busy, &platform::BusyGate::busyChanged, m_songCommands,
-            [this](bool busy) { m_songCommands->setEnabled(!busy); });
+    // While an export runs, nothing may start another export or an import, or change the song table:
+    // every command on the whole table joins the gate, which closes them all while it is held.
+    for (QAction *command : {m_toolbar.importSearchFile, m_toolbar.exportWorkbook, m_toolbar.exportCodes})
+        m_busy.addCommand(command);
 
     connect(m_toolbar.importSearchFile, &QAction::triggered, m_import, &songs::SongImport::ImportSearchFile);
     connect(m_toolbar.exportWorkbook, &QAction::triggered, m_workbookExport,
             &exporting::DetailWorkbookExport::ExportDetailWorkbook);
     connect(m_toolbar.exportCodes, &QAction::triggered, m_codeListExport, &exporting::CodeListExport::ExportCodeList);
-    connect(m_importDroppedFile, &QAction::triggered, m_import,
-            [this] { m_import->ImportDroppedFile(m_importDroppedFile->data().toString()); });
+    connect(m_songList, &songs::SongListView::fileDropped, m_import, [this](const QString &path) {
+        m_busy.runIfOpen([this, &path] { m_import->ImportDroppedFile(path); });
+    });
 
     // The hidden buttons run the toolbar's commands and are closed with them.
     const std::pair<QPushButton *, QAction *> buttons[] = {{m_importButton, m_toolbar.importSearchFile},
@@ -159,10 +156,6 @@ void MainWindow::connectSongCommands()
         connect(button, &QPushButton::clicked, command, &QAction::trigger);
         connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
     }
-    connect(m_songList, &songs::SongListView::fileDropped, m_importDroppedFile, [this](const QString &path) {
-        m_importDroppedFile->setData(path);
-        m_importDroppedFile->trigger();
-    });
 }
 
 void MainWindow::runStartupSequence()

@@ -15,7 +15,6 @@
 #include <memory>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPushButton;
 
@@ -67,7 +66,7 @@ private:
     AppEnvironment m_env;
     songs::SongTableModel m_songTable;
     platform::FileDialog m_sharedDialog; // 通用对话框_公用
-    platform::BusyGate m_busy;
+    platform::BusyGate m_busy; // the one way into every command on the whole song table
     platform::QuitRequest m_quit;
 
     Toolbar m_toolbar;
@@ -76,9 +75,6 @@ private:
     QLabel *m_statusLine = nullptr;
     QPushButton *m_importButton = nullptr;     // 按钮1, hidden
     QPushButton *m_exportCodesButton = nullptr; // 按钮2, hidden
-    // The import, the two exports and everything that runs them: closed while a long operation runs.
-    QActionGroup *m_songCommands = nullptr;
-    QAction *m_importDroppedFile = nullptr; // a file dropped on the song list; its path is the data
     keywords::KeywordPanel m_keywordPanel;
     exporting::CodeListPanel m_codeListPanel;
 

@@ -71,6 +71,11 @@ Toolbar buildToolbar(QWidget *window)
                         QStringLiteral("联网进行更新检查，只有最新版本才能获得更多的功能"), noTooltip);
     t.quit = addEntry(t.bar, ToolbarPicture::Quit, caption::Quit, {}, noTooltip);
 
+    // The button that shows entries the bar has no room for is Qt's own and has no caption; it is
+    // hidden while every entry fits, but a screen reader walking the bar meets it all the same.
+    if (auto *more = t.bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("更多工具栏按钮"));
+
     const int height = t.bar->sizeHint().height();
     t.bar->setGeometry(8, 8, 583, height);
     return t;

@@ -6,7 +6,7 @@
 #include "keywords/KeywordListModel.h"
 #include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/ui/KeywordPanel.h"
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/QuitRequest.h"
 #include "keywords/KeywordStoreFile.h"
@@ -81,7 +81,9 @@ struct Bench {
             songRows.appendRow(cells);
         }
         songTable.appendRows(std::move(songRows));
-        store = std::make_unique<keywords::KeywordStore>(*panel.listModel, folder.path(), quit, prompts, &window);
+        store = std::make_unique<keywords::KeywordStore>(
+            *panel.listModel, folder.path(), quit,
+            [this](const QString &notice) { prompts.messageBox(&window, notice, platform::mb::Ok, QString()); });
         search = std::make_unique<keywords::KeywordSearch>(*panel.listModel, songTable, prompts, &window);
         // As the main window does with a song found.
         QObject::connect(search.get(), &keywords::KeywordSearch::songFound, songList.get(), [this](int row) {
@@ -158,7 +160,7 @@ struct HitListBench {
 
     explicit HitListBench(const benchmark::State &state)
         : bench(int(state.range(0)), int(state.range(1)), 20),
-          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path()},
+          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path(), {}},
                &bench.window)
     {
         list.show();

@@ -2,7 +2,7 @@
 #include "keywords/KeywordHits.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordFinder.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 

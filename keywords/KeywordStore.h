@@ -1,5 +1,6 @@
-// The keyword library in music.mdb and the keyword list that shows it: opening the file, loading
-// the list, and the statements that add and delete keywords.
+// The keyword library in music.mdb and the keyword list that shows it: opening the file
+// (KeywordStoreOpening.cpp), loading the list with its queue of waiting commands
+// (KeywordListLoading.cpp), and the transactions that add and delete keywords (KeywordTransactions.cpp).
 #pragma once
 
 #include "platform/sql/StoreConnection.h"
@@ -10,8 +11,7 @@
 #include <deque>
 #include <functional>
 
-class QWidget;
-namespace platform { class Prompts; class QuitRequest; }
+namespace platform { class QuitRequest; }
 
 namespace keywords {
 
@@ -33,12 +33,13 @@ struct KeywordInsertion {
 
 class KeywordStore {
 public:
-    // What the user is to be told later on (the library still in use) goes to the prompts, over
-    // dialogParent. The library waits up to busyWaitMs for another program's lock on it.
-    KeywordStore(KeywordListModel &list, QString programFolder, const platform::QuitRequest &quit,
-                 platform::Prompts &prompts, QWidget *dialogParent, int busyWaitMs = 5000);
+    // What the user is to be told later on (a waiting command cannot run: the library is still in
+    // use) goes to tell, which the window shows. The library waits up to busyWaitMs for another
+    // program's lock on it.
+    KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
+                 std::function<void(const QString &notice)> tell, int busyWaitMs = 5000);
 
-    // Opens music.mdb in the program folder and fills the keyword list. A missing file becomes an
+    // Opens music.mdb in the library folder and fills the keyword list. A missing file becomes an
     // empty library; an old Access file is converted once. Returns what the user is to be told
     // about the file (read-only, unusable, in use, converted), or an empty text.
     QString OpenKeywordDatabase();
@@ -61,6 +62,9 @@ public:
     // one statement, and is committed or rolled back. A commit that fails is rolled back, so either
     // way the library is free again when these return.
     bool beginChange();
+    // Why the last beginChange failed, ending in what: another program writes, or the file is damaged
+    // (then no later change is tried).
+    QString notChanged(const QString &what) const;
     bool insertKeyword(const QString &keyword, const QString &remark);
     bool deleteKeyword(qint64 id);
     // Adds the rows' names and remarks in one transaction, skipping every name equal to a stored
@@ -79,10 +83,9 @@ private:
     void runWaitingCommands();
 
     KeywordListModel &m_list;
-    QString m_programFolder;
+    QString m_libraryFolder;
     const platform::QuitRequest &m_quit;
-    platform::Prompts &m_prompts;
-    QWidget *m_dialogParent;
+    std::function<void(const QString &notice)> m_tell;
     int m_busyWaitMs;
     platform::StoreConnection m_store; // 外部数据库2
     Changes m_changes = Changes::Refused;
@@ -91,6 +94,7 @@ private:
     bool m_lastLoadFailed = false;
     // The last load could not read the library because another program held it locked.
     bool m_inUse = false;
+    bool m_foundDamaged = false; // a change found the file damaged
     std::deque<std::function<void()>> m_waitingCommands;
 };
 

@@ -30,6 +30,11 @@ inline QString notChanged(const QString &what)
 {
     return QStringLiteral("关键词库 music.mdb 现在不能修改（可能正被其他程序使用），") + what;
 }
+// The same, when the file turned out damaged, e.g. overwritten while the program runs.
+inline QString damagedNotChanged(const QString &what)
+{
+    return QStringLiteral("关键词库 music.mdb 无法读取（文件已损坏，或不是关键词库），不能修改，") + what;
+}
 inline QString notAdded(const QString &keyword) { return QStringLiteral("歌曲") + keyword + QStringLiteral("没有添加。"); }
 inline QString notDeleted(const QString &name) { return QStringLiteral("歌曲") + name + QStringLiteral("没有删除。"); }
 
@@ -49,7 +54,7 @@ inline QString unavailable() { return QStringLiteral("关键词库 music.mdb 无
 inline QString inUse()
 {
     return QStringLiteral("关键词库 music.mdb 现在不能读取（可能正被其他程序使用）。关键词列表暂时为空，"
-                          "下次搜索、新增或删除关键词时会重新读取。");
+                          "下次使用关键词库时（搜索、新增、删除关键词，导入或导出关键词文件，列出命中歌曲）会重新读取。");
 }
 inline QString cannotCreate()
 {

@@ -1,7 +1,23 @@
-// The gate that long operations hold while they run.
+// The gate into the song table's commands.
 #include "platform/BusyGate.h"
 
+#include <QAction>
+
 namespace platform {
+
+void BusyGate::addCommand(QAction *command)
+{
+    command->setEnabled(!isBusy());
+    connect(this, &BusyGate::busyChanged, command, [command](bool busy) { command->setEnabled(!busy); });
+}
+
+bool BusyGate::runIfOpen(const std::function<void()> &command)
+{
+    if (isBusy())
+        return false;
+    command();
+    return true;
+}
 
 void BusyGate::enter()
 {

@@ -97,9 +97,6 @@ void CodeListExport::hidePanel()
 
 void CodeListExport::ExportCodeList()
 {
-    // Another long operation (or this one) is running; the window refuses the command meanwhile.
-    if (m_busy.isBusy())
-        return;
     if (!m_dialog.show(m_dialogParent)) {
         hidePanel();
         return;

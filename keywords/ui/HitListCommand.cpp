@@ -1,6 +1,8 @@
 // Opening the hit list.
 #include "keywords/ui/HitListCommand.h"
 
+#include "ui/widgets/ListContextMenu.h"
+
 #include <QAction>
 
 namespace keywords {
@@ -18,9 +20,16 @@ HitListCommand::HitListCommand(const HitListSources &sources, QWidget *window)
 void HitListCommand::addEntryPoints(const QList<QWidget *> &lists)
 {
     m_window->addAction(m_entry);
+    // Each menu gets an entry of its own, which shows the window's shortcut; it is in no list's
+    // actions, so Ctrl+L stays the window's alone.
     for (QWidget *list : lists) {
-        list->setContextMenuPolicy(Qt::ActionsContextMenu);
-        list->addAction(m_entry);
+        auto *entry = new QAction(m_entry->text(), list);
+        entry->setObjectName(m_entry->objectName());
+        entry->setShortcut(m_entry->shortcut());
+        entry->setShortcutContext(Qt::WidgetShortcut);
+        entry->setShortcutVisibleInContextMenu(true);
+        connect(entry, &QAction::triggered, this, &HitListCommand::ListKeywordHits);
+        ui::ListContextMenu::install(list)->addOwnEntry(entry);
     }
 }
 
@@ -29,7 +38,6 @@ void HitListCommand::ListKeywordHits()
     if (!m_open) {
         m_open = new HitListWindow(m_sources, m_window);
         connect(m_open, &HitListWindow::songChosen, this, &HitListCommand::songChosen);
-        connect(m_open, &HitListWindow::removeSongsRequested, this, &HitListCommand::removeSongsRequested);
     }
     m_open->show();
     m_open->raise();

@@ -28,7 +28,6 @@ public:
 Q_SIGNALS:
     // Passed on from the open hit list.
     void songChosen(int row);
-    void removeSongsRequested(const QList<int> &rows);
 
 private:
     HitListSources m_sources;

@@ -25,8 +25,6 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include <algorithm>
-
 namespace keywords {
 
 namespace {
@@ -71,12 +69,20 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
 
     onRowsChanged(&m_sources.songs, this, [this] { scheduleRefresh(); });
     onRowsChanged(&m_sources.keywords, this, [this] { scheduleRefresh(); });
-    connect(&m_sources.busy, &platform::BusyGate::busyChanged, this, &HitListWindow::updateButtons);
+    // The removal buttons run commands joined to the gate, so an export closes them with the others.
+    m_removeAllCommand = new QAction(this);
+    m_removeSelectedCommand = new QAction(this);
+    for (QAction *command : {m_removeAllCommand, m_removeSelectedCommand}) {
+        m_sources.busy.addCommand(command);
+        connect(command, &QAction::enabledChanged, this, &HitListWindow::updateButtons);
+    }
+    connect(m_removeAllCommand, &QAction::triggered, this, &HitListWindow::RemoveAllHits);
+    connect(m_removeSelectedCommand, &QAction::triggered, this, &HitListWindow::RemoveSelectedHits);
     connect(m_list, &QTreeView::activated, this,
             [this](const QModelIndex &index) { Q_EMIT songChosen(index.data(HitListModel::SongRowRole).toInt()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HitListWindow::updateButtons);
-    connect(m_removeAll, &QPushButton::clicked, this, &HitListWindow::RemoveAllHits);
-    connect(m_removeSelected, &QPushButton::clicked, this, &HitListWindow::RemoveSelectedHits);
+    connect(m_removeAll, &QPushButton::clicked, m_removeAllCommand, &QAction::trigger);
+    connect(m_removeSelected, &QPushButton::clicked, m_removeSelectedCommand, &QAction::trigger);
     connect(m_export, &QPushButton::clicked, this, &HitListWindow::ExportHitList);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -191,20 +197,18 @@ void HitListWindow::showCounts()
 
 void HitListWindow::updateButtons()
 {
-    const bool idle = !m_sources.busy.isBusy();
-    m_removeAll->setEnabled(idle && m_model->rowCount() > 0);
-    m_removeSelected->setEnabled(idle && m_list->selectionModel()->hasSelection());
+    m_removeAll->setEnabled(m_removeAllCommand->isEnabled() && m_model->rowCount() > 0);
+    m_removeSelected->setEnabled(m_removeSelectedCommand->isEnabled() && m_list->selectionModel()->hasSelection());
     m_export->setEnabled(!m_refreshPending);
 }
 
 QList<int> HitListWindow::songRowsOf(const QList<int> &shownRows) const
 {
+    // One hit row per song, so the rows shown name each song once.
     QList<int> songRows;
     songRows.reserve(shownRows.size());
     for (int row : shownRows)
         songRows.append(m_sorted->index(row, 0).data(HitListModel::SongRowRole).toInt());
-    std::sort(songRows.begin(), songRows.end());
-    songRows.erase(std::unique(songRows.begin(), songRows.end()), songRows.end());
     return songRows;
 }
 
@@ -226,15 +230,16 @@ void HitListWindow::RemoveSelectedHits()
 
 void HitListWindow::confirmRemoval(const QList<int> &songRows, const QString &question)
 {
-    if (songRows.isEmpty() || m_sources.busy.isBusy())
+    if (songRows.isEmpty())
         return;
     const int changesBefore = m_changes;
     const int answer = m_sources.prompts.messageBox(this, question.arg(songRows.size()),
                                                     platform::mb::YesNo | platform::mb::IconWarning, QString());
     // The table may have changed while the question was up; the rows asked about are then stale.
-    if (answer != platform::mb::IdYes || m_changes != changesBefore || m_sources.busy.isBusy())
+    // An export started meanwhile is the gate's to refuse.
+    if (answer != platform::mb::IdYes || m_changes != changesBefore)
         return;
-    Q_EMIT removeSongsRequested(songRows);
+    m_sources.removeSongs(songRows);
 }
 
 void HitListWindow::ExportHitList()

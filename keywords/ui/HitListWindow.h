@@ -8,6 +8,9 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
+class QAction;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -28,8 +31,10 @@ struct HitListSources {
     const songs::SongTableModel &songs;
     platform::Prompts &prompts;
     platform::Shell &shell;
-    platform::BusyGate &busy; // no removal while an export reads the song table
+    platform::BusyGate &busy; // the removal buttons join it: none while an export reads the song table
     QString dialogFolder;     // where the save dialog starts
+    // Takes the confirmed songs out of the song table: song table rows in the order shown.
+    std::function<void(const QList<int> &rows)> removeSongs;
 };
 
 class HitListWindow : public QWidget {
@@ -48,8 +53,6 @@ public:
 Q_SIGNALS:
     // The user picked this song (double-click or Enter): the song list is to show it.
     void songChosen(int row);
-    // The user confirmed removing these songs (song table rows, ascending, each once).
-    void removeSongsRequested(const QList<int> &rows);
 
 private:
     void buildControls();
@@ -70,6 +73,8 @@ private:
     QTreeView *m_list = nullptr;
     QPushButton *m_removeAll = nullptr;
     QPushButton *m_removeSelected = nullptr;
+    QAction *m_removeAllCommand = nullptr; // the buttons' commands, joined to the gate
+    QAction *m_removeSelectedCommand = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_close = nullptr;
     bool m_refreshPending = false;

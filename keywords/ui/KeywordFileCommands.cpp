@@ -7,6 +7,7 @@
 #include "keywords/KeywordTexts.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
+#include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
 #include <QDir>
@@ -68,7 +69,7 @@ KeywordFileCommands::KeywordFileCommands(const KeywordPanel &panel, KeywordStore
     }
 
     // Other commands on the keyword list add their own entries to the same menu.
-    m_panel.list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui::ListContextMenu::install(m_panel.list);
     m_importAction = addListAction(QStringLiteral("菜单项_导入关键词"), QStringLiteral("从文件导入关键词..."),
                                    QStringLiteral("从文本文件导入关键词，每行一个，其后可以有制表符或“||”和备注"));
     m_exportAction = addListAction(QStringLiteral("菜单项_导出关键词"), QStringLiteral("导出关键词到文件..."),
@@ -114,7 +115,7 @@ void KeywordFileCommands::importFile(const QString &path)
     using Outcome = KeywordInsertion::Outcome;
     const KeywordInsertion insertion = m_store.insertKeywords(content.rows);
     if (insertion.outcome == Outcome::NotStarted) {
-        tell(text::notChanged(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning,
+        tell(m_store.notChanged(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning,
              QStringLiteral("导入失败"));
         return;
     }

@@ -130,7 +130,7 @@ bool StoreConnection::execute(const QString &sql)
         return false;
     QSqlQuery statement(database(m_name));
     if (!statement.exec(sql)) {
-        m_lastError = statement.lastError().text();
+        noteFailure(statement.lastError());
         return false;
     }
     return true;
@@ -148,12 +148,21 @@ bool StoreConnection::execute(const QString &sql, const QVariantList &values)
         done = statement.exec();
     }
     if (!done)
-        m_lastError = statement.lastError().text();
+        noteFailure(statement.lastError());
     return done;
+}
+
+void StoreConnection::noteFailure(const QSqlError &error)
+{
+    m_lastError = error.text();
+    // SQLITE_CORRUPT and SQLITE_NOTADB: the file itself is broken, waiting will not help.
+    const int primaryCode = error.nativeErrorCode().toInt() & 0xff;
+    m_lastFailureDamaged = primaryCode == 11 || primaryCode == 26;
 }
 
 bool StoreConnection::beginTransaction()
 {
+    m_lastFailureDamaged = false;
     // The write lock is taken at once, so that a store busy with another writer is found here,
     // before anything is changed, rather than at the change itself.
     return execute(QStringLiteral("BEGIN IMMEDIATE"));

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace platform {
@@ -68,11 +69,16 @@ public:
     bool rollback();
 
     QString lastError() const { return m_lastError; }
+    // The last failed statement found the file damaged or no store at all, rather than locked.
+    bool lastFailureDamaged() const { return m_lastFailureDamaged; }
     QString connectionName() const { return m_name; }
 
 private:
+    void noteFailure(const QSqlError &error);
+
     QString m_name;
     QString m_lastError;
+    bool m_lastFailureDamaged = false;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "songs/ui/SongListView.h"
 
 #include "songs/SongTableModel.h"
+#include "ui/widgets/ListContextMenu.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -41,7 +42,7 @@ SongListView::SongListView(SongTableModel *model, QWidget *parent) : QTreeView(p
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setFocusPolicy(Qt::StrongFocus);
     // The context menu lists the actions added to the view, so each command adds its own entries.
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui::ListContextMenu::install(this);
 
     QHeaderView *columns = header();
     columns->setSectionsClickable(false);

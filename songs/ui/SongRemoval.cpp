@@ -40,16 +40,12 @@ SongRemoval::SongRemoval(SongTableModel &table, SongListView &list, platform::Pr
 
     connect(m_removeSelected, &QAction::triggered, this, &SongRemoval::RemoveSelectedSongs);
     connect(m_removeDuplicates, &QAction::triggered, this, &SongRemoval::RemoveDuplicateSongs);
-    connect(&m_busy, &platform::BusyGate::busyChanged, this, [this](bool busy) {
-        m_removeSelected->setEnabled(!busy);
-        m_removeDuplicates->setEnabled(!busy);
-    });
+    m_busy.addCommand(m_removeSelected);
+    m_busy.addCommand(m_removeDuplicates);
 }
 
 void SongRemoval::RemoveSelectedSongs()
 {
-    if (m_busy.isBusy())
-        return;
     const QList<int> rows = m_list.selectedSongRows();
     if (rows.isEmpty()) {
         m_prompts.messageBox(m_dialogParent, QStringLiteral("请先在歌曲列表中选中要删除的歌曲。"),
@@ -62,8 +58,6 @@ void SongRemoval::RemoveSelectedSongs()
 
 void SongRemoval::RemoveDuplicateSongs()
 {
-    if (m_busy.isBusy())
-        return;
     const QList<int> rows = duplicateCodeRows(m_table);
     if (rows.isEmpty()) {
         m_prompts.messageBox(m_dialogParent, QStringLiteral("歌曲列表中没有编码重复的歌曲。"),
@@ -76,19 +70,21 @@ void SongRemoval::RemoveDuplicateSongs()
 
 int SongRemoval::removeSongs(QList<int> rows)
 {
-    // An export reads the table row by row while it lets the window handle events.
-    if (m_busy.isBusy())
-        return 0;
-    const int count = m_table.songCount();
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(rows.begin(), std::lower_bound(rows.begin(), rows.end(), 0));
-    rows.erase(std::lower_bound(rows.begin(), rows.end(), count), rows.end());
-    if (rows.isEmpty())
-        return 0;
-    m_table.removeSongs(rows);
-    const int removed = int(rows.size());
-    Q_EMIT songsRemoved(removed, m_table.songCount());
+    // An export reads the table row by row while it lets the window handle events; rows handed
+    // over from elsewhere come through the gate like every other change.
+    int removed = 0;
+    m_busy.runIfOpen([&] {
+        const int count = m_table.songCount();
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        rows.erase(rows.begin(), std::lower_bound(rows.begin(), rows.end(), 0));
+        rows.erase(std::lower_bound(rows.begin(), rows.end(), count), rows.end());
+        if (rows.isEmpty())
+            return;
+        m_table.removeSongs(rows);
+        removed = int(rows.size());
+        Q_EMIT songsRemoved(removed, m_table.songCount());
+    });
     return removed;
 }
 

@@ -21,7 +21,7 @@ class SongRemoval : public QObject {
     Q_OBJECT
 public:
     // Adds "删除选中歌曲" (also the Delete key) and "删除重复编码的歌曲" to the song list's context menu.
-    // While the busy gate is held (an export reads the table) both are greyed out and nothing is removed.
+    // Both join the gate: while it is held (an export reads the table) they are greyed out.
     SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts, platform::BusyGate &busy,
                 QWidget *dialogParent, QObject *parent = nullptr);
 
@@ -34,8 +34,9 @@ public:
     QAction *removeDuplicatesAction() const { return m_removeDuplicates; }
 
 public Q_SLOTS:
-    // Removes these rows without asking; the order does not matter, repeated rows and rows the table
-    // does not have are passed over. Returns how many songs went: none while the busy gate is held.
+    // Removes these rows without asking, in any order as another list shows them: repeated rows and
+    // rows the table does not have are passed over. Returns how many songs went: none while the
+    // gate is held.
     int removeSongs(QList<int> rows);
 
 Q_SIGNALS:

@@ -1,4 +1,6 @@
 // The toolbar: nine entries with their captions and tooltips, each entry running its own command.
+#include "songs/SongStore.h"
+#include "songs/SongTableModel.h"
 #include "songs/ui/SongListView.h"
 #include "tests/support/LibraryFile.h"
 #include "tests/support/TestWindow.h"
@@ -73,10 +75,18 @@ TEST(Toolbar, ImportEntryOpensTheSharedDialogInTheProgramFolder)
 }
 
 // While a long operation holds the gate, no way in starts the import or an export: not the toolbar,
-// not the hidden buttons, not a dropped file; all of them open again together.
+// not the hidden buttons, not a dropped file, not a command that only joined the gate (it changes
+// the table and has no check of its own); all of them open again together.
 TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
 {
     TestWindow t;
+    auto *planted = new QAction(&t.window->songList());
+    t.window->busyGate().addCommand(planted);
+    QObject::connect(planted, &QAction::triggered, [&t] {
+        songs::SongStore song;
+        song.appendRow({u"x"});
+        t.window->songTable().appendRows(std::move(song));
+    });
     const QString file =
         t.writeFile(QStringLiteral("songs.txt"), testing_support::gbk(QStringLiteral("a||12345678||c\r\n")));
     auto *importButton = t.find<QPushButton>(QStringLiteral("按钮1"));
@@ -87,6 +97,7 @@ TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
         importButton->click();
         exportButton->click();
         Q_EMIT t.window->songList().fileDropped(file);
+        planted->trigger();
     };
     {
         const platform::BusyGate::Hold busy(t.window->busyGate());
@@ -102,7 +113,7 @@ TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
         t.prompts.answerFileDialog(std::nullopt);
     tryEveryWayIn();
     EXPECT_EQ(t.prompts.dialogs.size(), 5);
-    EXPECT_EQ(t.window->songTable().songCount(), 1);
+    EXPECT_EQ(t.window->songTable().songCount(), 2);
 }
 
 // "退出" and the close box end the program with code 0 at once, also in the middle of the start-up

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using testing_support::KeywordWindow;
@@ -195,6 +196,23 @@ TEST(KeywordEditing, ALibraryBusyWithAnotherWriterIsReportedAndLeftAlone)
                                      mb::Ok | mb::IconWarning, u"添加失败"_qs}));
     EXPECT_EQ(w.t.prompts.messages.size(), 1);
     EXPECT_EQ(readLibrary(w.library()), (QList<LibraryRow>{{1, u"青花瓷"_qs, u"违禁"_qs}}));
+}
+
+// The library overwritten in place with garbage while the program runs is damaged, not busy: the
+// change says so, and the next one is refused before it starts.
+TEST(KeywordEditing, ALibraryOverwrittenWithGarbageIsReportedAsDamaged)
+{
+    KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
+    {
+        QFile file(w.library());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(QByteArray(8192, '\x5a'));
+    }
+    w.addKeyword(u"爱情"_qs);
+    w.addKeyword(u"爱情"_qs);
+    EXPECT_EQ(w.t.prompts.messageTexts(),
+              (QStringList{u"关键词库 music.mdb 无法读取（文件已损坏，或不是关键词库），不能修改，歌曲爱情没有添加。"_qs,
+                           u"关键词库 music.mdb 无法使用，不能新增或删除关键词。"_qs}));
 }
 
 } // namespace

@@ -56,7 +56,7 @@ TEST(KeywordFileImport, ReadsAGbkFileIntoTheLibrary)
     for (const auto &[shape, bytes] : shapes) {
         SCOPED_TRACE(shape);
         KeywordWindow w(kStored);
-        ASSERT_EQ(w.list->contextMenuPolicy(), Qt::ActionsContextMenu);
+        ASSERT_EQ(w.list->contextMenuPolicy(), Qt::CustomContextMenu);
         ASSERT_EQ(listAction(w, u"菜单项_导入关键词"_qs)->text(), u"从文件导入关键词..."_qs);
         importFile(w, w.t.writeFile(u"keywords.txt"_qs, bytes));
         EXPECT_EQ(w.t.prompts.messages.size(), 1);

@@ -113,7 +113,7 @@ TEST(KeywordList, ALibraryLockedAtStartIsReadAgainByTheNextCommand)
 {
     using testing_support::runSql;
     const QString inUse = u"关键词库 music.mdb 现在不能读取（可能正被其他程序使用）。关键词列表暂时为空，"
-                          u"下次搜索、新增或删除关键词时会重新读取。"_qs;
+                          u"下次使用关键词库时（搜索、新增、删除关键词，导入或导出关键词文件，列出命中歌曲）会重新读取。"_qs;
     KeywordWindow w([](KeywordWindow &w) { testing_support::writeLibrary(w.library(), {{1, u"爱情"_qs, u"违禁"_qs}}); },
                     false);
     runSql(w.library(), {u"BEGIN EXCLUSIVE"_qs}, [&] {

@@ -1,6 +1,7 @@
 // Keyword matching: ASCII letters fold, nothing else does; the one-pass finder, for first hits and
 // for all hits, agrees with a plain scan.
-#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordFinder.h"
+#include "keywords/KeywordMatchRule.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

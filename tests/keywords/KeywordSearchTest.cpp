@@ -1,6 +1,6 @@
 // The keyword search through "搜索关键词": the first song of every keyword is selected and
 // reported, in keyword order, then "搜索结束".
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"

@@ -36,20 +36,13 @@ template<typename T> QList<T> columnOf(const QTreeView *list, int column, int ro
 }
 } // namespace
 
-std::ostream &operator<<(std::ostream &out, const Message &m)
-{
-    return out << '{' << m.text.toStdString() << ", " << m.style << ", "
-               << (m.title.isNull() ? std::string("(none)") : m.title.toStdString()) << '}';
-}
-
 QStringList KeywordWindow::names() const { return columnOf<QString>(list, 0); }
 QStringList KeywordWindow::remarks() const { return columnOf<QString>(list, 1); }
 QList<qint64> KeywordWindow::ids() const { return columnOf<qint64>(list, 0, Qt::UserRole); }
 
 Message KeywordWindow::message(int i) const
 {
-    const ShownMessage shown = t.prompts.messages.value(i);
-    return {shown.text, shown.style, shown.title};
+    return t.prompts.messages.value(i);
 }
 
 int KeywordWindow::selectedKeyword() const

@@ -14,18 +14,6 @@ namespace ui { class ClickableLabel; }
 
 namespace testing_support {
 
-// A message box as shown, compared in one assertion; a null title means none was given.
-struct Message {
-    Message(QString text, unsigned style, QString title = {}) : text(std::move(text)), style(style), title(std::move(title)) {}
-    QString text;
-    unsigned style;
-    QString title;
-    friend bool operator==(const Message &a, const Message &b)
-    {
-        return a.text == b.text && a.style == b.style && a.title == b.title && a.title.isNull() == b.title.isNull();
-    }
-};
-std::ostream &operator<<(std::ostream &out, const Message &m);
 
 struct KeywordWindow {
     // prepare runs on the program folder before the start-up sequence (write music.mdb there); the

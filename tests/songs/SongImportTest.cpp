@@ -23,6 +23,7 @@
 
 using testing_support::gbk;
 using testing_support::TestWindow;
+using testing_support::status;
 
 namespace {
 
@@ -37,11 +38,6 @@ QByteArray searchFile(const QStringList &names)
                                                 QStringLiteral("MTV"), digits});
     }
     return gbk(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-}
-
-QString status(const TestWindow &t)
-{
-    return t.find<QLabel>(QStringLiteral("透明标签2"))->text();
 }
 
 QStringList names(TestWindow &t)

@@ -32,10 +32,16 @@ std::optional<platform::FileChoice> ScriptedPrompts::chooseFile(QWidget *, const
     return platform::FileChoice(answer.path, answer.filterIndex);
 }
 
+std::ostream &operator<<(std::ostream &out, const Message &m)
+{
+    return out << '{' << m.text.toStdString() << ", " << m.style << ", "
+               << (m.title.isNull() ? std::string("(none)") : m.title.toStdString()) << '}';
+}
+
 QStringList ScriptedPrompts::messageTexts() const
 {
     QStringList texts;
-    for (const ShownMessage &message : messages)
+    for (const Message &message : messages)
         texts << message.text;
     return texts;
 }

@@ -8,14 +8,23 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <ostream>
 
 namespace testing_support {
 
-struct ShownMessage {
+// A message box as shown, compared in one assertion; a null title means none was given.
+struct Message {
+    Message() = default;
+    Message(QString text, unsigned style, QString title = {}) : text(std::move(text)), style(style), title(std::move(title)) {}
     QString text;
     unsigned style = 0;
-    QString title; // null when none was given
+    QString title;
+    friend bool operator==(const Message &a, const Message &b)
+    {
+        return a.text == b.text && a.style == b.style && a.title == b.title && a.title.isNull() == b.title.isNull();
+    }
 };
+std::ostream &operator<<(std::ostream &out, const Message &m);
 
 class ScriptedPrompts final : public platform::Prompts {
 public:
@@ -32,7 +41,7 @@ public:
     int messageBox(QWidget *parent, const QString &text, unsigned style, const QString &title) override;
     std::optional<platform::FileChoice> chooseFile(QWidget *parent, const platform::FileDialogSettings &settings) override;
 
-    QList<ShownMessage> messages;
+    QList<Message> messages;
     QList<platform::FileDialogSettings> dialogs;
     QStringList messageTexts() const;
 

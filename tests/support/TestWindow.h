@@ -30,4 +30,13 @@ struct TestWindow {
 // Encodes text as GBK, the encoding of every file the program reads and writes.
 QByteArray gbk(const QString &text);
 
+// The status line 透明标签2.
+QString status(const TestWindow &t);
+// Songs 歌0, 歌1, ... with the codes 10000000, 10000001, ..., their cells in column order.
+QList<QStringList> generatedSongs(int count);
+// These songs, or count generated ones, straight into the table: importing this many lines would
+// only slow the tests down.
+void fillTable(TestWindow &t, const QList<QStringList> &songs);
+void fillTable(TestWindow &t, int count);
+
 } // namespace testing_support

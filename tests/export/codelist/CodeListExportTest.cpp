@@ -29,6 +29,7 @@
 
 using ui::ReadOnlyTextBox;
 using testing_support::TestWindow;
+using testing_support::fillTable;
 using testing_support::gbk;
 
 namespace {
@@ -120,22 +121,6 @@ void importSongs(TestWindow &t, const QList<Song> &songs)
     t.prompts.answerFileDialog(t.writeFile(QStringLiteral("search.txt"), gbk(text)));
     t.clickToolbar(QStringLiteral("导入8位编码"));
     ASSERT_EQ(t.window->songTable().songCount(), songs.size());
-}
-
-// Songs "歌" with the codes 10000000, 10000001, ... straight into the table: importing this many
-// lines would only slow the tests down.
-void fillTable(TestWindow &t, int count)
-{
-    songs::SongStore rows;
-    const QString name = u"歌"_qs;
-    for (int i = 0; i < count; ++i) {
-        const QString code = QString::number(10000000 + i);
-        songs::SongStore::Cells cells;  // views: the texts are copied by appendRow()
-        cells[songs::kNameColumn] = name;
-        cells[songs::kCodeColumn] = code;
-        rows.appendRow(cells);
-    }
-    t.window->songTable().appendRows(std::move(rows));
 }
 
 void exportTo(TestWindow &t, std::optional<QString> path)
@@ -306,7 +291,7 @@ namespace {
 void expectFailureReported(const TestWindow &t, const QString &path, const QString &reason, int count)
 {
     ASSERT_EQ(t.prompts.messages.size(), 1);
-    const testing_support::ShownMessage &message = t.prompts.messages.first();
+    const testing_support::Message &message = t.prompts.messages.first();
     EXPECT_TRUE(message.text.startsWith(u"导出失败：无法写入文件“"_qs + QDir::toNativeSeparators(path) + u"”。"_qs))
         << message.text.toStdString();
     EXPECT_TRUE(message.text.contains(u"原因："_qs + reason)) << message.text.toStdString();
@@ -321,17 +306,7 @@ void expectFailureReported(const TestWindow &t, const QString &path, const QStri
 } // namespace
 
 #ifdef Q_OS_WIN
-// The Linux devices, file size limits and owners these cases need do not exist on Windows; there a
-// file held open by another program is the failure users meet.
-TEST(CodeListExport, AFullDiskIsReported) { GTEST_SKIP() << "Linux only: needs the device /dev/full"; }
-TEST(CodeListExport, ADiskThatFillsUpMidwayIsReportedAndKeepsTheOldFile)
-{
-    GTEST_SKIP() << "Linux only: fills the disk with a file size limit (setrlimit)";
-}
-TEST(CodeListExport, AFolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
-{
-    GTEST_SKIP() << "Linux only: needs owner-only folder permissions and setresuid";
-}
+// On Windows a file held open by another program is the write failure users meet.
 
 TEST(CodeListExport, AFileHeldOpenByAnotherProgramIsReportedAndKept)
 {

@@ -4,6 +4,7 @@
 #include "export/ui/DetailWorkbookExport.h"
 #include "songs/ui/SongListView.h"
 #include "tests/support/MemoryLimit.h"
+#include "tests/support/RequireXlrd.h"
 #include "tests/support/SearchRecord.h"
 #include "tests/support/TestWindow.h"
 
@@ -18,6 +19,7 @@
 
 using testing_support::gbk;
 using testing_support::TestWindow;
+using testing_support::fillTable;
 using xls_readers::Sheet;
 
 namespace {
@@ -32,26 +34,6 @@ void importRows(TestWindow &t, const QList<QStringList> &rows)
     for (const QStringList &row : rows)
         lines << testing_support::searchRecord(row);
     t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(lines.join(QStringLiteral("\r\n")))));
-}
-
-// Many generated songs straight into the table.
-QList<QStringList> fillTable(TestWindow &t, int count)
-{
-    songs::SongStore store;
-    QList<QStringList> rows;
-    for (int i = 0; i < count; ++i) {
-        const QString code = QStringLiteral("%1").arg(i, 8, 10, QLatin1Char('0'));
-        const QStringList row = {QStringLiteral("歌%1").arg(i), QStringLiteral("歌手"), QStringLiteral("国语"),
-                                 QStringLiteral("流行"), QStringLiteral("0"), code + QStringLiteral(".mpg"),
-                                 QStringLiteral("HD"), QString(), code};
-        songs::SongStore::Cells cells;
-        for (int column = 0; column < 9; ++column)
-            cells[size_t(column)] = row[column];
-        store.appendRow(cells);
-        rows << row;
-    }
-    t.window->songTable().appendRows(std::move(store));
-    return rows;
 }
 
 QList<Sheet> sheetsOf(const QList<QStringList> &rows)
@@ -75,10 +57,6 @@ QString exportTo(TestWindow &t, const QString &name)
 
 class WorkbookExport : public ::testing::Test {};
 
-// Cases that read the workbook back need xlrd; without it they are skipped, saying why.
-#define REQUIRE_XLRD()                                                                                                 \
-    if (const QString missing = xls_readers::whyNoXlrd(); !missing.isEmpty())                                        \
-    GTEST_SKIP() << missing.toStdString()
 
 } // namespace
 
@@ -186,7 +164,8 @@ TEST_F(WorkbookExport, ClosingTheProgressWindowDoesNotStopTheExport)
 {
     REQUIRE_XLRD();
     TestWindow t;
-    const QList<QStringList> rows = fillTable(t, 3000);
+    const QList<QStringList> rows = testing_support::generatedSongs(3000);
+    fillTable(t, rows);
     auto *exporter = t.window->findChild<exporting::DetailWorkbookExport *>();
     QObject::connect(exporter, &exporting::DetailWorkbookExport::rowsStarted,
                      [&] { t.window->findChild<QWidget *>(QStringLiteral("窗口_导出进度"))->close(); });
@@ -232,7 +211,8 @@ TEST_F(WorkbookExport, AFullDiskIsReported)
 TEST_F(WorkbookExport, XlsxChosenInTheDialogIsWrittenAfterTheReplaceQuestion)
 {
     TestWindow t;
-    const QList<QStringList> rows = fillTable(t, 3);
+    const QList<QStringList> rows = testing_support::generatedSongs(3);
+    fillTable(t, rows);
     const QString path = t.writeFile(QStringLiteral("明细.xlsx"), "older");
     t.prompts.answerFileDialog(t.path(QStringLiteral("明细")), 1);
     t.prompts.answerMessageBox(platform::mb::IdYes);
@@ -317,7 +297,8 @@ TEST_P(LargeWorkbookExport, SongsContinueOnFurtherSheetsEachWithItsHeader)
 {
     REQUIRE_XLRD();
     TestWindow t;
-    const QList<QStringList> rows = fillTable(t, GetParam());
+    const QList<QStringList> rows = testing_support::generatedSongs(GetParam());
+    fillTable(t, rows);
     const QString path = exportTo(t, QStringLiteral("large.xls"));
     EXPECT_EQ(xls_readers::checkWithXlrd(path, sheetsOf(rows)).toStdString(), "");
     EXPECT_EQ(t.prompts.messageTexts(), QStringList{QStringLiteral("导出成功!")});

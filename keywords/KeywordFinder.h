@@ -1,5 +1,4 @@
-// Finding keywords inside song names: the letters A to Z match a to z, every other character
-// (double-byte characters and full-width letters included) matches only itself.
+// Finding many keywords at once in many texts, by the matching rule of KeywordMatchRule.h.
 #pragma once
 
 #include <QList>
@@ -11,17 +10,6 @@
 #include <vector>
 
 namespace keywords {
-
-constexpr char16_t foldAsciiLetter(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-}
-
-// The text with A to Z turned into a to z and nothing else changed.
-QString foldAsciiLetters(QStringView text);
-
-// Whether keyword occurs as a contiguous piece of text. An empty keyword occurs nowhere.
-bool containsKeyword(QStringView text, QStringView keyword);
 
 // Finds many keywords at once in many texts, in one pass over the texts (an Aho-Corasick automaton
 // over folded UTF-16 units). Keywords are told apart by their index in the list given.

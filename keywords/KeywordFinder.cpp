@@ -1,38 +1,13 @@
-// Keyword matching over song names.
-#include "keywords/KeywordMatcher.h"
+// The Aho-Corasick finder of many keywords at once.
+#include "keywords/KeywordFinder.h"
+
+#include "keywords/KeywordMatchRule.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <deque>
 
 namespace keywords {
-
-QString foldAsciiLetters(QStringView text)
-{
-    QString folded(text.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(folded.data());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = foldAsciiLetter(text[i].unicode());
-    return folded;
-}
-
-bool containsKeyword(QStringView text, QStringView keyword)
-{
-    const qsizetype m = keyword.size();
-    if (m == 0 || m > text.size())
-        return false;
-    const char16_t first = foldAsciiLetter(keyword[0].unicode());
-    for (qsizetype start = 0; start + m <= text.size(); ++start) {
-        if (foldAsciiLetter(text[start].unicode()) != first)
-            continue;
-        qsizetype k = 1;
-        while (k < m && foldAsciiLetter(text[start + k].unicode()) == foldAsciiLetter(keyword[k].unicode()))
-            ++k;
-        if (k == m)
-            return true;
-    }
-    return false;
-}
 
 // Node 0 is the root. Edges leave the root through a table of every UTF-16 unit, because a text
 // with no hit spends almost all its steps there; other edges live in an open-addressing hash.

@@ -1,8 +1,9 @@
 // The keyword search over the song names.
-#include "keywords/KeywordSearch.h"
+#include "keywords/ui/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatcher.h"
+#include "keywords/KeywordFinder.h"
+#include "keywords/KeywordMatchRule.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
