@@ -88,11 +88,7 @@ void parsePiece(QByteArrayView bytes, Piece &piece)
         text.truncate(zero);
     }
     try {
-        const QString decoded = platform::fromGbk(text);
-        // Sized once, for every unit and every line the piece has at most: growing would leave the
-        // smaller blocks behind, resident, for each piece.
-        piece.rows.reserve(decoded.size(), text.count(QByteArrayView("\r\n")) + 1);
-        forEachLine(decoded, [&piece](QStringView line) {
+        forEachLine(platform::fromGbk(text), [&piece](QStringView line) {
             ++piece.lineCount;
             appendSongRecord(line, piece.rows);
         });
@@ -171,7 +167,7 @@ void gatherRows(std::vector<Piece> &pieces, ParsedSearchFile &parsed)
     }
     parsed.rows.reserveForAll(rows);
     // The pieces' small blocks are handed back as they empty, so the rows are not held twice.
-    constexpr size_t kPiecesBetweenGiveBacks = 16;
+    constexpr size_t kPiecesBetweenGiveBacks = 4;
     for (size_t first = 0; first < rows.size(); first += kPiecesBetweenGiveBacks) {
         parsed.rows.appendAll(std::span(rows).subspan(first, std::min(kPiecesBetweenGiveBacks, rows.size() - first)));
         platform::giveBackFreedMemory();

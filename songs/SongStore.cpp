@@ -48,12 +48,6 @@ void SongStore::append(SongStore &&other)
     other = SongStore();
 }
 
-void SongStore::reserve(qsizetype textUnits, qsizetype rows)
-{
-    m_text.reserve(m_text.size() + size_t(textUnits));
-    m_cellEnds.reserve(m_cellEnds.size() + size_t(rows) * kColumnCount);
-}
-
 void SongStore::reserveForAll(std::span<const SongStore> parts)
 {
     size_t text = m_text.size();

@@ -25,8 +25,6 @@ public:
     void reserveFor(const SongStore &other);
     // Appends every row of the other store, in order.
     void append(SongStore &&other);
-    // Makes room for this many more UTF-16 units of cell text and rows; throws std::bad_alloc.
-    void reserve(qsizetype textUnits, qsizetype rows);
     // Makes room for the rows of all these stores at once; throws std::bad_alloc, changing nothing,
     // when they do not fit.
     void reserveForAll(std::span<const SongStore> parts);
