@@ -84,7 +84,7 @@ void MainWindow::buildControls()
 
 void MainWindow::connectCommands()
 {
-    m_import = new songs::SongImport(m_songTable, m_sharedDialog, m_env.prompts, this, this);
+    m_import = new songs::SongImport(m_songTable, m_sharedDialog, m_env.prompts, m_busy, m_quit, this, this);
     m_codeListExport =
         new exporting::CodeListExport(m_codeListPanel, m_songTable, m_env.prompts, m_busy, m_quit, this, this);
     m_workbookExport = new exporting::DetailWorkbookExport(m_songTable, m_sharedDialog, m_env.prompts, m_env.shell,

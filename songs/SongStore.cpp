@@ -48,6 +48,30 @@ void SongStore::append(SongStore &&other)
     other = SongStore();
 }
 
+void SongStore::reserveForAll(std::span<const SongStore> parts)
+{
+    size_t text = m_text.size();
+    size_t ends = m_cellEnds.size();
+    for (const SongStore &part : parts) {
+        text += part.m_text.size();
+        ends += part.m_cellEnds.size();
+    }
+    m_text.reserve(text);
+    m_cellEnds.reserve(ends);
+}
+
+void SongStore::appendAll(std::span<SongStore> parts)
+{
+    reserveForAll(parts);
+    for (SongStore &part : parts) {
+        const qsizetype base = qsizetype(m_text.size());
+        m_text.insert(m_text.end(), part.m_text.begin(), part.m_text.end());
+        for (const qsizetype end : part.m_cellEnds)
+            m_cellEnds.push_back(base + end);
+        part = SongStore();
+    }
+}
+
 void SongStore::shrinkToFit()
 {
     // Copying costs about as much as the parse itself; a little slack is cheaper than that.

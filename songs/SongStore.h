@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringView>
+#include <span>
 #include <vector>
 
 namespace songs {
@@ -24,6 +25,14 @@ public:
     void reserveFor(const SongStore &other);
     // Appends every row of the other store, in order.
     void append(SongStore &&other);
+    // Makes room for the rows of all these stores at once; throws std::bad_alloc, changing nothing,
+    // when they do not fit.
+    void reserveForAll(std::span<const SongStore> parts);
+    // Appends every row of these stores, in order, into room sized once for all of them (none is
+    // taken again after reserveForAll). Each store is emptied as soon as its rows are in, so the
+    // memory moves over rather than doubles. Throws std::bad_alloc, changing nothing, when they do
+    // not fit.
+    void appendAll(std::span<SongStore> parts);
     // Gives back the room the rows do not use.
     void shrinkToFit();
     // Removes the rows at these indices, which are ascending and each given once; the rows after

@@ -1,22 +1,30 @@
 // The search-file import commands.
 #include "songs/ui/SongImport.h"
 
+#include "platform/BusyGate.h"
 #include "platform/FileDialog.h"
 #include "platform/FileErrors.h"
 #include "platform/Files.h"
 #include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QFutureWatcher>
+#include <QtConcurrentRun>
 
+#include <atomic>
 #include <new>
 
 namespace songs {
 
 SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts,
-                       QWidget *dialogParent, QObject *parent)
-    : QObject(parent), m_table(table), m_dialog(dialog), m_prompts(prompts), m_dialogParent(dialogParent)
+                       platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                       QObject *parent)
+    : QObject(parent), m_table(table), m_dialog(dialog), m_prompts(prompts), m_busy(busy), m_quit(quit),
+      m_dialogParent(dialogParent)
 {
 }
 
@@ -36,7 +44,9 @@ void SongImport::ImportDroppedFile(const QString &path)
 
 void SongImport::LoadSearchFile(const QString &path)
 {
-    ParsedSearchFile parsed;
+    // The window answers while the file is cut, but nothing may start an export or change the table.
+    const platform::BusyGate::Hold busy(m_busy);
+    std::optional<ParsedSearchFile> parsed;
     try {
         QString whyNot;
         std::optional<QByteArray> bytes = platform::readWholeFile(path, whyNot);
@@ -45,16 +55,54 @@ void SongImport::LoadSearchFile(const QString &path)
             return;
         }
         // The bytes go as soon as they are parsed, before the table grows.
-        parsed = parseSearchFile(QByteArray(std::move(*bytes)));
-        m_table.appendRows(std::move(parsed.rows));
+        parsed = parseWhileWindowAnswers(std::move(*bytes));
+        if (!parsed)
+            return; // the program is ending
+        m_table.appendRows(std::move(parsed->rows));
     } catch (const std::bad_alloc &) {
         warn(QStringLiteral("导入失败：文件“%1”太大，内存不足，无法导入。歌曲列表保持原样。")
                  .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    Q_EMIT fileImported(parsed.lineCount);
-    if (parsed.cutAtZeroByteLine > 0)
-        warn(zeroByteMessage(path, parsed));
+    Q_EMIT fileImported(parsed->lineCount);
+    if (parsed->cutAtZeroByteLine > 0)
+        warn(zeroByteMessage(path, *parsed));
+}
+
+std::optional<ParsedSearchFile> SongImport::parseWhileWindowAnswers(QByteArray &&bytes)
+{
+    struct Outcome {
+        ParsedSearchFile parsed;
+        bool outOfMemory = false;
+    };
+    std::atomic<bool> stop = false;
+    QFuture<Outcome> future = QtConcurrent::run(
+        [&stop](QByteArray held) {
+            Outcome outcome;
+            try {
+                // The bytes go as soon as they are cut, before the rows are gathered.
+                outcome.parsed = parseSearchFile(std::move(held), kParseChunkBytes, &stop);
+            } catch (const std::bad_alloc &) {
+                outcome.outOfMemory = true;
+            }
+            return outcome;
+        },
+        std::move(bytes));
+    QEventLoop loop;
+    QFutureWatcher<Outcome> watcher;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished())
+        loop.exec(); // also ends when the program is ended
+    if (m_quit.isRequested() || !future.isFinished()) {
+        stop = true;
+        future.waitForFinished(); // the pieces under way, a few milliseconds
+        return std::nullopt;
+    }
+    Outcome outcome = future.takeResult();
+    if (outcome.outOfMemory)
+        throw std::bad_alloc();
+    return std::move(outcome.parsed);
 }
 
 QString SongImport::zeroByteMessage(const QString &path, const ParsedSearchFile &parsed)

@@ -1,11 +1,13 @@
 // The search-file import commands: from the open dialog or from a dropped file.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QWidget;
-namespace platform { class FileDialog; class Prompts; }
+namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; }
 
 namespace songs {
 
@@ -15,8 +17,8 @@ struct ParsedSearchFile;
 class SongImport : public QObject {
     Q_OBJECT
 public:
-    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, QWidget *dialogParent,
-               QObject *parent = nullptr);
+    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, platform::BusyGate &busy,
+               const platform::QuitRequest &quit, QWidget *dialogParent, QObject *parent = nullptr);
 
     // Asks for a search file with the shared open dialog and imports it.
     void ImportSearchFile();
@@ -24,7 +26,9 @@ public:
     void ImportDroppedFile(const QString &path);
     // Reads the file and appends its song records to the table. A file that cannot be read, or one
     // too big for the memory left, is refused with a message, and nothing changes. A file whose text
-    // a zero byte ends early is imported up to there, and the user is told.
+    // a zero byte ends early is imported up to there, and the user is told. The file is cut on every
+    // core while the window answers; the busy gate stays shut meanwhile, and when the program is
+    // ended in the middle, nothing is imported.
     void LoadSearchFile(const QString &path);
 
 Q_SIGNALS:
@@ -32,12 +36,16 @@ Q_SIGNALS:
     void fileImported(qsizetype lineCount);
 
 private:
+    // The parsed file, or nothing when the program ended first. Throws std::bad_alloc.
+    std::optional<ParsedSearchFile> parseWhileWindowAnswers(QByteArray &&bytes);
     static QString zeroByteMessage(const QString &path, const ParsedSearchFile &parsed);
     void warn(const QString &text);
 
     SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;
+    platform::BusyGate &m_busy;
+    const platform::QuitRequest &m_quit;
     QWidget *m_dialogParent;
 };
 

@@ -132,21 +132,31 @@ TEST(SearchFileEncoding, LinesEndingInLineFeedsAloneAreOneLine)
     EXPECT_EQ(parsed.rows.cell(0, 7), QStringLiteral("MTV\n-3")) << "the line feed stays inside the cell";
 }
 
-TEST(SearchFileEncoding, ChunkBoundariesDoNotChangeTheResult)
+// The pieces cut on every core give what the whole text as one piece gives, wherever the pieces are
+// cut: inside GBK pairs, between a CR and its LF, before or after a zero byte.
+TEST(SearchFilePieces, EveryCutGivesTheResultOfOnePiece)
 {
-    // Big enough to be decoded in several pieces; every piece must line up with a line.
-    QString text;
-    const QString line = QStringLiteral("東||00000001||東.mpg||龍鳳||") + QStringLiteral("東||").repeated(24) + QStringLiteral("東");
-    int lines = 0;
-    while (text.size() < 3 * (4 << 20) / 2) {
-        text += line + QStringLiteral("\r\n");
-        ++lines;
+    const QByteArray record = platform::toGbk(searchRecord(kRow));
+    const QByteArray bars = platform::toGbk(QStringLiteral("東||00000001||東.mpg||龍鳳||東|||東||東||億||質"));
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"trail bytes that read as bars", (bars + "\r\n").repeated(4) + bars},
+        {"CR and LF alone, empty lines", "a||b||c\r\r\n\r\n\r\nx||y\n||z\r\n" + record + "\r\n\r\n"},
+        {"zero byte in a later piece", record + "\r\n" + bars + QByteArray("\r\n\0", 3) + record + "\r\n" + record},
+        {"stray lead bytes, one at the end", record + "\x81\r\n\x80||\xFF||\x81|\r\n" + bars + "\xFE"},
+    };
+    for (const auto &[what, bytes] : cases) {
+        const auto whole = songs::parseSearchFile(QByteArrayView(bytes), bytes.size());
+        for (qsizetype chunk = 1; chunk < bytes.size(); ++chunk) {
+            const auto cut = songs::parseSearchFile(QByteArray(bytes), chunk);
+            SCOPED_TRACE(testing::Message() << what << ", pieces of " << chunk << " bytes");
+            ASSERT_EQ(cut.lineCount, whole.lineCount);
+            EXPECT_EQ(cut.cutAtZeroByteLine, whole.cutAtZeroByteLine);
+            EXPECT_EQ(cut.looksLikeUtf16, whole.looksLikeUtf16);
+            ASSERT_EQ(cut.rows.rowCount(), whole.rows.rowCount());
+            for (qsizetype row = 0; row < whole.rows.rowCount(); ++row)
+                ASSERT_EQ(rowOf(cut.rows, row), rowOf(whole.rows, row)) << "row " << row;
+        }
     }
-    const auto parsed = parse(text);
-    EXPECT_EQ(parsed.lineCount, lines);
-    ASSERT_EQ(parsed.rows.rowCount(), lines);
-    for (qsizetype row : {qsizetype(0), qsizetype(lines / 2), qsizetype(lines - 1)})
-        EXPECT_EQ(parsed.rows.cell(row, 0), QStringLiteral("龍鳳"));
 }
 
 } // namespace

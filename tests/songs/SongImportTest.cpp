@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -275,4 +276,31 @@ TEST(SongImport, LargeFilesTakeOnlyTheMemoryTheirRowsNeed)
 #else
     SKIP_WITHOUT_MEMORY_LIMIT();
 #endif
+}
+
+// The file is cut while the window answers: the gate keeps every song command shut meanwhile, and
+// the close box ends the program at once, importing nothing.
+TEST(SongImport, ClosingTheWindowDuringAnImportEndsTheProgramAtOnce)
+{
+    TestWindow t(QStringLiteral("http://127.0.0.1:9"), /*runStartup=*/false);
+    const QString path = t.writeFile(QStringLiteral("big.txt"), searchFile({QStringLiteral("一")}).repeated(200000));
+    bool gateShut = false;
+    bool importButtonEnabled = true;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            gateShut = t.window->busyGate().isBusy();
+            importButtonEnabled = t.find<QPushButton>(QStringLiteral("按钮1"))->isEnabled();
+            t.window->close();
+        });
+        Q_EMIT t.window->songList().fileDropped(path);
+    });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(10000);
+    EXPECT_EQ(t.window->runEventLoop(), 0);
+    EXPECT_TRUE(gateShut);
+    EXPECT_FALSE(importButtonEnabled);
+    EXPECT_EQ(t.window->songTable().songCount(), 0);
+    EXPECT_EQ(status(t), QStringLiteral("消息：无"));
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
 }
