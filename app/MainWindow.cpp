@@ -7,11 +7,14 @@
 #include "keywords/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
+#include "keywords/ui/SongFindBar.h"
 #include "keywords/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
+#include "songs/ui/ExportedSongsRemoval.h"
+#include "songs/ui/RemovalHistory.h"
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -21,6 +24,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -118,6 +122,12 @@ void MainWindow::connectCommands()
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
         m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
     });
+    connect(&m_songRemoval->history(), &songs::RemovalHistory::status, m_statusLine, &QLabel::setText);
+    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts,
+                                                      m_env.programFolder, this);
+    m_songCommands->addAction(m_exportedSongs->action());
+    m_songCommands->addAction(m_songRemoval->history().undoAction());
+    m_songCommands->addAction(m_songRemoval->history().redoAction());
 
     m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
                                               m_env.shell, m_busy, m_env.programFolder},
@@ -127,6 +137,8 @@ void MainWindow::connectCommands()
         activateWindow();
         showFoundSong(row);
     });
+    m_findBar = new keywords::SongFindBar(m_songTable, *m_songList, this);
+    connect(m_findBar, &keywords::SongFindBar::songFound, this, &MainWindow::showFoundSong);
     // The hit list has asked the user already; the songs go as any removal does.
     connect(m_hitList, &keywords::HitListCommand::removeSongsRequested, m_songRemoval,
             &songs::SongRemoval::removeSongs);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -43,6 +44,15 @@ public:
 
     // Shows a modal file dialog; the chosen full path, or nothing when the user cancelled.
     virtual std::optional<QString> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
+
+    // An open dialog in which several existing files can be chosen at once; the chosen full paths,
+    // or nothing when the user cancelled. Without a dialog of that kind, one file is asked for.
+    virtual std::optional<QStringList> chooseFiles(QWidget *parent, const FileDialogSettings &settings)
+    {
+        if (std::optional<QString> path = chooseFile(parent, settings))
+            return QStringList{*path};
+        return std::nullopt;
+    }
 };
 
 } // namespace platform

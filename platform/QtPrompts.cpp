@@ -55,13 +55,14 @@ int QtPrompts::messageBox(QWidget *parent, const QString &text, unsigned style, 
     return mb::IdOk;
 }
 
-std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+namespace {
+std::optional<QStringList> runFileDialog(QWidget *parent, const FileDialogSettings &settings, bool many)
 {
     QFileDialog dialog(parent, settings.title);
     const bool save = settings.mode == FileDialogSettings::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters(settings.filter));
+    dialog.setFileMode(save ? QFileDialog::AnyFile : many ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtPrompts::nameFilters(settings.filter));
     dialog.setDefaultSuffix(settings.defaultExtension);
 
     const QFileInfo current(settings.fileName);
@@ -74,7 +75,20 @@ std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSe
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
+}
+} // namespace
+
+std::optional<QString> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+{
+    if (std::optional<QStringList> paths = runFileDialog(parent, settings, false))
+        return paths->constFirst();
+    return std::nullopt;
+}
+
+std::optional<QStringList> QtPrompts::chooseFiles(QWidget *parent, const FileDialogSettings &settings)
+{
+    return runFileDialog(parent, settings, true);
 }
 
 } // namespace platform
