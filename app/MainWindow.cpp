@@ -15,6 +15,7 @@
 #include "songs/ui/SongListView.h"
 #include "songs/ui/ExportedSongsRemoval.h"
 #include "songs/ui/RemovalHistory.h"
+#include "songs/ui/SongCopy.h"
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -137,6 +138,7 @@ void MainWindow::connectCommands()
         activateWindow();
         showFoundSong(row);
     });
+    songs::addSongCopyEntry(*m_songList, m_songTable);
     m_findBar = new keywords::SongFindBar(m_songTable, *m_songList, this);
     connect(m_findBar, &keywords::SongFindBar::songFound, this, &MainWindow::showFoundSong);
     // The hit list has asked the user already; the songs go as any removal does.

@@ -87,7 +87,7 @@ TEST(KeywordFileExport, ReadsBackIntoTheSameLibrary)
     const QList<LibraryRow> plain{
         {1, u"青花瓷"_qs, u"违禁"_qs}, {2, u"it's || A"_qs, u"备注\t有制表符"_qs}, {3, u"abc"_qs, u"无"_qs}};
     const std::tuple<const char *, QList<LibraryRow>, QByteArray> libraries[] = {
-        {"GBK", plain, testing_support::gbk(u"abc\t无\r\nit's || A\t备注\t有制表符\r\n青花瓷\t违禁\r\n"_qs)},
+        {"GBK", plain, testing_support::gbk(u"青花瓷\t违禁\r\nabc\t无\r\nit's || A\t备注\t有制表符\r\n"_qs)},
         {"Korean", {{1, u"사랑"_qs, u"违禁"_qs}, {2, u"爱情"_qs, u"无"_qs}}, {}},
         {"GBK bytes valid as UTF-8", {{1, u"一些"_qs, u"为"_qs}}, {}},
     };
