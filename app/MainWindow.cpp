@@ -8,10 +8,14 @@
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/ui/KeywordSearch.h"
+#include "keywords/ui/SongFindBar.h"
 #include "keywords/KeywordStore.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
+#include "songs/ui/ExportedSongsRemoval.h"
+#include "songs/ui/RemovalHistory.h"
+#include "songs/ui/SongCopy.h"
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -20,6 +24,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -121,6 +126,10 @@ void MainWindow::connectCommands()
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
         m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
     });
+    connect(&m_songRemoval->history(), &songs::RemovalHistory::status, m_statusLine, &QLabel::setText);
+    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts,
+                                                      m_env.programFolder, this);
+    m_busy.addCommand(m_exportedSongs->action());
 
     // The hit list hands the rows it shows to the removal, which checks and orders them.
     m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
@@ -132,6 +141,9 @@ void MainWindow::connectCommands()
         activateWindow();
         showFoundSong(row);
     });
+    songs::addSongCopyEntry(*m_songList, m_songTable);
+    m_findBar = new keywords::SongFindBar(m_songTable, *m_songList, this);
+    connect(m_findBar, &keywords::SongFindBar::songFound, this, &MainWindow::showFoundSong);
 }
 
 void MainWindow::connectSongCommands()

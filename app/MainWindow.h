@@ -20,8 +20,8 @@ class QPushButton;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class HitListCommand; class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
-namespace songs { class SongRemoval; }
+namespace keywords { class HitListCommand; class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; class SongFindBar; }
+namespace songs { class ExportedSongsRemoval; class SongRemoval; }
 
 namespace app {
 
@@ -88,6 +88,8 @@ private:
     keywords::HitListCommand *m_hitList = nullptr;
     WebLinks *m_webLinks = nullptr;
     songs::SongRemoval *m_songRemoval = nullptr;
+    songs::ExportedSongsRemoval *m_exportedSongs = nullptr;
+    keywords::SongFindBar *m_findBar = nullptr;
 };
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "keywords/ui/KeywordPanel.h"
 #include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
+#include "keywords/PinyinOrder.h"
 #include "platform/QuitRequest.h"
 #include "keywords/KeywordStoreFile.h"
 #include "platform/Gbk.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QWidget>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -193,6 +196,44 @@ void BM_SortKeywordHits(benchmark::State &state)
 
 } // namespace
 
+// 10,000 new keywords pasted from the clipboard into an empty library: one transaction and the
+// list rebuilt in pinyin order.
+void BM_PasteKeywords(benchmark::State &state)
+{
+    quint32 seed = 11;
+    QString text;
+    for (int i = 0; i < state.range(0); ++i)
+        text += pseudoWord(seed, kKeywordHanzi, 2 + i % 4) + QString::number(i) + u"\t违禁\r\n"_qs;
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bench = std::make_unique<Bench>(0, 0);
+        QGuiApplication::clipboard()->setText(text);
+        state.ResumeTiming();
+        bench->files->PasteKeywords();
+        state.PauseTiming();
+        rows = bench->panel.listModel->count();
+        bench.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = rows;
+}
+
+void BM_SortByPinyin(benchmark::State &state)
+{
+    quint32 seed = 13;
+    std::vector<keywords::KeywordRow> rows;
+    for (int i = 0; i < state.range(0); ++i)
+        rows.push_back({i, (i % 5 == 0 ? u"Mix "_qs : QString()) + pseudoWord(seed, kKeywordHanzi, 2 + i % 4), {}});
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<keywords::KeywordRow> copy = rows;
+        state.ResumeTiming();
+        keywords::sortByPinyin(copy);
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+
 BENCHMARK(BM_ListKeywordHits)
     ->Args({5000, 300000})
     ->Unit(benchmark::kMillisecond)
@@ -211,3 +252,5 @@ BENCHMARK(BM_SearchKeywords)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SearchSongsForKeyword)->Arg(300000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PasteKeywords)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SortByPinyin)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -39,6 +39,8 @@ void KeywordStore::LoadKeywordList()
         m_lastLoadFailed = rows.failed() || idColumn < 0 || nameColumn < 0;
         m_inUse = rows.busy();
     }
+    // The query keeps the library's own order; the list shows the names as a Chinese reader looks them up.
+    m_list.sortByPinyin();
     m_loading = false;
     runWaitingCommands();
 }

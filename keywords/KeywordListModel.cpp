@@ -1,6 +1,8 @@
 // The keyword list's rows.
 #include "keywords/KeywordListModel.h"
 
+#include "keywords/PinyinOrder.h"
+
 namespace keywords {
 
 int KeywordListModel::rowCount(const QModelIndex &parent) const
@@ -54,6 +56,14 @@ void KeywordListModel::appendRow(KeywordRow row)
     beginInsertRows(QModelIndex(), at, at);
     m_rows.push_back(std::move(row));
     endInsertRows();
+}
+
+void KeywordListModel::sortByPinyin()
+{
+    // A reset, as a reload is: the list holds no selection across it either.
+    beginResetModel();
+    keywords::sortByPinyin(m_rows);
+    endResetModel();
 }
 
 } // namespace keywords

@@ -30,6 +30,8 @@ public:
 
     void clear();
     void appendRow(KeywordRow row);
+    // Puts the rows in pinyin order by name, once a load has appended them all.
+    void sortByPinyin();
 
     int count() const { return int(m_rows.size()); }
     const KeywordRow &row(int index) const { return m_rows[size_t(index)]; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -55,6 +56,15 @@ public:
 
     // Shows a modal file dialog; the chosen full path and file type, or nothing when the user cancelled.
     virtual std::optional<FileChoice> chooseFile(QWidget *parent, const FileDialogSettings &settings) = 0;
+
+    // An open dialog in which several existing files can be chosen at once; the chosen full paths,
+    // or nothing when the user cancelled. Without a dialog of that kind, one file is asked for.
+    virtual std::optional<QStringList> chooseFiles(QWidget *parent, const FileDialogSettings &settings)
+    {
+        if (std::optional<FileChoice> choice = chooseFile(parent, settings))
+            return QStringList{choice->path};
+        return std::nullopt;
+    }
 };
 
 } // namespace platform

@@ -56,13 +56,16 @@ int QtPrompts::messageBox(QWidget *parent, const QString &text, unsigned style, 
     return mb::IdOk;
 }
 
-std::optional<FileChoice> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+namespace {
+// The chosen files and the index of the file type chosen with them.
+std::optional<std::pair<QStringList, int>> runFileDialog(QWidget *parent, const FileDialogSettings &settings,
+                                                         bool many)
 {
     QFileDialog dialog(parent, settings.title);
     const bool save = settings.mode == FileDialogSettings::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QStringList filters = nameFilters(settings.filter);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : many ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    const QStringList filters = QtPrompts::nameFilters(settings.filter);
     dialog.setNameFilters(filters);
     if (settings.filterIndex > 0 && settings.filterIndex < filters.size())
         dialog.selectNameFilter(filters[settings.filterIndex]);
@@ -82,7 +85,22 @@ std::optional<FileChoice> QtPrompts::chooseFile(QWidget *parent, const FileDialo
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileChoice(dialog.selectedFiles().constFirst(), chosenFilter());
+    return std::pair(dialog.selectedFiles(), chosenFilter());
+}
+} // namespace
+
+std::optional<FileChoice> QtPrompts::chooseFile(QWidget *parent, const FileDialogSettings &settings)
+{
+    if (auto chosen = runFileDialog(parent, settings, false))
+        return FileChoice(chosen->first.constFirst(), chosen->second);
+    return std::nullopt;
+}
+
+std::optional<QStringList> QtPrompts::chooseFiles(QWidget *parent, const FileDialogSettings &settings)
+{
+    if (auto chosen = runFileDialog(parent, settings, true))
+        return chosen->first;
+    return std::nullopt;
 }
 
 } // namespace platform

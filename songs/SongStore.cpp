@@ -108,4 +108,52 @@ void SongStore::removeRows(const QList<int> &rows)
     m_cellEnds.resize(endsTo);
 }
 
+SongStore SongStore::copyRows(const QList<int> &rows) const
+{
+    SongStore copy;
+    qsizetype length = 0;
+    for (const int row : rows)
+        length += m_cellEnds[size_t(row + 1) * kColumnCount - 1] - cellStart(row, 0);
+    copy.m_text.reserve(size_t(length));
+    copy.m_cellEnds.reserve(size_t(rows.size()) * kColumnCount);
+    for (const int row : rows) {
+        Cells cells;
+        for (int column = 0; column < kColumnCount; ++column)
+            cells[size_t(column)] = cell(row, column);
+        copy.appendRow(cells);
+    }
+    return copy;
+}
+
+void SongStore::insertRows(const QList<int> &rows, const SongStore &other)
+{
+    Q_ASSERT(rows.size() == other.rowCount());
+    if (rows.isEmpty())
+        return;
+    SongStore merged;
+    merged.m_text.reserve(m_text.size() + other.m_text.size());
+    merged.m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
+    // Whole blocks of kept rows move at once, as in removeRows().
+    const auto copyBlock = [&merged](const SongStore &from, qsizetype first, qsizetype end) {
+        if (first >= end)
+            return;
+        const qsizetype textFrom = from.cellStart(first, 0);
+        const qsizetype textEnd = from.m_cellEnds[size_t(end * kColumnCount - 1)];
+        const qsizetype shift = qsizetype(merged.m_text.size()) - textFrom;
+        merged.m_text.insert(merged.m_text.end(), from.m_text.begin() + textFrom, from.m_text.begin() + textEnd);
+        for (size_t at = size_t(first) * kColumnCount; at < size_t(end) * kColumnCount; ++at)
+            merged.m_cellEnds.push_back(from.m_cellEnds[at] + shift);
+    };
+    qsizetype kept = 0;
+    const qsizetype keptCount = rowCount();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qsizetype before = std::min<qsizetype>(keptCount, kept + (rows[i] - merged.rowCount()));
+        copyBlock(*this, kept, std::max(kept, before));
+        kept = std::max(kept, before);
+        copyBlock(other, i, i + 1);
+    }
+    copyBlock(*this, kept, keptCount);
+    *this = std::move(merged);
+}
+
 } // namespace songs

@@ -38,6 +38,12 @@ public:
     // Removes the rows at these indices, which are ascending and each given once; the rows after
     // them move up. One pass over the storage, whatever the number of rows removed.
     void removeRows(const QList<int> &rows);
+    // A copy of the rows at these indices, in the order given.
+    SongStore copyRows(const QList<int> &rows) const;
+    // Puts the other store's rows back at these indices of the result (ascending, each once, one per
+    // row of the other store), the rows here filling the places between them in order. An index past
+    // the rows there are puts its row at the end. One pass, as removeRows() is.
+    void insertRows(const QList<int> &rows, const SongStore &other);
 
 private:
     qsizetype cellStart(qsizetype row, int column) const;

@@ -3,11 +3,13 @@
 
 #include "songs/ShownCell.h"
 
+#include <algorithm>
+
 namespace songs {
 
 int SongTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : songCount() - m_announcedCount;
+    return parent.isValid() ? 0 : songCount() - m_hiddenCount;
 }
 
 int SongTableModel::columnCount(const QModelIndex &parent) const
@@ -91,19 +93,54 @@ void SongTableModel::removeSongs(const QList<int> &rows)
     // steps over the runs already announced.
     for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
         beginRemoveRows(QModelIndex(), run->first, run->first + run->count - 1);
-        m_announcedRuns.prepend(*run);
-        m_announcedCount += run->count;
+        m_hiddenRuns.prepend(*run);
+        m_hiddenCount += run->count;
         endRemoveRows();
     }
     m_store.removeRows(rows);
     m_store.shrinkToFit();
-    m_announcedRuns.clear();
-    m_announcedCount = 0;
+    m_hiddenRuns.clear();
+    m_hiddenCount = 0;
+}
+
+void SongTableModel::restoreSongs(const QList<int> &rows, const SongStore &songs)
+{
+    if (rows.isEmpty())
+        return;
+    // Where each song lands, as the store places it: an index past the songs there appends.
+    const int keptCount = songCount();
+    QList<Run> runs;
+    int kept = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        kept = std::min(keptCount, std::max(kept, rows[i] - i));
+        const int row = kept + i;
+        if (!runs.isEmpty() && runs.last().first + runs.last().count == row)
+            ++runs.last().count;
+        else
+            runs.append({row, 1});
+    }
+    if (runs.size() > kMostRunNotifications) {
+        beginResetModel();
+        m_store.insertRows(rows, songs);
+        endResetModel();
+        return;
+    }
+    // The storage takes every song at once; the views then hear of the runs from the first to the
+    // last, each at the index it has once the runs before it are shown.
+    m_store.insertRows(rows, songs);
+    m_hiddenRuns = runs;
+    m_hiddenCount = int(rows.size());
+    for (const Run &run : runs) {
+        beginInsertRows(QModelIndex(), run.first, run.first + run.count - 1);
+        m_hiddenRuns.removeFirst();
+        m_hiddenCount -= run.count;
+        endInsertRows();
+    }
 }
 
 int SongTableModel::storedRow(int row) const
 {
-    for (const Run &run : m_announcedRuns) {
+    for (const Run &run : m_hiddenRuns) {
         if (row < run.first)
             break;
         row += run.count;

@@ -33,19 +33,26 @@ public:
     // Until the last notification the table operations above still see every row; the model's
     // rowCount() and data() follow the notifications.
     void removeSongs(const QList<int> &rows);
+    // Copies of the songs at these indices, in the order given, so that a removal can be undone.
+    SongStore songsAt(const QList<int> &rows) const { return m_store.copyRows(rows); }
+    // Puts songs back at these indices (ascending, each once, one per song), the songs here filling
+    // the places between them; an index past the end appends. Views hear of each run of
+    // neighbouring rows, or of one reset when there are many runs.
+    void restoreSongs(const QList<int> &rows, const SongStore &songs);
 
 private:
     struct Run {
         int first;
         int count;
     };
-    // The stored row of a row the views know, while removed runs wait for the storage to be compacted.
+    // The stored row of a row the views know, while some stored runs are hidden from them.
     int storedRow(int row) const;
 
     SongStore m_store;
-    // The runs the views already know as removed, ascending, while a removal is announced.
-    QList<Run> m_announcedRuns;
-    int m_announcedCount = 0;
+    // Stored runs the views do not know, ascending: while a removal is announced, those already
+    // announced as removed; while a restore is announced, those not yet announced as inserted.
+    QList<Run> m_hiddenRuns;
+    int m_hiddenCount = 0;
 };
 
 } // namespace songs

@@ -7,11 +7,14 @@
 #include "keywords/KeywordHits.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
+#include "keywords/ui/PinyinSortProxy.h"
+#include "songs/TabText.h"
 #include "platform/BusyGate.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
+#include "ui/widgets/ListContextMenu.h"
 #include "ui/widgets/Accessibility.h"
 #include "xls/WorkbookType.h"
 
@@ -21,6 +24,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 #include <QTreeView>
@@ -100,9 +105,8 @@ void HitListWindow::buildControls()
     m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_model = new HitListModel(this);
-    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted = new PinyinSortProxy(this);
     m_sorted->setSourceModel(m_model);
-    m_sorted->setSortLocaleAware(true);
     m_list = named(new QTreeView(this), QStringLiteral("超级列表框_命中列表"), QStringLiteral("命中列表"));
     m_list->setModel(m_sorted);
     m_list->setRootIsDecorated(false);
@@ -124,6 +128,15 @@ void HitListWindow::buildControls()
     m_removeSelected = makeButton(this, QStringLiteral("按钮_删除选中命中"), QStringLiteral("从歌曲列表中删除选中"));
     m_export = makeButton(this, QStringLiteral("按钮_导出命中列表"), QStringLiteral("导出命中列表"));
     m_close = makeButton(this, QStringLiteral("按钮_关闭命中列表"), QStringLiteral("关闭"));
+
+    // Ctrl+C copies the selected rows as shown, every column in list order, as tab-separated text.
+    auto *copy = new QAction(QStringLiteral("复制选中歌曲"), m_list);
+    copy->setObjectName(QStringLiteral("菜单项_复制命中歌曲"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_list->addAction(copy);
+    ui::ListContextMenu::install(m_list);
+    connect(copy, &QAction::triggered, this, &HitListWindow::copySelectedHits);
 
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
@@ -226,6 +239,26 @@ void HitListWindow::RemoveSelectedHits()
     for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
         shown.append(index.row());
     confirmRemoval(songRowsOf(shown), QStringLiteral("确定要从歌曲列表中删除选中的 %1 首歌曲吗？"));
+}
+
+void HitListWindow::copySelectedHits()
+{
+    QList<int> shown;
+    for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
+        shown.append(index.row());
+    if (shown.isEmpty())
+        return;
+    std::sort(shown.begin(), shown.end());
+    QList<QString> cells; // the texts must outlive the views handed out
+    cells.reserve(shown.size() * HitListModel::ColumnCount);
+    for (const int row : shown) {
+        for (int column = 0; column < HitListModel::ColumnCount; ++column)
+            cells.append(m_sorted->index(row, column).data().toString());
+    }
+    QGuiApplication::clipboard()->setText(
+        songs::tabSeparatedRows(int(shown.size()), HitListModel::ColumnCount, [&](int row, int column) {
+            return QStringView(cells[row * HitListModel::ColumnCount + column]);
+        }));
 }
 
 void HitListWindow::confirmRemoval(const QList<int> &songRows, const QString &question)

@@ -63,6 +63,7 @@ private:
     void showCounts();
     void updateButtons();
     QList<int> songRowsOf(const QList<int> &shownRows) const;
+    void copySelectedHits();
     void confirmRemoval(const QList<int> &songRows, const QString &question);
 
     HitListSources m_sources;

@@ -10,6 +10,11 @@
 #include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QTreeView>
 
@@ -25,9 +30,10 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString importSummary(const KeywordInsertion &insertion, int linesWithoutKeyword)
+QString importSummary(const QString &command, const KeywordInsertion &insertion, int linesWithoutKeyword)
 {
-    QString summary = QStringLiteral("从文件导入关键词：新增%1个，跳过%2个（已存在或重复）")
+    QString summary = QStringLiteral("%1：新增%2个，跳过%3个（已存在或重复）")
+                          .arg(command)
                           .arg(insertion.added)
                           .arg(insertion.skipped);
     if (linesWithoutKeyword > 0)
@@ -74,6 +80,16 @@ KeywordFileCommands::KeywordFileCommands(const KeywordPanel &panel, KeywordStore
                                    QStringLiteral("从文本文件导入关键词，每行一个，其后可以有制表符或“||”和备注"));
     m_exportAction = addListAction(QStringLiteral("菜单项_导出关键词"), QStringLiteral("导出关键词到文件..."),
                                    QStringLiteral("把关键词库保存为文本文件，每行一个关键词、一个制表符和备注"));
+    m_pasteAction = addListAction(QStringLiteral("菜单项_粘贴关键词"), QStringLiteral("粘贴关键词"),
+                                  QStringLiteral("把剪贴板中的文字作为关键词加入关键词库，规则与从文件导入相同"));
+    m_pasteAction->setShortcut(QKeySequence::Paste);
+    m_pasteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_pasteAction, &QAction::triggered, this,
+            [this] { m_store.runWhenListReady([this] { PasteKeywords(); }); });
+    // A keyword file dropped on the list is imported as with the menu entry.
+    m_panel.list->setAcceptDrops(true);
+    m_panel.list->viewport()->setAcceptDrops(true);
+    m_panel.list->viewport()->installEventFilter(this);
     // Both read or rebuild the keyword list, so they wait for a load under way.
     connect(m_importAction, &QAction::triggered, this,
             [this] { m_store.runWhenListReady([this] { ImportKeywordFile(); }); });
@@ -111,27 +127,68 @@ void KeywordFileCommands::importFile(const QString &path)
              mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
         return;
     }
+    storeKeywords(content, {QStringLiteral("从文件导入关键词"), QStringLiteral("文件中的关键词"),
+                            QStringLiteral("导入成功"), QStringLiteral("导入失败")});
+}
 
+void KeywordFileCommands::PasteKeywords()
+{
+    if (refuseChanges())
+        return;
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    const QString text = clipboard && clipboard->hasText() ? clipboard->text() : QString();
+    if (text.trimmed().isEmpty()) {
+        const bool picture = clipboard && clipboard->hasImage();
+        tell(picture ? QStringLiteral("剪贴板中是图片，没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。")
+                     : QStringLiteral("剪贴板中没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。"),
+             mb::Ok | mb::IconInformation, QStringLiteral("粘贴关键词"));
+        return;
+    }
+    // The clipboard's text goes through the keyword file's own reading, so the same rules and
+    // refusals hold; UTF-8 with its mark carries every character as it is.
+    const KeywordFileContent content = parseKeywordFile(QByteArray("\xEF\xBB\xBF") + text.toUtf8());
+    if (!content.problem.isEmpty()) {
+        tell(QStringLiteral("粘贴关键词失败。\r\n原因：%1\r\n关键词库没有改动。").arg(content.problem),
+             mb::Ok | mb::IconWarning, QStringLiteral("粘贴失败"));
+        return;
+    }
+    storeKeywords(content, {QStringLiteral("粘贴关键词"), QStringLiteral("剪贴板中的关键词"),
+                            QStringLiteral("粘贴成功"), QStringLiteral("粘贴失败")});
+}
+
+void KeywordFileCommands::importDroppedFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (refuseChanges())
+            return;
+        importFile(path);
+    }
+}
+
+void KeywordFileCommands::storeKeywords(const KeywordFileContent &content, const Words &words)
+{
+    const QString &command = words.command;
+    const QString &what = words.what;
+    const QString &failed = words.failedTitle;
     using Outcome = KeywordInsertion::Outcome;
     const KeywordInsertion insertion = m_store.insertKeywords(content.rows);
     if (insertion.outcome == Outcome::NotStarted) {
-        tell(m_store.notChanged(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning,
-             QStringLiteral("导入失败"));
+        tell(m_store.notChanged(QStringLiteral("%1没有导入。").arg(what)), mb::Ok | mb::IconWarning, failed);
         return;
     }
     // The outcome is told only after the commit, with the rebuilt list behind the message.
     m_store.LoadKeywordList();
     switch (insertion.outcome) {
     case Outcome::Saved:
-        tell(importSummary(insertion, content.linesWithoutKeyword), mb::Ok | mb::IconInformation,
-             QStringLiteral("导入成功"));
+        tell(importSummary(command, insertion, content.linesWithoutKeyword), mb::Ok | mb::IconInformation,
+             words.doneTitle);
         break;
     case Outcome::Failed:
-        tell(QStringLiteral("从文件导入关键词失败：写入关键词库时出错，已导入的部分全部撤销，关键词库保持原样。"),
-             mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
+        tell(QStringLiteral("%1失败：写入关键词库时出错，已导入的部分全部撤销，关键词库保持原样。").arg(command),
+             mb::Ok | mb::IconWarning, failed);
         break;
     case Outcome::NotSaved:
-        tell(text::notSaved(QStringLiteral("文件中的关键词没有导入。")), mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
+        tell(text::notSaved(QStringLiteral("%1没有导入。").arg(what)), mb::Ok | mb::IconWarning, failed);
         break;
     case Outcome::NotStarted:
         break;
@@ -162,6 +219,49 @@ void KeywordFileCommands::exportFile(const QString &path)
         return;
     }
     tell(exportSummary(file, path), mb::Ok | mb::IconInformation, QStringLiteral("导出成功"));
+}
+
+namespace {
+QStringList droppedFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (mime && mime->hasUrls()) {
+        for (const QUrl &url : mime->urls()) {
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+        }
+    }
+    return paths;
+}
+} // namespace
+
+bool KeywordFileCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (droppedFiles(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = droppedFiles(drop->mimeData());
+        if (paths.isEmpty())
+            return true;
+        drop->acceptProposedAction();
+        // After the drop has ended, so that the file manager is not held while a message is up.
+        QMetaObject::invokeMethod(
+            this, [this, paths] { m_store.runWhenListReady([this, paths] { importDroppedFiles(paths); }); },
+            Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 bool KeywordFileCommands::refuseChanges()

@@ -10,6 +10,8 @@
 
 class QAction;
 
+namespace keywords { struct KeywordFileContent; }
+
 namespace keywords {
 
 class KeywordStore;
@@ -26,11 +28,27 @@ public:
     void ImportKeywordFile();
     // Asks for a file name and writes the keyword list to it, in list order.
     void ExportKeywordFile();
+    // Adds the clipboard's text as if it were a keyword file: the same rules, one change, one message.
+    void PasteKeywords();
+    // Imports dropped keyword files one after another, as the menu entry would.
+    void importDroppedFiles(const QStringList &paths);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *addListAction(const QString &name, const QString &caption, const QString &description);
     void importFile(const QString &path);
     void exportFile(const QString &path);
+    // The messages' words for where the keywords came from.
+    struct Words {
+        QString command;     // the entry's name
+        QString what;        // what was read
+        QString doneTitle;
+        QString failedTitle;
+    };
+    // Stores what was read, all in one change, and says how it went.
+    void storeKeywords(const KeywordFileContent &content, const Words &words);
     bool refuseChanges();
     int tell(const QString &text, unsigned style, const QString &title = QString());
 
@@ -41,6 +59,7 @@ private:
     platform::FileDialog m_exportDialog;
     QAction *m_importAction = nullptr;
     QAction *m_exportAction = nullptr;
+    QAction *m_pasteAction = nullptr;
 };
 
 } // namespace keywords

@@ -5,6 +5,7 @@
 #include "platform/Prompts.h"
 #include "songs/DuplicateCodes.h"
 #include "songs/SongTableModel.h"
+#include "songs/ui/RemovalHistory.h"
 #include "songs/ui/SongListView.h"
 
 #include <QAction>
@@ -37,6 +38,8 @@ SongRemoval::SongRemoval(SongTableModel &table, SongListView &list, platform::Pr
     m_removeSelected->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_removeDuplicates =
         addEntry(list, QStringLiteral("菜单项_删除重复编码的歌曲"), QStringLiteral("删除重复编码的歌曲"));
+
+    m_history = new RemovalHistory(table, list, busy, this);
 
     connect(m_removeSelected, &QAction::triggered, this, &SongRemoval::RemoveSelectedSongs);
     connect(m_removeDuplicates, &QAction::triggered, this, &SongRemoval::RemoveDuplicateSongs);
@@ -81,7 +84,7 @@ int SongRemoval::removeSongs(QList<int> rows)
         rows.erase(std::lower_bound(rows.begin(), rows.end(), count), rows.end());
         if (rows.isEmpty())
             return;
-        m_table.removeSongs(rows);
+        m_history->removeSongs(rows);
         removed = int(rows.size());
         Q_EMIT songsRemoved(removed, m_table.songCount());
     });

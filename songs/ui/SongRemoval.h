@@ -14,6 +14,7 @@ class Prompts;
 
 namespace songs {
 
+class RemovalHistory;
 class SongListView;
 class SongTableModel;
 
@@ -32,6 +33,8 @@ public:
 
     QAction *removeSelectedAction() const { return m_removeSelected; }
     QAction *removeDuplicatesAction() const { return m_removeDuplicates; }
+    // Every removal goes through it, so each can be undone.
+    RemovalHistory &history() const { return *m_history; }
 
 public Q_SLOTS:
     // Removes these rows without asking, in any order as another list shows them: repeated rows and
@@ -53,6 +56,7 @@ private:
     QWidget *m_dialogParent;
     QAction *m_removeSelected = nullptr;
     QAction *m_removeDuplicates = nullptr;
+    RemovalHistory *m_history = nullptr;
 };
 
 } // namespace songs

@@ -1,9 +1,16 @@
 // Importing keyword files and exporting the library, through the keyword list's context menu of the
 // real main window, with music.mdb read back after every step.
 #include "platform/Prompts.h"
+#include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -82,7 +89,7 @@ TEST(KeywordFileExport, ReadsBackIntoTheSameLibrary)
     const QList<LibraryRow> plain{
         {1, u"青花瓷"_qs, u"违禁"_qs}, {2, u"it's || A"_qs, u"备注\t有制表符"_qs}, {3, u"abc"_qs, u"无"_qs}};
     const std::tuple<const char *, QList<LibraryRow>, QByteArray> libraries[] = {
-        {"GBK", plain, testing_support::gbk(u"abc\t无\r\nit's || A\t备注\t有制表符\r\n青花瓷\t违禁\r\n"_qs)},
+        {"GBK", plain, testing_support::gbk(u"青花瓷\t违禁\r\nabc\t无\r\nit's || A\t备注\t有制表符\r\n"_qs)},
         {"Korean", {{1, u"사랑"_qs, u"违禁"_qs}, {2, u"爱情"_qs, u"无"_qs}}, {}},
         {"GBK bytes valid as UTF-8", {{1, u"一些"_qs, u"为"_qs}}, {}},
     };
@@ -197,3 +204,42 @@ TEST(KeywordFileImport, StoresAllOrNothing)
 }
 
 } // namespace
+
+// Ctrl+V in the keyword list reads the clipboard as a keyword file; Ctrl+C in the song list copies
+// the selected songs; Ctrl+F finds them.
+TEST(KeywordPaste, PastesByTheFileRulesAndCopiesAndFindsSongs)
+{
+    KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
+    w.t.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.t.window.get()));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    clipboard->setImage(picture);
+    w.list->setFocus();
+    QTest::keyClick(w.list, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(w.t.prompts.messages.size(), 1);
+    EXPECT_TRUE(w.message(0).text.contains(u"图片"_qs));
+
+    clipboard->setText(u"爱情\t商业\r\n青花瓷\n\n  abc  \r爱情\r\n"_qs);
+    QTest::keyClick(w.list, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.message(1), (Message{u"粘贴关键词：新增2个，跳过2个（已存在或重复）。"_qs, mb::Ok | mb::IconInformation,
+                                     u"粘贴成功"_qs}));
+    EXPECT_EQ(w.names(), (QStringList{u"爱情"_qs, u"青花瓷"_qs, u"abc"_qs}));
+
+    w.addSongRows({{u"爱情\t买卖"_qs, u"慕容"_qs, {}, {}, {}, {}, {}, {}, u"00000001"_qs}, {u"Love"_qs}});
+    auto &songList = w.t.window->songList();
+    songList.selectRow(0);
+    songList.setFocus();
+    QTest::keyClick(&songList, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"\"爱情\t买卖\"\t慕容\t\t\t\t\t\t\t00000001\r\n"_qs);
+
+    QTest::keyClick(&songList, Qt::Key_F, Qt::ControlModifier);
+    auto *findText = w.t.find<QLineEdit>(u"编辑框_查找内容"_qs);
+    ASSERT_TRUE(findText->isVisible());
+    QTest::keyClick(findText, Qt::Key_Return);
+    EXPECT_EQ(w.t.find<QLabel>(u"标签_查找结果"_qs)->text(), u"请先输入要查找的文字（歌曲名、歌手或编码的一部分）。"_qs);
+    QTest::keyClicks(findText, u"LOVE"_qs);
+    QTest::keyClick(findText, Qt::Key_Return);
+    EXPECT_EQ(w.selectedSong(), 1);
+}

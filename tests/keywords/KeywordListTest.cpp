@@ -36,10 +36,10 @@ TEST(KeywordList, ShowsTheLibrarySortedByNameWithItsNumbers)
                      {7, QVariant(), u"空名"_qs},
                      {9, u"abd"_qs, u"第二个"_qs},
                      {10, u"Abc"_qs, u"x"_qs}});
-    // Sorted as the store sorts text: A to Z without regard to case, equal names in table order.
-    EXPECT_EQ(w.names(), (QStringList{u""_qs, u"ABC"_qs, u"Abc"_qs, u"abd"_qs, u"abd"_qs, u"青花瓷"_qs}));
-    EXPECT_EQ(w.remarks(), (QStringList{u"空名"_qs, u""_qs, u"x"_qs, u"商业"_qs, u"第二个"_qs, u"违禁"_qs}));
-    EXPECT_EQ(w.ids(), (QList<qint64>{7, 3, 10, 2, 9, 1}));
+    // In pinyin order: Chinese names first, A to Z without regard to case, equal names in table order.
+    EXPECT_EQ(w.names(), (QStringList{u""_qs, u"青花瓷"_qs, u"ABC"_qs, u"Abc"_qs, u"abd"_qs, u"abd"_qs}));
+    EXPECT_EQ(w.remarks(), (QStringList{u"空名"_qs, u"违禁"_qs, u""_qs, u"x"_qs, u"商业"_qs, u"第二个"_qs}));
+    EXPECT_EQ(w.ids(), (QList<qint64>{7, 1, 3, 10, 2, 9}));
     EXPECT_EQ(w.selectedKeyword(), -1);
     EXPECT_TRUE(w.t.prompts.messages.isEmpty());
     EXPECT_EQ(w.list->model()->headerData(0, Qt::Horizontal).toString(), u"歌曲名"_qs);
@@ -125,7 +125,7 @@ TEST(KeywordList, ALibraryLockedAtStartIsReadAgainByTheNextCommand)
 
     w.addKeyword(u"新歌"_qs);
     EXPECT_EQ(w.t.prompts.messageTexts().mid(2), QStringList{u"添加歌曲新歌成功！"_qs});
-    EXPECT_EQ(w.names(), (QStringList{u"新歌"_qs, u"爱情"_qs}));
+    EXPECT_EQ(w.names(), (QStringList{u"爱情"_qs, u"新歌"_qs}));
 }
 
 TEST(KeywordList, AccessLibraryIsConvertedOnce)
@@ -135,10 +135,10 @@ TEST(KeywordList, AccessLibraryIsConvertedOnce)
     QString folder;
     {
         KeywordWindow w([](KeywordWindow &w) { copyAccessFixture(w, u"access-six-keywords.mdb"_qs); });
-        EXPECT_EQ(w.names(), (QStringList{u"ABC"_qs, u"Abc Def"_qs, u"abd"_qs, u"東方之珠"_qs, u"爱情"_qs,
-                                          u"青花瓷"_qs}));
-        EXPECT_EQ(w.ids(), (QList<qint64>{1, 5, 4, 2, 3, 6}));
-        EXPECT_EQ(w.remarks().last(), u""_qs);
+        EXPECT_EQ(w.names(), (QStringList{u"爱情"_qs, u"東方之珠"_qs, u"青花瓷"_qs, u"ABC"_qs, u"Abc Def"_qs,
+                                          u"abd"_qs}));
+        EXPECT_EQ(w.ids(), (QList<qint64>{3, 2, 6, 1, 5, 4}));
+        EXPECT_EQ(w.remarks()[2], u""_qs);
         ASSERT_EQ(w.t.prompts.messages.size(), 1);
         const QString told = w.t.prompts.messages[0].text;
         EXPECT_TRUE(told.contains(u"Access"_qs)) << told.toStdString();

@@ -54,7 +54,7 @@ TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
                      {4, u"刘德华"_qs, u"歌手"_qs},
                      {5, u"mp3"_qs, u"文件"_qs},
                      {6, u"买卖"_qs, u"无"_qs}});
-    // Keyword order: LOVE, mp3, 不存在…, 买卖, 刘德华, 情.
+    // Keyword order (pinyin): 不存在…, 刘德华, 买卖, 情, LOVE, mp3.
     // The first song's singer and file match keywords, but only names are looked at.
     w.addSongRows({{u"青花瓷"_qs, u"刘德华"_qs, {}, {}, {}, u"qhc.mp3"_qs},
                    {u"爱情买卖"_qs},
@@ -63,10 +63,10 @@ TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
                    {u"Love Story"_qs}});
     const QList<int> selected = selectionsBehindMessages(w, 4);
     EXPECT_EQ(w.t.prompts.messageTexts(),
-              (QStringList{found(u"LOVE"_qs), found(u"买卖"_qs), found(u"情"_qs), kDone}));
-    EXPECT_EQ(selected, (QList<int>{2, 1, 1, 1}));
-    EXPECT_EQ(w.message(0), (Message{found(u"LOVE"_qs), mb::Ok}));
-    EXPECT_EQ(w.t.window->findChild<keywords::KeywordSearch *>()->CurrentKeyword(), u"情"_qs);
+              (QStringList{found(u"买卖"_qs), found(u"情"_qs), found(u"LOVE"_qs), kDone}));
+    EXPECT_EQ(selected, (QList<int>{1, 1, 2, 2}));
+    EXPECT_EQ(w.message(0), (Message{found(u"买卖"_qs), mb::Ok}));
+    EXPECT_EQ(w.t.window->findChild<keywords::KeywordSearch *>()->CurrentKeyword(), u"mp3"_qs);
     EXPECT_EQ(w.names().size(), 6) << "the keyword list is not changed";
 }
 

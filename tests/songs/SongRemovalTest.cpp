@@ -165,3 +165,71 @@ TEST(SongRemoval, NothingIsRemovedWhileAnExportRunsAndAnEmptiedTableExportsAsAnE
     EXPECT_EQ(exportedCodes(t), QByteArray("<missing>"));
     EXPECT_EQ(t.find<ui::ReadOnlyTextBox>(u"编辑框2"_qs)->toPlainText(), u"导出失败，请检查搜歌文件是否为8位编码"_qs);
 }
+
+// A later catalogue less the songs of an earlier code list (or search file): the code list gives
+// exactly the new songs; the removal is undone and redone, in any number, with an import between.
+TEST(SongRemoval, ExportedSongsGoAndEveryRemovalCanBeUndoneAndRedone)
+{
+    TestWindow t;
+    const QString first = importSongs(t, {{u"一"_qs, u"00000001"_qs}, {u"二"_qs, u"00000002"_qs}}, u"old.txt"_qs);
+    const QByteArray oldCodes = exportedCodes(t);
+    const QString oldList = t.writeFile(u"old-codes.txt"_qs, oldCodes);
+    t.prompts.answerMessageBox(platform::mb::IdYes);
+    t.window->songRemoval().removeSongs({0, 1});
+    importSongs(t, {{u"一"_qs, u"00000001"_qs}, {u"新"_qs, u"00000009"_qs}, {u"二"_qs, u"00000002"_qs},
+                    {u"无编码"_qs, QString()}});
+    const QByteArray allCodes = exportedCodes(t);
+
+    QAction *removeExported = entry(t, u"删除已导出过的歌曲..."_qs);
+    ASSERT_NE(removeExported, nullptr);
+    EXPECT_EQ(removeExported->shortcut(), QKeySequence(u"Ctrl+Shift+D"_qs));
+    const QString utf16 = t.writeFile(u"utf16.txt"_qs, QByteArray("\xFF\xFE" "1\0" "2\0", 6));
+    for (const QString &bad : {utf16, t.path(u"missing.txt"_qs), t.path(QString())}) {
+        t.prompts.messages.clear();
+        t.prompts.answerFileDialog(bad);
+        removeExported->trigger();
+        ASSERT_EQ(t.prompts.messages.size(), 1);
+        EXPECT_TRUE(t.prompts.messages[0].text.contains(u"原因："_qs)) << t.prompts.messages[0].text.toStdString();
+        EXPECT_EQ(t.window->songTable().songCount(), 4);
+    }
+    t.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+    for (const QString &earlier : {oldList, first}) {
+        t.prompts.messages.clear();
+        t.prompts.answerFileDialog(earlier);
+        t.prompts.answerMessageBox(platform::mb::IdYes);
+        removeExported->trigger();
+        ASSERT_EQ(t.prompts.messages.size(), 1);
+        EXPECT_EQ(t.prompts.messages[0].text,
+                  u"歌曲列表的4首歌曲中有2首已在所选的文件中（以前导出过），确定从歌曲列表中删除这2首吗？"_qs);
+        EXPECT_EQ(status(t), u"消息：删除歌曲2首，剩余2首"_qs);
+        EXPECT_EQ(exportedCodes(t), codeLines({u"00000009"_qs, QString()}));
+        QTest::keyClick(&t.window->songList(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(status(t), u"消息：撤销删除，恢复歌曲2首，共4首"_qs);
+        EXPECT_EQ(exportedCodes(t), allCodes);
+    }
+
+    QAction *undo = entry(t, u"撤销删除（2首）"_qs);
+    ASSERT_NE(undo, nullptr) << "the removal at start is still there to undo";
+    importSongs(t, {{u"后来"_qs, u"00000010"_qs}}, u"later.txt"_qs);
+    undo->trigger();
+    EXPECT_EQ(exportedCodes(t), codeLines({u"00000001"_qs, u"00000002"_qs}) + allCodes + "00000010\r\n");
+    EXPECT_EQ(t.window->songTable().cellText(0, 0), u"一"_qs);
+    EXPECT_EQ(t.window->songTable().cellText(1, 0), u"二"_qs);
+    EXPECT_EQ(t.window->songTable().songCount(), 7);
+    for (int i = 0; i < 10000; ++i)
+        undo->trigger();
+    EXPECT_EQ(status(t), u"消息：没有可以撤销的删除"_qs);
+    EXPECT_EQ(t.window->songTable().songCount(), 7);
+
+    QAction *redo = entry(t, u"重做删除（2首）"_qs);
+    ASSERT_NE(redo, nullptr);
+    {
+        const platform::BusyGate::Hold hold(t.window->busyGate());
+        EXPECT_FALSE(redo->isEnabled());
+        EXPECT_FALSE(removeExported->isEnabled());
+    }
+    redo->trigger();
+    EXPECT_EQ(status(t), u"消息：重做删除，删除歌曲2首，剩余5首"_qs);
+    EXPECT_EQ(t.window->songTable().cellText(0, 0), u"一"_qs) << "the second import's first song";
+}

@@ -1,0 +1,110 @@
+// The find window of the song list.
+#include "keywords/ui/SongFindBar.h"
+
+#include "keywords/SongFind.h"
+#include "songs/SongTableModel.h"
+#include "ui/widgets/Accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace keywords {
+
+namespace {
+QAction *listEntry(QAbstractItemView &list, const QString &name, const QString &caption, const QKeySequence &key)
+{
+    auto *action = new QAction(caption, &list);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    list.addAction(action);
+    return action;
+}
+} // namespace
+
+SongFindBar::SongFindBar(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window)
+    : QDialog(window, Qt::Tool), m_table(table), m_list(list)
+{
+    ui::nameControl(this, QStringLiteral("窗口_查找歌曲"), QStringLiteral("查找歌曲"));
+    setWindowTitle(QStringLiteral("查找歌曲"));
+    setModal(false);
+
+    auto *caption = new QLabel(QStringLiteral("歌曲名、歌手或编码中含有："), this);
+    ui::nameControl(caption, QStringLiteral("标签_查找内容"));
+    m_text = new QLineEdit(this);
+    ui::nameControl(m_text, QStringLiteral("编辑框_查找内容"), QStringLiteral("查找内容"));
+    caption->setBuddy(m_text);
+    auto *next = new QPushButton(QStringLiteral("查找下一个"), this);
+    ui::nameControl(next, QStringLiteral("按钮_查找下一个"));
+    auto *previous = new QPushButton(QStringLiteral("查找上一个"), this);
+    ui::nameControl(previous, QStringLiteral("按钮_查找上一个"));
+    // Enter belongs to the text box; no button takes it as the default.
+    next->setAutoDefault(false);
+    previous->setAutoDefault(false);
+    m_result = new QLabel(this);
+    ui::nameControl(m_result, QStringLiteral("标签_查找结果"), QStringLiteral("查找结果"));
+    m_result->setMinimumWidth(320);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(next);
+    buttons->addWidget(previous);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    layout->addWidget(m_result);
+
+    m_open = listEntry(list, QStringLiteral("菜单项_查找歌曲"), QStringLiteral("查找歌曲..."), QKeySequence::Find);
+    QAction *findNextEntry = listEntry(list, QStringLiteral("菜单项_查找下一个"), QStringLiteral("查找下一个"),
+                                       QKeySequence(Qt::Key_F3));
+    QAction *findPreviousEntry = listEntry(list, QStringLiteral("菜单项_查找上一个"), QStringLiteral("查找上一个"),
+                                           QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    // F3 and Shift+F3 work in this window too.
+    addAction(findNextEntry);
+    addAction(findPreviousEntry);
+
+    connect(m_open, &QAction::triggered, this, &SongFindBar::showBar);
+    connect(findNextEntry, &QAction::triggered, this, &SongFindBar::findNext);
+    connect(findPreviousEntry, &QAction::triggered, this, &SongFindBar::findPrevious);
+    connect(m_text, &QLineEdit::returnPressed, this, &SongFindBar::findNext);
+    connect(next, &QPushButton::clicked, this, &SongFindBar::findNext);
+    connect(previous, &QPushButton::clicked, this, &SongFindBar::findPrevious);
+}
+
+void SongFindBar::showBar()
+{
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
+void SongFindBar::find(bool forward)
+{
+    const QString text = m_text->text();
+    if (text.isEmpty()) {
+        if (!isVisible())
+            showBar();
+        m_result->setText(QStringLiteral("请先输入要查找的文字（歌曲名、歌手或编码的一部分）。"));
+        return;
+    }
+    const FoundSong found = findSong(m_table, text, m_list.currentIndex().row(), forward);
+    if (found.row < 0) {
+        m_result->setText(QStringLiteral("找不到"));
+        return;
+    }
+    QString said = QStringLiteral("找到第%1首：%2").arg(found.row + 1).arg(m_table.cellText(found.row, songs::kNameColumn));
+    if (found.wrapped)
+        said.prepend(forward ? QStringLiteral("已到最后一首，从第一首起继续查找。")
+                             : QStringLiteral("已到第一首，从最后一首起继续查找。"));
+    m_result->setText(said);
+    Q_EMIT songFound(found.row);
+}
+
+} // namespace keywords
