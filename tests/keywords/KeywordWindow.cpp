@@ -98,10 +98,7 @@ void KeywordWindow::addSongs(const QStringList &names)
 
 void KeywordWindow::addSongRows(const QList<QStringList> &rows)
 {
-    QString text;
-    for (const QStringList &row : rows)
-        text += searchRecord(row) + QStringLiteral("\r\n");
-    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(text)));
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(testing_support::searchFileText(rows))));
 }
 
 } // namespace testing_support

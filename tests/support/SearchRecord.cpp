@@ -20,4 +20,12 @@ QString searchRecord(const QStringList &cells, int fieldCount)
     return fields.join(QStringLiteral("||"));
 }
 
+QString searchFileText(const QList<QStringList> &songs)
+{
+    QString text;
+    for (const QStringList &song : songs)
+        text += searchRecord(song) + QStringLiteral("\r\n");
+    return text;
+}
+
 } // namespace testing_support

@@ -12,4 +12,7 @@ namespace testing_support {
 // wrong field shows which one it came from.
 QString searchRecord(const QStringList &cells, int fieldCount = 28);
 
+// A search file's text holding one such line per song, each ended by CR LF.
+QString searchFileText(const QList<QStringList> &songs);
+
 } // namespace testing_support

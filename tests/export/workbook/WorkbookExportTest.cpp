@@ -30,10 +30,7 @@ const QStringList kHeader = {QStringLiteral("歌曲名字"), QStringLiteral("歌
 
 void importRows(TestWindow &t, const QList<QStringList> &rows)
 {
-    QStringList lines;
-    for (const QStringList &row : rows)
-        lines << testing_support::searchRecord(row);
-    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(lines.join(QStringLiteral("\r\n")))));
+    t.window->songList().fileDropped(t.writeFile(QStringLiteral("songs.txt"), gbk(testing_support::searchFileText(rows))));
 }
 
 QList<Sheet> sheetsOf(const QList<QStringList> &rows)
