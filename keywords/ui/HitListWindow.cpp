@@ -3,7 +3,6 @@
 
 #include "keywords/HitListModel.h"
 #include "keywords/HitListWorkbook.h"
-#include "keywords/HitListXlsx.h"
 #include "keywords/KeywordHits.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
