@@ -89,7 +89,7 @@ XlsxWorkbook::XlsxWorkbook(const QStringList &header, int rowsPerSheet)
         return;
     }
     m_folderName = folderNameForLibrary(m_folder.path());
-    m_bookName = m_folder.filePath(QStringLiteral("book.xlsx")).toUtf8();
+    m_bookName = m_folderName + "/book.xlsx";
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = m_folderName.data();
@@ -180,7 +180,7 @@ bool XlsxWorkbook::write(QIODevice &device)
             errno = EIO;
         return false;
     }
-    QFile file(QString::fromUtf8(m_bookName));
+    QFile file(m_folder.filePath(QStringLiteral("book.xlsx")));
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray chunk(1 << 20, Qt::Uninitialized);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <span>
@@ -48,7 +49,8 @@ private:
     void writeRow(std::span<const QString> texts);
     void closeSheetFiles();
 
-    QTemporaryDir m_folder;
+    // Named in ASCII: the library reaches it through the narrow C calls (see folderNameForLibrary).
+    QTemporaryDir m_folder{QDir::tempPath() + QStringLiteral("/korvia-xlsx-XXXXXX")};
     QByteArray m_folderName;   // as libxlsxwriter opens it
     QByteArray m_bookName;
     QStringList m_header;

@@ -18,6 +18,7 @@ steps=(
   "Import, 300,000 lines|songs_bench|^BM_ImportSearchFile/300000"
   "Code list, 300,000 songs|codelist_bench|^BM_ExportCodeList/300000"
   "Workbook .xls, 300,000 songs|workbook_bench|^BM_ExportDetailWorkbook/300000"
+  "Workbook .xlsx, 300,000 songs|workbook_bench|^BM_ExportDetailXlsx/300000"
   "Hit list, 5,000 keywords over 300,000 songs|keywords_bench|^BM_ListKeywordHits"
   "Removal, 20,000 of 300,000 songs|removal_bench|^BM_RemoveScatteredSongs"
 )
@@ -28,12 +29,13 @@ for entry in "${steps[@]}"; do
   IFS='|' read -r caption program filter <<<"$entry"
   [ -x "$linux_build/bench/$program" ] || continue
   echo "== $caption" >&2
+  name=$program.$(echo "$filter" | tr -dc "A-Za-z0-9")
   "$linux_build/bench/$program" --benchmark_filter="$filter" --benchmark_format=json \
-    >"$results/$program.linux.json" 2>/dev/null
+    >"$results/$name.linux.json" 2>/dev/null
   # Wine runs the program from the build folder, where it finds the test data as on Linux.
   (cd "$win_build/bench" && "$repo/scripts/windows/wine-run" "./$program.exe" --benchmark_filter="$filter" \
-    --benchmark_format=json) >"$results/$program.windows.json" 2>/dev/null
-  echo "$caption|$program" >>"$results/steps"
+    --benchmark_format=json) >"$results/$name.windows.json" 2>/dev/null
+  echo "$caption|$name" >>"$results/steps"
 done
 
 python3 - "$results" <<'PY'

@@ -20,6 +20,10 @@ struct NameCase {
     QString song;  // the song's name, holding the keyword "a"
     QString shown; // as the list shows it
 };
+void PrintTo(const NameCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 QString longName(qsizetype length, const QString &end = {})
 {

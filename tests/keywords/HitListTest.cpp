@@ -7,6 +7,7 @@
 #include "tests/support/RequireXlrd.h"
 #include "tests/xls/XlsReaders.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/PinyinCollation.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -68,6 +69,7 @@ const QList<QStringList> kSongs = {{u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00
 
 TEST(HitList, OpensByShortcutOrContextMenuAndListsTheHitsWithCountsPerRemark)
 {
+    REQUIRE_PINYIN_ORDER();
     HitList h(kSongs);
     ASSERT_NE(h.list, nullptr);
     EXPECT_TRUE(h.window->isVisible());
@@ -150,6 +152,7 @@ TEST(HitList, SortsByAHeaderClickAndShowsTheChosenSongInTheSongList)
 // Rows appended (cell by cell) and keywords added reach the open list, with no stale row between.
 TEST(HitList, FollowsChangesOfTheSongsAndTheKeywords)
 {
+    REQUIRE_PINYIN_ORDER();
     HitList h(kSongs);
     ASSERT_NE(h.list, nullptr);
     h.w.addSongs({u"真的爱你"_qs});

@@ -2,6 +2,7 @@
 // after every step.
 #include "platform/Prompts.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/PinyinCollation.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -48,6 +49,7 @@ TEST(KeywordPanel, ShowsHidesAndFillsQuickRemarks)
 
 TEST(KeywordAdd, AddsWithNoRemarkAsNoneAndStaysOpen)
 {
+    REQUIRE_PINYIN_ORDER();
     KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
     w.addKeyword(u"爱情"_qs);
     EXPECT_EQ(w.remark->text(), u"无"_qs);
@@ -134,6 +136,7 @@ TEST(KeywordEditing, ChangeIsEndedBeforeItsMessage)
 // Nothing selected, then No, then Yes twice (a name with a quote among them).
 TEST(KeywordDelete, AsksFirstAndDeletesOnlyOnYes)
 {
+    REQUIRE_PINYIN_ORDER();
     KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}, {5, u"it's"_qs, u"x"_qs}, {9, u"爱情"_qs, u"无"_qs}});
     ASSERT_EQ(w.names(), (QStringList{u"爱情"_qs, u"青花瓷"_qs, u"it's"_qs}));
     w.click(u"按钮8"_qs);

@@ -3,6 +3,7 @@
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/PinyinCollation.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -86,6 +87,7 @@ TEST(KeywordFileImport, ReadsAGbkFileIntoTheLibrary)
 // make the file UTF-8 with a BOM.
 TEST(KeywordFileExport, ReadsBackIntoTheSameLibrary)
 {
+    REQUIRE_PINYIN_ORDER();
     const QList<LibraryRow> plain{
         {1, u"青花瓷"_qs, u"违禁"_qs}, {2, u"it's || A"_qs, u"备注\t有制表符"_qs}, {3, u"abc"_qs, u"无"_qs}};
     const std::tuple<const char *, QList<LibraryRow>, QByteArray> libraries[] = {
@@ -209,6 +211,7 @@ TEST(KeywordFileImport, StoresAllOrNothing)
 // the selected songs; Ctrl+F finds them.
 TEST(KeywordPaste, PastesByTheFileRulesAndCopiesAndFindsSongs)
 {
+    REQUIRE_PINYIN_ORDER();
     KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs}});
     w.t.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.t.window.get()));

@@ -47,6 +47,12 @@ struct FileCase {
     QList<KeywordRow> rows; // when it is read
     QString problem;        // the start of the reason when it is refused
 };
+// Cases are named by their name alone: printed whole, the bytes' addresses would make every listing
+// of the tests name them differently.
+void PrintTo(const FileCase &shape, std::ostream *out)
+{
+    *out << shape.name;
+}
 
 class KeywordFileBytes : public ::testing::TestWithParam<FileCase> {};
 
@@ -96,6 +102,10 @@ struct WrittenCase {
     KeywordFileEncoding encoding;
     int changedOnReading;
 };
+void PrintTo(const WrittenCase &written, std::ostream *out)
+{
+    *out << written.name;
+}
 
 class WrittenKeywordFile : public ::testing::TestWithParam<WrittenCase> {};
 

@@ -3,6 +3,7 @@
 #include "keywords/KeywordStore.h"
 #include "keywords/KeywordStoreFile.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/PinyinCollation.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ void copyAccessFixture(KeywordWindow &w, const QString &name)
 
 TEST(KeywordList, ShowsTheLibrarySortedByNameWithItsNumbers)
 {
+    REQUIRE_PINYIN_ORDER();
     KeywordWindow w({{1, u"青花瓷"_qs, u"违禁"_qs},
                      {2, u"abd"_qs, u"商业"_qs},
                      {3, u"ABC"_qs, QVariant()},
@@ -111,6 +113,7 @@ TEST(KeywordList, UnusableFileIsReportedOnceAndLeftAlone)
 // damaged: every keyword command reads it again, and works once the lock is gone.
 TEST(KeywordList, ALibraryLockedAtStartIsReadAgainByTheNextCommand)
 {
+    REQUIRE_PINYIN_ORDER();
     using testing_support::runSql;
     const QString inUse = u"关键词库 music.mdb 现在不能读取（可能正被其他程序使用）。关键词列表暂时为空，"
                           u"下次使用关键词库时（搜索、新增、删除关键词，导入或导出关键词文件，列出命中歌曲）会重新读取。"_qs;
@@ -130,6 +133,7 @@ TEST(KeywordList, ALibraryLockedAtStartIsReadAgainByTheNextCommand)
 
 TEST(KeywordList, AccessLibraryIsConvertedOnce)
 {
+    REQUIRE_PINYIN_ORDER();
     const QString backupName = u"music (Access 原文件).mdb"_qs;
     QTemporaryDir keep;
     QString folder;

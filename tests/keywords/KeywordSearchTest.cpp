@@ -4,6 +4,7 @@
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/PinyinCollation.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ TEST(KeywordSearch, EmptyListsGiveOnlyTheEnd)
 // on one song (reported twice).
 TEST(KeywordSearch, ReportsTheFirstSongOfEachKeywordInKeywordOrder)
 {
+    REQUIRE_PINYIN_ORDER();
     KeywordWindow w({{1, u"情"_qs, u"违禁"_qs},
                      {2, u"LOVE"_qs, u"商业"_qs},
                      {3, u"不存在的歌名很长很长"_qs, u"无"_qs},

@@ -28,6 +28,10 @@ struct FieldCase {
     QString line;
     QStringList fields;
 };
+void PrintTo(const FieldCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class FieldCutting : public ::testing::TestWithParam<FieldCase> {};
 

@@ -106,6 +106,10 @@ struct SheetCase {
     int rows;                    // appended below the header
     std::vector<int> sheetRows;  // per sheet, its header row included
 };
+void PrintTo(const SheetCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class XlsWorkbookSheets : public ::testing::TestWithParam<SheetCase> {};
 

@@ -20,6 +20,10 @@ struct CodesCase {
     int count;         // songs listed, from the first
     QByteArray bytes;
 };
+void PrintTo(const CodesCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class CodeListBytes : public ::testing::TestWithParam<CodesCase> {};
 
