@@ -185,7 +185,9 @@ def main():
 
         click(*buttons[0])  # 导入8位编码
         answer_file_dialog(known, native(search_file), centre)
-        time.sleep(2)
+        # The song commands stay closed until the import has finished, and a click meanwhile is
+        # ignored; under Wine the import of even a small file has taken more than two seconds.
+        time.sleep(8)
 
         click(*buttons[1])  # 导出明细Excel
         answer_file_dialog(known, native(details), centre)
