@@ -2,9 +2,12 @@
 #include "bench/SearchFileGenerator.h"
 
 #include "platform/Gbk.h"
+#include "songs/SearchFileParser.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
+
+#include <map>
 
 namespace bench_support {
 
@@ -48,6 +51,15 @@ QByteArray generateSearchFile(int songs, unsigned seed)
         text += QStringLiteral("\r\n");
     }
     return platform::toGbk(text);
+}
+
+const songs::SongStore &generatedSongs(int count)
+{
+    static std::map<int, songs::SongStore> parsed;
+    auto found = parsed.find(count);
+    if (found == parsed.end())
+        found = parsed.emplace(count, songs::parseSearchFile(generateSearchFile(count)).rows).first;
+    return found->second;
 }
 
 } // namespace bench_support

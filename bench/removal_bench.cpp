@@ -3,7 +3,6 @@
 #include "bench/BenchPrompts.h"
 #include "bench/SearchFileGenerator.h"
 #include "platform/BusyGate.h"
-#include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"
@@ -21,18 +20,12 @@ namespace {
 
 constexpr int kSongs = 300000;
 
-const songs::SongStore &parsedSongs()
-{
-    static const songs::SongStore rows = songs::parseSearchFile(bench_support::generateSearchFile(kSongs)).rows;
-    return rows;
-}
-
 // A song table shown in the song list, with the removal commands on it.
 struct ShownTable {
     explicit ShownTable(int imports)
     {
         for (int i = 0; i < imports; ++i)
-            table.appendRows(songs::SongStore(parsedSongs()));
+            table.appendRows(songs::SongStore(bench_support::generatedSongs(kSongs)));
         list.resize(838, 399);
         list.show();
         list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum() / 2);

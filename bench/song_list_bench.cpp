@@ -5,7 +5,6 @@
 #include "keywords/SongFind.h"
 #include "platform/BusyGate.h"
 #include "songs/ExportedCodes.h"
-#include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/RemovalHistory.h"
 #include "songs/ui/SongListView.h"
@@ -17,16 +16,10 @@ namespace {
 
 constexpr int kSongs = 300000;
 
-const songs::SongStore &parsedSongs()
-{
-    static const songs::SongStore rows = songs::parseSearchFile(bench_support::generateSearchFile(kSongs)).rows;
-    return rows;
-}
-
 struct ShownTable {
     ShownTable()
     {
-        table.appendRows(songs::SongStore(parsedSongs()));
+        table.appendRows(songs::SongStore(bench_support::generatedSongs(kSongs)));
         list.resize(838, 399);
         list.show();
         QApplication::processEvents();
@@ -42,7 +35,7 @@ struct ShownTable {
 void BM_FindExportedSongs(benchmark::State &state)
 {
     songs::SongTableModel table;
-    table.appendRows(songs::SongStore(parsedSongs()));
+    table.appendRows(songs::SongStore(bench_support::generatedSongs(kSongs)));
     QByteArray codeList;
     for (int row = 0; row < kSongs; ++row)
         codeList += (row % 2 == 0 ? table.cellText(row, songs::kCodeColumn).toLatin1() : "X" + QByteArray::number(row))
@@ -77,7 +70,7 @@ void BM_UndoRemoval(benchmark::State &state)
 void BM_FindStep(benchmark::State &state)
 {
     songs::SongTableModel table;
-    table.appendRows(songs::SongStore(parsedSongs()));
+    table.appendRows(songs::SongStore(bench_support::generatedSongs(kSongs)));
     for (auto _ : state)
         benchmark::DoNotOptimize(keywords::findSong(table, u"不存在的歌Zq", 0, true));
 }
