@@ -248,11 +248,11 @@ void HitListWindow::copySelectedHits()
     if (shown.isEmpty())
         return;
     std::sort(shown.begin(), shown.end());
-    QList<QString> cells; // the texts must outlive the views handed out
+    QList<QString> cells; // whole, as the export writes them; the texts must outlive the views handed out
     cells.reserve(shown.size() * HitListModel::ColumnCount);
     for (const int row : shown) {
         for (int column = 0; column < HitListModel::ColumnCount; ++column)
-            cells.append(m_sorted->index(row, column).data().toString());
+            cells.append(m_sorted->index(row, column).data(HitListModel::WholeTextRole).toString());
     }
     QGuiApplication::clipboard()->setText(
         songs::tabSeparatedRows(int(shown.size()), HitListModel::ColumnCount, [&](int row, int column) {
