@@ -18,9 +18,13 @@ QByteArray toGbk(QStringView text)
 QString fromGbk(QByteArrayView bytes)
 {
     QStringDecoder decoder("GBK", kFlags);
-    // The decoder keeps a lead byte at the very end waiting for its partner, even when stateless.
-    // An ASCII line feed after it makes it come out as a replacement character; the line feed itself
-    // is cut off again.
+    // An ASCII byte at the end leaves no lead byte waiting, so the text decodes as it stands; every
+    // piece of a search file ends so (in CR LF), and is not copied.
+    if (bytes.isEmpty() || uchar(bytes.back()) < 0x80)
+        return decoder(bytes);
+    // Otherwise the decoder keeps a lead byte at the very end waiting for its partner, even when
+    // stateless. An ASCII line feed after it makes it come out as a replacement character; the line
+    // feed itself is cut off again.
     QByteArray terminated;
     terminated.reserve(bytes.size() + 1);
     terminated.append(bytes);

@@ -76,18 +76,19 @@ std::optional<ParsedSearchFile> SongImport::parseWhileWindowAnswers(QByteArray &
         bool outOfMemory = false;
     };
     std::atomic<bool> stop = false;
-    QFuture<Outcome> future = QtConcurrent::run(
-        [&stop](QByteArray held) {
-            Outcome outcome;
-            try {
-                // The bytes go as soon as they are cut, before the rows are gathered.
-                outcome.parsed = parseSearchFile(std::move(held), kParseChunkBytes, &stop);
-            } catch (const std::bad_alloc &) {
-                outcome.outOfMemory = true;
-            }
-            return outcome;
-        },
-        std::move(bytes));
+    // The bytes are taken by reference, not as an argument of run(): Qt hands a stored argument on
+    // as a copy and keeps its own until the task ends, which would hold the whole file to the end.
+    // This function waits for the task on every path, so the reference outlives it.
+    QFuture<Outcome> future = QtConcurrent::run([&stop, &bytes] {
+        Outcome outcome;
+        try {
+            // The bytes go as soon as they are cut, before the rows are gathered.
+            outcome.parsed = parseSearchFile(std::move(bytes), kParseChunkBytes, &stop);
+        } catch (const std::bad_alloc &) {
+            outcome.outOfMemory = true;
+        }
+        return outcome;
+    });
     QEventLoop loop;
     QFutureWatcher<Outcome> watcher;
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
