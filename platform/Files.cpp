@@ -15,21 +15,28 @@ QByteArray readWholeFile(const QString &path)
     return readWholeFile(path, ignored).value_or(QByteArray());
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path, QString &whyNot)
+std::unique_ptr<QFile> openRegularFile(const QString &path, QString &whyNot)
 {
-    // Only regular files: a folder has no bytes, and a pipe or device could block the read for ever.
     if (!QFileInfo(path).isFile()) {
         whyNot = describeReadFailure(path, QString());
-        return std::nullopt;
+        return nullptr;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        whyNot = describeReadFailure(path, file.errorString());
-        return std::nullopt;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        whyNot = describeReadFailure(path, file->errorString());
+        return nullptr;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        whyNot = describeReadError(file.errorString());
+    return file;
+}
+
+std::optional<QByteArray> readWholeFile(const QString &path, QString &whyNot)
+{
+    const std::unique_ptr<QFile> file = openRegularFile(path, whyNot);
+    if (!file)
+        return std::nullopt;
+    QByteArray bytes = file->readAll();
+    if (file->error() != QFileDevice::NoError) {
+        whyNot = describeReadError(file->errorString());
         return std::nullopt;
     }
     return bytes;

@@ -1,12 +1,17 @@
 // Cutting a search file into lines, fields and song rows.
 #include "songs/SearchFileParser.h"
 
-#include "platform/FreedMemory.h"
 #include "platform/Gbk.h"
 
-#include <QtConcurrentMap>
+#include <QBuffer>
+#include <QFuture>
+#include <QIODevice>
+#include <QScopeGuard>
+#include <QThreadPool>
+#include <QtConcurrentRun>
 
 #include <algorithm>
+#include <deque>
 
 
 namespace songs {
@@ -50,45 +55,21 @@ void appendSongRecord(QStringView line, SongStore &rows)
     rows.appendRow(cells);
 }
 
-// One piece of the bytes and what it gives. A piece ends right after a CR LF pair of bytes: neither
+// One piece of the file and what it gives. A piece ends right after a CR LF pair of bytes: neither
 // byte can be the second byte of a GBK character, so the piece decodes exactly as it would inside
 // the whole text, and no line spans two pieces.
 struct Piece {
-    qsizetype begin = 0;
-    qsizetype end = 0;
+    const QByteArray *buffer = nullptr;  // holds the piece's bytes from its start until it is parsed
+    qsizetype size = 0;
     SongStore rows;
     qsizetype lineCount = 0;
-    // Offset in the whole bytes of the piece's first zero byte, where the text ends; -1 when none.
-    qsizetype zeroAt = -1;
     bool outOfMemory = false;
 };
 
-std::vector<Piece> cutIntoPieces(QByteArrayView bytes, qsizetype chunkBytes)
+void parsePiece(Piece &piece)
 {
-    std::vector<Piece> pieces;
-    pieces.reserve(size_t(bytes.size() / std::max<qsizetype>(chunkBytes, 1) + 1));
-    for (qsizetype begin = 0; begin < bytes.size();) {
-        qsizetype end = bytes.size();
-        if (end - begin > chunkBytes) {
-            const qsizetype crlf = bytes.indexOf(QByteArrayView("\r\n"), begin + std::max<qsizetype>(chunkBytes, 1));
-            if (crlf >= 0)
-                end = crlf + 2;
-        }
-        pieces.push_back({begin, end, {}, 0, -1, false});
-        begin = end;
-    }
-    return pieces;
-}
-
-void parsePiece(QByteArrayView bytes, Piece &piece)
-{
-    QByteArrayView text = bytes.sliced(piece.begin, piece.end - piece.begin);
-    if (const qsizetype zero = text.indexOf('\0'); zero >= 0) {
-        piece.zeroAt = piece.begin + zero;
-        text.truncate(zero);
-    }
     try {
-        forEachLine(platform::fromGbk(text), [&piece](QStringView line) {
+        forEachLine(platform::fromGbk(QByteArrayView(piece.buffer->constData(), piece.size)), [&piece](QStringView line) {
             ++piece.lineCount;
             appendSongRecord(line, piece.rows);
         });
@@ -112,84 +93,192 @@ bool looksLikeUtf16(QByteArrayView bytes)
     return std::min(zeros[0], zeros[1]) == 0 && more > 0 && more >= pairs / 4;
 }
 
-// The line (from 1) the byte at offset is on. CR and LF are never the second byte of a GBK
-// character, so the bytes' CR LF pairs are the text's.
-qsizetype lineOfByte(QByteArrayView bytes, qsizetype offset)
-{
-    const QByteArrayView before = bytes.first(offset);
-    qsizetype line = 1;
-    for (qsizetype at = before.indexOf("\r\n"); at >= 0; at = before.indexOf("\r\n", at + 2))
-        ++line;
-    return line;
-}
-} // namespace
+// Reads the file piece by piece into reused buffers, hands each piece to the workers and gathers the
+// rows in file order; the zero byte that ends the text is found while reading.
+class PieceReader {
+public:
+    PieceReader(QIODevice &device, qsizetype chunkBytes, const std::atomic<bool> *stop)
+        : m_device(device), m_chunkBytes(std::max<qsizetype>(chunkBytes, 1)), m_stop(stop)
+    {
+    }
 
-namespace {
-// The pieces up to the first zero byte, decoded and cut on every core.
-std::vector<Piece> parsePieces(QByteArrayView bytes, qsizetype chunkBytes, const std::atomic<bool> *stop,
-                               ParsedSearchFile &parsed)
-{
-    std::vector<Piece> pieces = cutIntoPieces(bytes, chunkBytes);
-    QtConcurrent::blockingMap(pieces, [bytes, stop](Piece &piece) {
-        if (!stop || !stop->load(std::memory_order_relaxed))
-            parsePiece(bytes, piece);
-    });
-    const auto zero = std::find_if(pieces.begin(), pieces.end(), [](const Piece &piece) { return piece.zeroAt >= 0; });
-    if (zero != pieces.end()) {
-        // Zero bytes that only pad the end lose nothing.
-        const QByteArrayView rest = bytes.sliced(zero->zeroAt);
-        if (std::any_of(rest.begin(), rest.end(), [](char byte) { return byte != '\0'; })) {
-            parsed.cutAtZeroByteLine = lineOfByte(bytes, zero->zeroAt);
-            parsed.looksLikeUtf16 = looksLikeUtf16(bytes);
+    ParsedSearchFile read()
+    {
+        // Enough buffers that every worker has a piece while the next ones are read.
+        const size_t bufferCount = size_t(2 * std::max(1, QThreadPool::globalInstance()->maxThreadCount()));
+        m_buffers.resize(bufferCount);
+        m_running.resize(bufferCount);
+        {
+            // This thread mostly waits for the file and the workers: in the pool it lends its place
+            // to a worker.
+            QThreadPool::globalInstance()->releaseThread();
+            const auto reserveAgain = qScopeGuard([] { QThreadPool::globalInstance()->reserveThread(); });
+            try {
+                readPieces();
+            } catch (...) {
+                waitForAll(); // the workers hold references to the buffers and pieces
+                throw;
+            }
+            waitForAll();
         }
-        pieces.erase(zero + 1, pieces.end());
+        return gather();
     }
-    if (std::any_of(pieces.begin(), pieces.end(), [](const Piece &piece) { return piece.outOfMemory; }))
-        throw std::bad_alloc();
-    for (const Piece &piece : pieces)
-        parsed.lineCount += piece.lineCount;
-    return pieces;
-}
 
-// The rows of every piece, in file order, in storage sized once.
-void gatherRows(std::vector<Piece> &pieces, ParsedSearchFile &parsed)
-{
-    std::vector<SongStore> rows;
-    rows.reserve(pieces.size());
-    for (Piece &piece : pieces)
-        rows.push_back(std::move(piece.rows));
-    pieces.clear();
-    if (rows.size() == 1) {
-        // One piece holds the rows already; what they keep for the rest of the run is what they use.
-        parsed.rows = std::move(rows.front());
-        parsed.rows.shrinkToFit();
-        return;
+private:
+    void readPieces()
+    {
+        for (size_t index = 0; !m_atEnd && !m_zeroSeen; ++index) {
+            if (m_stop && m_stop->load(std::memory_order_relaxed))
+                return;
+            const size_t slot = index % m_buffers.size();
+            m_running[slot].waitForFinished(); // the buffer's last piece is parsed
+            QByteArray &buffer = m_buffers[slot];
+            const qsizetype size = nextPiece(buffer);
+            if (size < 0)
+                return; // a read error
+            if (size == 0)
+                break; // the end, or a zero byte right at the piece's start
+            Piece &piece = m_pieces.emplace_back();
+            piece.buffer = &buffer;
+            piece.size = size;
+            m_running[slot] = QtConcurrent::run([&piece] { parsePiece(piece); });
+        }
+        if (m_zeroSeen)
+            checkAfterZeroByte();
     }
-    parsed.rows.reserveForAll(rows);
-    // The pieces' small blocks are handed back as they empty, so the rows are not held twice.
-    constexpr size_t kPiecesBetweenGiveBacks = 4;
-    for (size_t first = 0; first < rows.size(); first += kPiecesBetweenGiveBacks) {
-        parsed.rows.appendAll(std::span(rows).subspan(first, std::min(kPiecesBetweenGiveBacks, rows.size() - first)));
-        platform::giveBackFreedMemory();
+
+    // Fills the buffer with the bytes left over from the last piece and as many more as make the next
+    // piece; returns its size (0 at the end, -1 when reading fails).
+    qsizetype nextPiece(QByteArray &buffer)
+    {
+        buffer.resize(0);
+        buffer.append(m_carry);
+        m_carry.resize(0);
+        qsizetype searchFrom = 0;
+        qsizetype end = -1;
+        while (end < 0) {
+            if (!readMore(buffer))
+                return -1;
+            if (m_atEnd)
+                end = buffer.size();
+            else if (const qsizetype crlf = QByteArrayView(buffer).sliced(searchFrom).lastIndexOf("\r\n"); crlf >= 0)
+                end = searchFrom + crlf + 2;
+            else
+                searchFrom = std::max<qsizetype>(0, buffer.size() - 1); // a line longer than a piece
+        }
+        m_carry.append(QByteArrayView(buffer).sliced(end));
+        buffer.truncate(end);
+        if (const qsizetype zero = buffer.indexOf('\0'); zero >= 0) {
+            m_zeroSeen = true;
+            m_zeroPiece = m_pieces.size();
+            m_zeroPieceBytes = buffer;   // what follows the zero byte is still to be looked at
+            m_zeroAt = zero;
+            buffer.truncate(zero);
+        }
+        return buffer.size();
     }
-}
+
+    // Appends up to a piece's worth of bytes; false when reading fails.
+    bool readMore(QByteArray &buffer)
+    {
+        const qsizetype had = buffer.size();
+        buffer.resize(had + m_chunkBytes);
+        const qint64 got = m_device.read(buffer.data() + had, m_chunkBytes);
+        if (got < 0) {
+            m_readError = m_device.errorString();
+            return false;
+        }
+        buffer.truncate(had + qsizetype(got));
+        if (m_head.size() < kHeadBytes)
+            m_head.append(QByteArrayView(buffer).sliced(had).first(std::min<qsizetype>(got, kHeadBytes - m_head.size())));
+        m_atEnd = got == 0 || m_device.atEnd();
+        return true;
+    }
+
+    // Zero bytes that only pad the end lose nothing; anything else after the first one is text the
+    // import leaves out, and is reported.
+    void checkAfterZeroByte()
+    {
+        const auto allZero = [](QByteArrayView bytes) {
+            return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return byte == '\0'; });
+        };
+        m_textAfterZero = !allZero(QByteArrayView(m_zeroPieceBytes).sliced(m_zeroAt)) || !allZero(m_carry);
+        QByteArray rest(m_chunkBytes, Qt::Uninitialized);
+        while (!m_textAfterZero && !m_atEnd) {
+            const qint64 got = m_device.read(rest.data(), rest.size());
+            if (got < 0) {
+                m_readError = m_device.errorString();
+                return;
+            }
+            m_textAfterZero = !allZero(QByteArrayView(rest).first(got));
+            m_atEnd = got == 0 || m_device.atEnd();
+        }
+    }
+
+    void waitForAll()
+    {
+        for (QFuture<void> &running : m_running)
+            running.waitForFinished();
+    }
+
+    ParsedSearchFile gather()
+    {
+        ParsedSearchFile parsed;
+        parsed.readError = m_readError;
+        if (std::any_of(m_pieces.begin(), m_pieces.end(), [](const Piece &piece) { return piece.outOfMemory; }))
+            throw std::bad_alloc();
+        for (const Piece &piece : m_pieces)
+            parsed.lineCount += piece.lineCount;
+        if (m_zeroSeen && m_textAfterZero) {
+            // CR and LF are never the second byte of a GBK character, so the bytes' CR LF pairs are
+            // the text's lines.
+            qsizetype linesBefore = QByteArrayView(m_zeroPieceBytes).first(m_zeroAt).count("\r\n");
+            for (size_t piece = 0; piece < m_zeroPiece; ++piece)
+                linesBefore += m_pieces[piece].lineCount;
+            parsed.cutAtZeroByteLine = linesBefore + 1;
+            parsed.looksLikeUtf16 = looksLikeUtf16(m_head);
+        }
+        // Each piece's storage becomes a block of the result as it is, so no row is copied again.
+        std::vector<SongStore> rows;
+        rows.reserve(m_pieces.size());
+        for (Piece &piece : m_pieces)
+            rows.push_back(std::move(piece.rows));
+        m_pieces.clear();
+        parsed.rows.appendAll(rows);
+        return parsed;
+    }
+
+    static constexpr qsizetype kHeadBytes = 1024; // what the UTF-16 check looks at
+
+    QIODevice &m_device;
+    const qsizetype m_chunkBytes;
+    const std::atomic<bool> *m_stop;
+    std::vector<QByteArray> m_buffers;
+    std::vector<QFuture<void>> m_running;
+    std::deque<Piece> m_pieces;  // the workers hold references to them: they must not move
+    QByteArray m_carry;          // read past the last piece's end
+    QByteArray m_head;           // the file's first bytes
+    QByteArray m_zeroPieceBytes; // the piece the zero byte is in, whole
+    qsizetype m_zeroAt = -1;     // within that piece
+    size_t m_zeroPiece = 0;      // its index among the pieces
+    bool m_zeroSeen = false;
+    bool m_textAfterZero = false;
+    bool m_atEnd = false;
+    QString m_readError;
+};
 } // namespace
+
+ParsedSearchFile parseSearchFile(QIODevice &device, qsizetype chunkBytes, const std::atomic<bool> *stop)
+{
+    return PieceReader(device, chunkBytes, stop).read();
+}
 
 ParsedSearchFile parseSearchFile(QByteArrayView bytes, qsizetype chunkBytes, const std::atomic<bool> *stop)
 {
-    ParsedSearchFile parsed;
-    std::vector<Piece> pieces = parsePieces(bytes, chunkBytes, stop, parsed);
-    gatherRows(pieces, parsed);
-    return parsed;
-}
-
-ParsedSearchFile parseSearchFile(QByteArray &&bytes, qsizetype chunkBytes, const std::atomic<bool> *stop)
-{
-    ParsedSearchFile parsed;
-    std::vector<Piece> pieces = parsePieces(bytes, chunkBytes, stop, parsed);
-    bytes = QByteArray();
-    gatherRows(pieces, parsed);
-    return parsed;
+    QByteArray unowned = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer device(&unowned);
+    device.open(QIODevice::ReadOnly);
+    return parseSearchFile(device, chunkBytes, stop);
 }
 
 } // namespace songs

@@ -5,8 +5,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <atomic>
 #include <span>
+
+class QIODevice;
 
 namespace songs {
 
@@ -44,20 +47,23 @@ struct ParsedSearchFile {
     qsizetype cutAtZeroByteLine = 0;
     // The bytes look like UTF-16 text rather than GBK.
     bool looksLikeUtf16 = false;
+    // The device's own words when reading it failed; the rows are then to be thrown away.
+    QString readError;
 };
 
 // Bytes of a search file decoded and cut as one piece of work; the pieces run on every core.
 inline constexpr qsizetype kParseChunkBytes = qsizetype(1) << 20;
 
-// Parses the bytes of a search file: GBK text that ends at the first zero byte. The text is cut
-// into pieces of about chunkBytes, each ending right after a CR LF, which are decoded and cut on
-// every core; the rows come out in file order all the same. Once stop is set the pieces not yet
-// begun are skipped and the result is to be thrown away. Throws std::bad_alloc when the rows do not
-// fit in memory.
-ParsedSearchFile parseSearchFile(QByteArrayView bytes, qsizetype chunkBytes = kParseChunkBytes,
+// Parses a search file read from the device: GBK text that ends at the first zero byte. It is read
+// in pieces of about chunkBytes, each ending right after a CR LF, which are decoded and cut on every
+// core while the next ones are read; the rows come out in file order all the same. The few buffers
+// the pieces are read into are used again and again, so the file's bytes are never held whole.
+// Once stop is set no further piece is begun and the result is to be thrown away. Throws
+// std::bad_alloc when the rows do not fit in memory.
+ParsedSearchFile parseSearchFile(QIODevice &device, qsizetype chunkBytes = kParseChunkBytes,
                                  const std::atomic<bool> *stop = nullptr);
-// The same, letting go of the bytes once they are cut, before the rows are gathered.
-ParsedSearchFile parseSearchFile(QByteArray &&bytes, qsizetype chunkBytes = kParseChunkBytes,
+// The same for bytes in memory.
+ParsedSearchFile parseSearchFile(QByteArrayView bytes, qsizetype chunkBytes = kParseChunkBytes,
                                  const std::atomic<bool> *stop = nullptr);
 
 } // namespace songs

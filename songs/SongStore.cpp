@@ -5,69 +5,144 @@
 
 namespace songs {
 
-qsizetype SongStore::cellStart(qsizetype row, int column) const
+namespace {
+// Below this many rows an appended store is copied onto the last block rather than moved in whole.
+constexpr qsizetype kRowsMovedAsABlock = 1024;
+} // namespace
+
+qsizetype SongStore::Block::cellStart(qsizetype row, int column) const
 {
     const qsizetype index = row * kColumnCount + column;
-    return index == 0 ? 0 : m_cellEnds[size_t(index - 1)];
+    return index == 0 ? 0 : cellEnds[size_t(index - 1)];
+}
+
+QStringView SongStore::Block::cell(qsizetype row, int column) const
+{
+    const qsizetype start = cellStart(row, column);
+    const qsizetype end = cellEnds[size_t(row * kColumnCount + column)];
+    return QStringView(text.data() + start, end - start);
+}
+
+void SongStore::Block::appendRow(const Cells &cells)
+{
+    for (const QStringView cellText : cells) {
+        text.insert(text.end(), cellText.utf16(), cellText.utf16() + cellText.size());
+        cellEnds.push_back(qsizetype(text.size()));
+    }
+}
+
+void SongStore::Block::appendRange(const Block &from, qsizetype first, qsizetype end)
+{
+    if (first >= end)
+        return;
+    const qsizetype textFrom = from.cellStart(first, 0);
+    const qsizetype textEnd = from.cellEnds[size_t(end * kColumnCount - 1)];
+    const qsizetype shift = qsizetype(text.size()) - textFrom;
+    text.insert(text.end(), from.text.begin() + textFrom, from.text.begin() + textEnd);
+    for (size_t at = size_t(first) * kColumnCount; at < size_t(end) * kColumnCount; ++at)
+        cellEnds.push_back(from.cellEnds[at] + shift);
+}
+
+void SongStore::Block::removeRows(std::span<const int> rows, int firstRow)
+{
+    // The kept rows between two removed ones move down to the write position as one block of text,
+    // and their cell ends by the distance the text moved.
+    size_t textTo = size_t(cellStart(rows.front() - firstRow, 0));
+    size_t endsTo = size_t(rows.front() - firstRow) * kColumnCount;
+    const qsizetype total = rowCount();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const qsizetype keptFirst = rows[i] - firstRow + 1;
+        const qsizetype keptEnd = i + 1 < rows.size() ? rows[i + 1] - firstRow : total;
+        if (keptFirst >= keptEnd)
+            continue;
+        const size_t textFrom = size_t(cellStart(keptFirst, 0));
+        const size_t textEnd = size_t(cellEnds[size_t(keptEnd * kColumnCount - 1)]);
+        const qsizetype shift = qsizetype(textFrom - textTo);
+        std::copy(text.begin() + qsizetype(textFrom), text.begin() + qsizetype(textEnd), text.begin() + qsizetype(textTo));
+        for (size_t from = size_t(keptFirst) * kColumnCount; from < size_t(keptEnd) * kColumnCount; ++from)
+            cellEnds[endsTo++] = cellEnds[from] - shift;
+        textTo += textEnd - textFrom;
+    }
+    text.resize(textTo);
+    cellEnds.resize(endsTo);
+}
+
+std::pair<const SongStore::Block *, qsizetype> SongStore::locate(qsizetype row) const
+{
+    const auto after = std::upper_bound(m_firstRows.begin(), m_firstRows.end(), row);
+    const size_t block = size_t(after - m_firstRows.begin()) - 1;
+    return {&m_blocks[block], row - m_firstRows[block]};
 }
 
 void SongStore::appendRow(const Cells &cells)
 {
-    for (const QStringView text : cells) {
-        m_text.insert(m_text.end(), text.utf16(), text.utf16() + text.size());
-        m_cellEnds.push_back(qsizetype(m_text.size()));
-    }
+    if (m_blocks.empty())
+        takeBlock(Block());
+    m_blocks.back().appendRow(cells);
+    ++m_rowCount;
 }
 
 QStringView SongStore::cell(qsizetype row, int column) const
 {
-    const qsizetype start = cellStart(row, column);
-    const qsizetype end = m_cellEnds[size_t(row * kColumnCount + column)];
-    return QStringView(m_text.data() + start, end - start);
+    const auto [block, rowInBlock] = locate(row);
+    return block->cell(rowInBlock, column);
+}
+
+void SongStore::takeBlock(Block &&block)
+{
+    m_firstRows.push_back(m_rowCount);
+    m_rowCount += block.rowCount();
+    m_blocks.push_back(std::move(block));
 }
 
 void SongStore::reserveFor(const SongStore &other)
 {
     if (isEmpty())
-        return; // append() takes the other store's buffers over
-    m_text.reserve(m_text.size() + other.m_text.size());
-    m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
+        return; // append() takes the other store over
+    if (other.rowCount() >= kRowsMovedAsABlock) {
+        m_blocks.reserve(m_blocks.size() + other.m_blocks.size());
+        m_firstRows.reserve(m_firstRows.size() + other.m_blocks.size());
+        return;
+    }
+    Block &last = m_blocks.back();
+    size_t text = 0;
+    for (const Block &block : other.m_blocks)
+        text += block.text.size();
+    last.text.reserve(last.text.size() + text);
+    last.cellEnds.reserve(last.cellEnds.size() + size_t(other.rowCount()) * kColumnCount);
 }
 
 void SongStore::append(SongStore &&other)
 {
     if (isEmpty()) {
         *this = std::move(other);
+        other = SongStore();
         return;
     }
     reserveFor(other);
-    const qsizetype base = qsizetype(m_text.size());
-    m_text.insert(m_text.end(), other.m_text.begin(), other.m_text.end());
-    for (const qsizetype end : other.m_cellEnds)
-        m_cellEnds.push_back(base + end);
-    other = SongStore();
-}
-
-void SongStore::reserveForAll(std::span<const SongStore> parts)
-{
-    size_t text = m_text.size();
-    size_t ends = m_cellEnds.size();
-    for (const SongStore &part : parts) {
-        text += part.m_text.size();
-        ends += part.m_cellEnds.size();
+    if (other.rowCount() >= kRowsMovedAsABlock) {
+        appendAll(std::span(&other, 1));
+        return;
     }
-    m_text.reserve(text);
-    m_cellEnds.reserve(ends);
+    Block &last = m_blocks.back();
+    for (const Block &block : other.m_blocks)
+        last.appendRange(block, 0, block.rowCount());
+    m_rowCount += other.rowCount();
+    other = SongStore();
 }
 
 void SongStore::appendAll(std::span<SongStore> parts)
 {
-    reserveForAll(parts);
+    size_t blocks = m_blocks.size();
+    for (const SongStore &part : parts)
+        blocks += part.m_blocks.size();
+    m_blocks.reserve(blocks);
+    m_firstRows.reserve(blocks);
     for (SongStore &part : parts) {
-        const qsizetype base = qsizetype(m_text.size());
-        m_text.insert(m_text.end(), part.m_text.begin(), part.m_text.end());
-        for (const qsizetype end : part.m_cellEnds)
-            m_cellEnds.push_back(base + end);
+        for (Block &block : part.m_blocks) {
+            if (block.rowCount() > 0)
+                takeBlock(std::move(block));
+        }
         part = SongStore();
     }
 }
@@ -75,53 +150,66 @@ void SongStore::appendAll(std::span<SongStore> parts)
 void SongStore::shrinkToFit()
 {
     // Copying costs about as much as the parse itself; a little slack is cheaper than that.
-    if (m_text.capacity() > m_text.size() + m_text.size() / 8)
-        m_text.shrink_to_fit();
-    if (m_cellEnds.capacity() > m_cellEnds.size() + m_cellEnds.size() / 8)
-        m_cellEnds.shrink_to_fit();
+    for (Block &block : m_blocks) {
+        if (block.text.capacity() > block.text.size() + block.text.size() / 8)
+            block.text.shrink_to_fit();
+        if (block.cellEnds.capacity() > block.cellEnds.size() + block.cellEnds.size() / 8)
+            block.cellEnds.shrink_to_fit();
+    }
+}
+
+void SongStore::dropEmptyBlocks()
+{
+    std::erase_if(m_blocks, [](const Block &block) { return block.rowCount() == 0; });
+    m_firstRows.clear();
+    m_rowCount = 0;
+    for (const Block &block : m_blocks) {
+        m_firstRows.push_back(m_rowCount);
+        m_rowCount += block.rowCount();
+    }
 }
 
 void SongStore::removeRows(const QList<int> &rows)
 {
     if (rows.isEmpty())
         return;
-    // The kept rows between two removed ones move down to the write position as one block of text,
-    // and their cell ends by the distance the text moved.
-    size_t textTo = size_t(cellStart(rows.first(), 0));
-    size_t endsTo = size_t(rows.first()) * kColumnCount;
-    const qsizetype total = rowCount();
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const qsizetype keptFirst = rows[i] + 1;
-        const qsizetype keptEnd = i + 1 < rows.size() ? rows[i + 1] : total;
-        if (keptFirst >= keptEnd)
-            continue;
-        const size_t textFrom = size_t(cellStart(keptFirst, 0));
-        const size_t textEnd = size_t(m_cellEnds[size_t(keptEnd * kColumnCount - 1)]);
-        const qsizetype shift = qsizetype(textFrom - textTo);
-        std::copy(m_text.begin() + qsizetype(textFrom), m_text.begin() + qsizetype(textEnd),
-                  m_text.begin() + qsizetype(textTo));
-        for (size_t from = size_t(keptFirst) * kColumnCount; from < size_t(keptEnd) * kColumnCount; ++from)
-            m_cellEnds[endsTo++] = m_cellEnds[from] - shift;
-        textTo += textEnd - textFrom;
+    // Each block takes out the rows it holds, in one pass of its own.
+    auto next = rows.cbegin();
+    for (size_t block = 0; block < m_blocks.size() && next != rows.cend(); ++block) {
+        const qsizetype blockEnd = m_firstRows[block] + m_blocks[block].rowCount();
+        const auto end = std::lower_bound(next, rows.cend(), blockEnd);
+        if (end != next)
+            m_blocks[block].removeRows(std::span(next, end), int(m_firstRows[block]));
+        next = end;
     }
-    m_text.resize(textTo);
-    m_cellEnds.resize(endsTo);
+    dropEmptyBlocks();
+}
+
+void SongStore::appendRangeTo(Block &to, const SongStore &from, qsizetype first, qsizetype end)
+{
+    while (first < end) {
+        const auto [block, rowInBlock] = from.locate(first);
+        const qsizetype count = std::min(end - first, block->rowCount() - rowInBlock);
+        to.appendRange(*block, rowInBlock, rowInBlock + count);
+        first += count;
+    }
 }
 
 SongStore SongStore::copyRows(const QList<int> &rows) const
 {
     SongStore copy;
+    Block block;
     qsizetype length = 0;
-    for (const int row : rows)
-        length += m_cellEnds[size_t(row + 1) * kColumnCount - 1] - cellStart(row, 0);
-    copy.m_text.reserve(size_t(length));
-    copy.m_cellEnds.reserve(size_t(rows.size()) * kColumnCount);
     for (const int row : rows) {
-        Cells cells;
-        for (int column = 0; column < kColumnCount; ++column)
-            cells[size_t(column)] = cell(row, column);
-        copy.appendRow(cells);
+        const auto [from, rowInBlock] = locate(row);
+        length += from->cellEnds[size_t(rowInBlock + 1) * kColumnCount - 1] - from->cellStart(rowInBlock, 0);
     }
+    block.text.reserve(size_t(length));
+    block.cellEnds.reserve(size_t(rows.size()) * kColumnCount);
+    for (const int row : rows)
+        appendRangeTo(block, *this, row, row + 1);
+    copy.takeBlock(std::move(block));
+    copy.dropEmptyBlocks();
     return copy;
 }
 
@@ -130,30 +218,29 @@ void SongStore::insertRows(const QList<int> &rows, const SongStore &other)
     Q_ASSERT(rows.size() == other.rowCount());
     if (rows.isEmpty())
         return;
-    SongStore merged;
-    merged.m_text.reserve(m_text.size() + other.m_text.size());
-    merged.m_cellEnds.reserve(m_cellEnds.size() + other.m_cellEnds.size());
-    // Whole blocks of kept rows move at once, as in removeRows().
-    const auto copyBlock = [&merged](const SongStore &from, qsizetype first, qsizetype end) {
-        if (first >= end)
-            return;
-        const qsizetype textFrom = from.cellStart(first, 0);
-        const qsizetype textEnd = from.m_cellEnds[size_t(end * kColumnCount - 1)];
-        const qsizetype shift = qsizetype(merged.m_text.size()) - textFrom;
-        merged.m_text.insert(merged.m_text.end(), from.m_text.begin() + textFrom, from.m_text.begin() + textEnd);
-        for (size_t at = size_t(first) * kColumnCount; at < size_t(end) * kColumnCount; ++at)
-            merged.m_cellEnds.push_back(from.m_cellEnds[at] + shift);
-    };
+    // The result is one block: whole runs of kept rows move at once, as in removeRows().
+    Block merged;
+    size_t text = 0;
+    for (const SongStore *store : std::initializer_list<const SongStore *>{this, &other})
+        for (const Block &block : store->m_blocks)
+            text += block.text.size();
+    merged.text.reserve(text);
+    merged.cellEnds.reserve(size_t(m_rowCount + other.m_rowCount) * kColumnCount);
+    qsizetype mergedRows = 0;
     qsizetype kept = 0;
     const qsizetype keptCount = rowCount();
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const qsizetype before = std::min<qsizetype>(keptCount, kept + (rows[i] - merged.rowCount()));
-        copyBlock(*this, kept, std::max(kept, before));
-        kept = std::max(kept, before);
-        copyBlock(other, i, i + 1);
+        const qsizetype before = std::max(kept, std::min<qsizetype>(keptCount, kept + (rows[i] - mergedRows)));
+        appendRangeTo(merged, *this, kept, before);
+        mergedRows += before - kept;
+        kept = before;
+        appendRangeTo(merged, other, i, i + 1);
+        ++mergedRows;
     }
-    copyBlock(*this, kept, keptCount);
-    *this = std::move(merged);
+    appendRangeTo(merged, *this, kept, keptCount);
+    SongStore result;
+    result.takeBlock(std::move(merged));
+    *this = std::move(result);
 }
 
 } // namespace songs

@@ -1,4 +1,4 @@
-// Compact storage of song rows: all cell texts in one UTF-16 buffer, nine end offsets per row.
+// Compact storage of song rows: the cell texts in UTF-16 blocks, nine end offsets per row.
 #pragma once
 
 #include "songs/SongColumns.h"
@@ -10,12 +10,14 @@
 
 namespace songs {
 
+// The rows live in blocks, each one buffer of text and one of cell ends. An import's pieces become
+// blocks as they are, so a large file's rows are stored once and never copied into one buffer.
 class SongStore {
 public:
     using Cells = std::array<QStringView, kColumnCount>;
 
-    qsizetype rowCount() const { return qsizetype(m_cellEnds.size()) / kColumnCount; }
-    bool isEmpty() const { return m_cellEnds.empty(); }
+    qsizetype rowCount() const { return m_rowCount; }
+    bool isEmpty() const { return m_rowCount == 0; }
 
     void appendRow(const Cells &cells);
     // Valid until the store next changes.
@@ -23,15 +25,12 @@ public:
     // Makes room for the rows of the other store; throws std::bad_alloc, changing nothing, when they
     // do not fit. append() then cannot fail.
     void reserveFor(const SongStore &other);
-    // Appends every row of the other store, in order.
+    // Appends every row of the other store, in order, and empties it. Large blocks move over as
+    // they are; a few rows are copied onto the last block instead, so rows appended one store at a
+    // time do not end up one block each.
     void append(SongStore &&other);
-    // Makes room for the rows of all these stores at once; throws std::bad_alloc, changing nothing,
-    // when they do not fit.
-    void reserveForAll(std::span<const SongStore> parts);
-    // Appends every row of these stores, in order, into room sized once for all of them (none is
-    // taken again after reserveForAll). Each store is emptied as soon as its rows are in, so the
-    // memory moves over rather than doubles. Throws std::bad_alloc, changing nothing, when they do
-    // not fit.
+    // The same for each of these stores in turn, every block moving over as it is. Throws
+    // std::bad_alloc, changing nothing, when the list of blocks cannot grow.
     void appendAll(std::span<SongStore> parts);
     // Gives back the room the rows do not use.
     void shrinkToFit();
@@ -46,10 +45,30 @@ public:
     void insertRows(const QList<int> &rows, const SongStore &other);
 
 private:
-    qsizetype cellStart(qsizetype row, int column) const;
+    struct Block {
+        std::vector<char16_t> text;
+        std::vector<qsizetype> cellEnds;
 
-    std::vector<char16_t> m_text;
-    std::vector<qsizetype> m_cellEnds;
+        qsizetype rowCount() const { return qsizetype(cellEnds.size()) / kColumnCount; }
+        qsizetype cellStart(qsizetype row, int column) const;
+        QStringView cell(qsizetype row, int column) const;
+        void appendRow(const Cells &cells);
+        // Copies rows [first, end) of the other block onto this one at once.
+        void appendRange(const Block &from, qsizetype first, qsizetype end);
+        // Removes the rows at these ascending indices of the block.
+        void removeRows(std::span<const int> rows, int firstRow);
+    };
+
+    // The block holding the row, and the row's index within it.
+    std::pair<const Block *, qsizetype> locate(qsizetype row) const;
+    // Copies rows [first, end) of the other store onto the block, a block's share at a time.
+    static void appendRangeTo(Block &to, const SongStore &from, qsizetype first, qsizetype end);
+    void takeBlock(Block &&block);
+    void dropEmptyBlocks();
+
+    std::vector<Block> m_blocks;
+    std::vector<qsizetype> m_firstRows;  // each block's first row in the store
+    qsizetype m_rowCount = 0;
 };
 
 } // namespace songs

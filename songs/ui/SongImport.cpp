@@ -49,15 +49,18 @@ void SongImport::LoadSearchFile(const QString &path)
     std::optional<ParsedSearchFile> parsed;
     try {
         QString whyNot;
-        std::optional<QByteArray> bytes = platform::readWholeFile(path, whyNot);
-        if (!bytes) {
+        const std::unique_ptr<QFile> file = platform::openRegularFile(path, whyNot);
+        if (!file) {
             warn(platform::readFailureMessage(path, whyNot));
             return;
         }
-        // The bytes go as soon as they are parsed, before the table grows.
-        parsed = parseWhileWindowAnswers(std::move(*bytes));
+        parsed = parseWhileWindowAnswers(*file);
         if (!parsed)
             return; // the program is ending
+        if (!parsed->readError.isEmpty()) {
+            warn(platform::readFailureMessage(path, platform::describeReadError(parsed->readError)));
+            return;
+        }
         m_table.appendRows(std::move(parsed->rows));
     } catch (const std::bad_alloc &) {
         warn(QStringLiteral("导入失败：文件“%1”太大，内存不足，无法导入。歌曲列表保持原样。")
@@ -69,21 +72,19 @@ void SongImport::LoadSearchFile(const QString &path)
         warn(zeroByteMessage(path, *parsed));
 }
 
-std::optional<ParsedSearchFile> SongImport::parseWhileWindowAnswers(QByteArray &&bytes)
+std::optional<ParsedSearchFile> SongImport::parseWhileWindowAnswers(QFile &file)
 {
     struct Outcome {
         ParsedSearchFile parsed;
         bool outOfMemory = false;
     };
     std::atomic<bool> stop = false;
-    // The bytes are taken by reference, not as an argument of run(): Qt hands a stored argument on
-    // as a copy and keeps its own until the task ends, which would hold the whole file to the end.
-    // This function waits for the task on every path, so the reference outlives it.
-    QFuture<Outcome> future = QtConcurrent::run([&stop, &bytes] {
+    // The file is read on the task's thread only, until the task ends; this function waits for the
+    // task on every path.
+    QFuture<Outcome> future = QtConcurrent::run([&stop, &file] {
         Outcome outcome;
         try {
-            // The bytes go as soon as they are cut, before the rows are gathered.
-            outcome.parsed = parseSearchFile(std::move(bytes), kParseChunkBytes, &stop);
+            outcome.parsed = parseSearchFile(file, kParseChunkBytes, &stop);
         } catch (const std::bad_alloc &) {
             outcome.outOfMemory = true;
         }

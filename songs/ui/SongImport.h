@@ -1,7 +1,7 @@
 // The search-file import commands: from the open dialog or from a dropped file.
 #pragma once
 
-#include <QByteArray>
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -37,7 +37,7 @@ Q_SIGNALS:
 
 private:
     // The parsed file, or nothing when the program ended first. Throws std::bad_alloc.
-    std::optional<ParsedSearchFile> parseWhileWindowAnswers(QByteArray &&bytes);
+    std::optional<ParsedSearchFile> parseWhileWindowAnswers(QFile &file);
     static QString zeroByteMessage(const QString &path, const ParsedSearchFile &parsed);
     void warn(const QString &text);
 
