@@ -22,8 +22,8 @@ linux_packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-xlrd gnumeric sqlite3
-  # reading .xlsx workbooks back, and the Python writer the .xlsx bench compares with
-  python3-openpyxl python3-xlsxwriter
+  # reading .xlsx workbooks back, and the Python writers the workbook bench compares with
+  python3-openpyxl python3-xlsxwriter python3-xlwt
   clang libclang-rt-14-dev
 )
 
