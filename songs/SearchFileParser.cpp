@@ -191,7 +191,7 @@ private:
         buffer.truncate(had + qsizetype(got));
         if (m_head.size() < kHeadBytes)
             m_head.append(QByteArrayView(buffer).sliced(had).first(std::min<qsizetype>(got, kHeadBytes - m_head.size())));
-        m_atEnd = got == 0 || m_device.atEnd();
+        m_atEnd = got == 0; // read to the end: some files (in /proc) report no size
         return true;
     }
 
@@ -211,7 +211,7 @@ private:
                 return;
             }
             m_textAfterZero = !allZero(QByteArrayView(rest).first(got));
-            m_atEnd = got == 0 || m_device.atEnd();
+            m_atEnd = got == 0; // read to the end: some files (in /proc) report no size
         }
     }
 
