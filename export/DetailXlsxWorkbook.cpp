@@ -14,7 +14,7 @@ DetailXlsxWorkbook::DetailXlsxWorkbook() : m_book(QStringList(songs::columnCapti
 void DetailXlsxWorkbook::appendSong(const songs::SongTableModel &table, int row)
 {
     for (int column = 0; column < songs::kColumnCount; ++column)
-        m_cells[size_t(column)] = table.cellText(row, column);
+        m_cells[size_t(column)] = table.cellView(row, column);
     m_book.appendRow(m_cells);
 }
 

@@ -22,7 +22,7 @@ public:
 
 private:
     xls::XlsxWorkbook m_book;
-    std::array<QString, songs::kColumnCount> m_cells;  // the row being appended
+    std::array<QStringView, songs::kColumnCount> m_cells;  // the row being appended, viewed in the table
 };
 
 } // namespace exporting

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QStringEncoder>
 
 #include <xlsxwriter.h>
 
@@ -52,12 +53,21 @@ bool looksEscaped(QStringView text, qsizetype at)
     return true;
 }
 
+// UTF-8 into the reused buffer: with millions of cells, a fresh array for each one costs more than
+// the encoding itself.
+void encodeUtf8(QStringView text, QByteArray &out)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    out.resize(encoder.requiredSpace(text.size()));
+    out.resize(encoder.appendToBuffer(out.data(), text) - out.data());
+}
+
 // The cell's text as libxlsxwriter takes it: UTF-8 without a zero byte, which would end it. The
 // library itself escapes the other control characters.
 void cellBytes(QStringView text, QByteArray &out)
 {
     if (!text.contains(u'_') && !text.contains(QChar(0))) {
-        out = text.toUtf8();
+        encodeUtf8(text, out);
         return;
     }
     QString escaped;
@@ -70,7 +80,7 @@ void cellBytes(QStringView text, QByteArray &out)
         else
             escaped += text[i];
     }
-    out = escaped.toUtf8();
+    encodeUtf8(escaped, out);
 }
 
 void throwOnMemoryError(lxw_error error)
@@ -82,7 +92,8 @@ void throwOnMemoryError(lxw_error error)
 } // namespace
 
 XlsxWorkbook::XlsxWorkbook(const QStringList &header, int rowsPerSheet)
-    : m_header(header), m_rowsPerSheet(rowsPerSheet < 1 || rowsPerSheet >= kMaxRows ? kMaxRows - 1 : rowsPerSheet)
+    : m_header(header), m_headerViews(m_header.begin(), m_header.end()),
+      m_rowsPerSheet(rowsPerSheet < 1 || rowsPerSheet >= kMaxRows ? kMaxRows - 1 : rowsPerSheet)
 {
     if (!m_folder.isValid()) {
         m_failed = true;
@@ -141,11 +152,17 @@ bool XlsxWorkbook::addSheet()
     }
     m_sheets.push_back(m_sheet);
     m_row = 0;
-    writeRow(m_header);
+    writeRow(m_headerViews);
     return true;
 }
 
 void XlsxWorkbook::appendRow(std::span<const QString> texts)
+{
+    m_views.assign(texts.begin(), texts.end());
+    appendRow(std::span<const QStringView>(m_views));
+}
+
+void XlsxWorkbook::appendRow(std::span<const QStringView> texts)
 {
     if (m_failed)
         return;
@@ -154,7 +171,7 @@ void XlsxWorkbook::appendRow(std::span<const QString> texts)
     writeRow(texts);
 }
 
-void XlsxWorkbook::writeRow(std::span<const QString> texts)
+void XlsxWorkbook::writeRow(std::span<const QStringView> texts)
 {
     const size_t columns = std::min(texts.size(), size_t(kMaxColumns));
     for (size_t column = 0; column < columns; ++column) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 #include <QDir>
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@ public:
     XlsxWorkbook &operator=(const XlsxWorkbook &) = delete;
 
     // The next row, one text per column from column A; columns past kMaxColumns are left out.
+    void appendRow(std::span<const QStringView> texts);
     void appendRow(std::span<const QString> texts);
 
     // Finishes the file and passes it on to the device; callable once. False when the temporary
@@ -46,7 +48,7 @@ public:
 
 private:
     bool addSheet();
-    void writeRow(std::span<const QString> texts);
+    void writeRow(std::span<const QStringView> texts);
     void closeSheetFiles();
 
     // Named in ASCII: the library reaches it through the narrow C calls (see folderNameForLibrary).
@@ -54,6 +56,7 @@ private:
     QByteArray m_folderName;   // as libxlsxwriter opens it
     QByteArray m_bookName;
     QStringList m_header;
+    std::vector<QStringView> m_headerViews;  // of m_header, as each sheet's first row
     int m_rowsPerSheet;
     lxw_workbook *m_book = nullptr;
     lxw_format *m_text = nullptr;
@@ -62,6 +65,7 @@ private:
     int m_row = 0;             // the sheet's next row
     bool m_failed = false;     // a temporary file could not be made or written
     QByteArray m_cell;         // reused for each cell's UTF-8
+    std::vector<QStringView> m_views;  // the row being appended from QStrings
 };
 
 } // namespace xls
