@@ -92,8 +92,7 @@ void throwOnMemoryError(lxw_error error)
 } // namespace
 
 XlsxWorkbook::XlsxWorkbook(const QStringList &header, int rowsPerSheet)
-    : m_header(header), m_headerViews(m_header.begin(), m_header.end()),
-      m_rowsPerSheet(rowsPerSheet < 1 || rowsPerSheet >= kMaxRows ? kMaxRows - 1 : rowsPerSheet)
+    : m_header(header), m_rowsPerSheet(rowsPerSheet < 1 || rowsPerSheet >= kMaxRows ? kMaxRows - 1 : rowsPerSheet)
 {
     if (!m_folder.isValid()) {
         m_failed = true;
@@ -152,17 +151,22 @@ bool XlsxWorkbook::addSheet()
     }
     m_sheets.push_back(m_sheet);
     m_row = 0;
-    writeRow(m_headerViews);
+    writeRow(std::span<const QString>(m_header));
     return true;
 }
 
 void XlsxWorkbook::appendRow(std::span<const QString> texts)
 {
-    m_views.assign(texts.begin(), texts.end());
-    appendRow(std::span<const QStringView>(m_views));
+    appendTexts(texts);
 }
 
 void XlsxWorkbook::appendRow(std::span<const QStringView> texts)
+{
+    appendTexts(texts);
+}
+
+template <typename Text>
+void XlsxWorkbook::appendTexts(std::span<const Text> texts)
 {
     if (m_failed)
         return;
@@ -171,7 +175,8 @@ void XlsxWorkbook::appendRow(std::span<const QStringView> texts)
     writeRow(texts);
 }
 
-void XlsxWorkbook::writeRow(std::span<const QStringView> texts)
+template <typename Text>
+void XlsxWorkbook::writeRow(std::span<const Text> texts)
 {
     const size_t columns = std::min(texts.size(), size_t(kMaxColumns));
     for (size_t column = 0; column < columns; ++column) {

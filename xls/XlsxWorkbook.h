@@ -4,8 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -48,7 +48,10 @@ public:
 
 private:
     bool addSheet();
-    void writeRow(std::span<const QStringView> texts);
+    template <typename Text>
+    void appendTexts(std::span<const Text> texts);
+    template <typename Text>
+    void writeRow(std::span<const Text> texts);
     void closeSheetFiles();
 
     // Named in ASCII: the library reaches it through the narrow C calls (see folderNameForLibrary).
@@ -56,7 +59,6 @@ private:
     QByteArray m_folderName;   // as libxlsxwriter opens it
     QByteArray m_bookName;
     QStringList m_header;
-    std::vector<QStringView> m_headerViews;  // of m_header, as each sheet's first row
     int m_rowsPerSheet;
     lxw_workbook *m_book = nullptr;
     lxw_format *m_text = nullptr;
@@ -65,7 +67,6 @@ private:
     int m_row = 0;             // the sheet's next row
     bool m_failed = false;     // a temporary file could not be made or written
     QByteArray m_cell;         // reused for each cell's UTF-8
-    std::vector<QStringView> m_views;  // the row being appended from QStrings
 };
 
 } // namespace xls
