@@ -13,7 +13,7 @@ require_deps
 echo "== The Wine session of the tests"
 # Wine's first program in a session starts the session's server and Wine's own services, and they all
 # keep that program's standard error open until the session ends: under ctest, the test that started
-# a session would not end until the timeout. So one session, kept up until the suite is done, is
+# a session would not end until the timeout. So one session, kept up until this script ends, is
 # started here with its output in a log, and every test joins it. Making the prefix here also spares
 # the first tests the wait on its creation, which has taken two minutes.
 export WINEPREFIX="${WINEPREFIX:-$win_build/wine-prefix}"
@@ -27,7 +27,5 @@ timeout 600 "$repo/scripts/windows/wine-run" wineboot --init </dev/null >>"$wine
 echo "== The test suite under Wine"
 # No test takes more than a few seconds under Wine; one that Wine itself hangs gets one more go.
 ctest --test-dir "$win_build" --output-on-failure -j"$(nproc)" --timeout 300 --repeat after-timeout:2 "$@"
-wineserver -k 2>/dev/null || true
-trap - EXIT
 
 "$repo/scripts/windows/smoke.sh"
