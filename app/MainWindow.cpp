@@ -4,11 +4,11 @@
 #include "app/Icons.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
-#include "keywords/ui/HitListCommand.h"
+#include "hits/ui/HitListCommand.h"
 #include "keywords/ui/KeywordEditing.h"
 #include "keywords/ui/KeywordFileCommands.h"
 #include "keywords/ui/KeywordSearch.h"
-#include "keywords/ui/SongFindBar.h"
+#include "songs/ui/SongFindWindow.h"
 #include "keywords/KeywordStore.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
@@ -132,18 +132,17 @@ void MainWindow::connectCommands()
     m_busy.addCommand(m_exportedSongs->action());
 
     // The hit list hands the rows it shows to the removal, which checks and orders them.
-    m_hitList = new keywords::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
-                                              m_env.shell, m_busy, m_env.programFolder,
-                                              [this](const QList<int> &rows) { m_songRemoval->removeSongs(rows); }},
-                                             this);
+    m_hitList = new hits::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
+                                          m_env.shell, m_busy, m_env.programFolder, *m_songRemoval},
+                                         this);
     m_hitList->addEntryPoints({m_songList, m_keywordPanel.list});
-    connect(m_hitList, &keywords::HitListCommand::songChosen, this, [this](int row) {
+    connect(m_hitList, &hits::HitListCommand::songChosen, this, [this](int row) {
         activateWindow();
         showFoundSong(row);
     });
     songs::addSongCopyEntry(*m_songList, m_songTable);
-    m_findBar = new keywords::SongFindBar(m_songTable, *m_songList, this);
-    connect(m_findBar, &keywords::SongFindBar::songFound, this, &MainWindow::showFoundSong);
+    m_findWindow = new songs::SongFindWindow(m_songTable, *m_songList, this);
+    connect(m_findWindow, &songs::SongFindWindow::songFound, this, &MainWindow::showFoundSong);
 }
 
 void MainWindow::connectSongCommands()

@@ -20,8 +20,9 @@ class QPushButton;
 
 namespace songs { class SongListView; class SongImport; }
 namespace exporting { class DetailWorkbookExport; }
-namespace keywords { class HitListCommand; class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; class SongFindBar; }
-namespace songs { class ExportedSongsRemoval; class SongRemoval; }
+namespace keywords { class KeywordEditing; class KeywordFileCommands; class KeywordSearch; class KeywordStore; }
+namespace hits { class HitListCommand; }
+namespace songs { class ExportedSongsRemoval; class SongFindWindow; class SongRemoval; }
 
 namespace app {
 
@@ -85,11 +86,11 @@ private:
     keywords::KeywordEditing *m_keywordEditing = nullptr;
     keywords::KeywordFileCommands *m_keywordFiles = nullptr;
     keywords::KeywordSearch *m_keywordSearch = nullptr;
-    keywords::HitListCommand *m_hitList = nullptr;
+    hits::HitListCommand *m_hitList = nullptr;
     WebLinks *m_webLinks = nullptr;
     songs::SongRemoval *m_songRemoval = nullptr;
     songs::ExportedSongsRemoval *m_exportedSongs = nullptr;
-    keywords::SongFindBar *m_findBar = nullptr;
+    songs::SongFindWindow *m_findWindow = nullptr;
 };
 
 } // namespace app

@@ -8,13 +8,14 @@
 #include "keywords/ui/KeywordPanel.h"
 #include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
-#include "keywords/PinyinOrder.h"
+#include "text/PinyinOrder.h"
 #include "platform/QuitRequest.h"
 #include "keywords/KeywordStoreFile.h"
 #include "platform/Gbk.h"
-#include "keywords/ui/HitListWindow.h"
+#include "hits/ui/HitListWindow.h"
 #include "platform/BusyGate.h"
 #include "songs/ui/SongListView.h"
+#include "songs/ui/SongRemoval.h"
 #include "songs/SongTableModel.h"
 
 #include <QApplication>
@@ -159,11 +160,14 @@ struct HitListBench {
     Bench bench;
     platform::BusyGate busy;
     bench_support::BenchShell shell;
-    keywords::HitListWindow list;
+    songs::SongRemoval removal;
+    hits::HitListWindow list;
 
     explicit HitListBench(const benchmark::State &state)
         : bench(int(state.range(0)), int(state.range(1)), 20),
-          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path(), {}},
+          removal(bench.songTable, *bench.songList, bench.prompts, busy, &bench.window),
+          list({*bench.panel.listModel, *bench.store, bench.songTable, bench.prompts, shell, busy, bench.folder.path(),
+                removal},
                &bench.window)
     {
         list.show();
@@ -229,7 +233,7 @@ void BM_SortByPinyin(benchmark::State &state)
         state.PauseTiming();
         std::vector<keywords::KeywordRow> copy = rows;
         state.ResumeTiming();
-        keywords::sortByPinyin(copy);
+        text::sortByPinyin(copy, &keywords::KeywordRow::name);
         benchmark::DoNotOptimize(copy.data());
     }
 }

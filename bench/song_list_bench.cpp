@@ -2,7 +2,7 @@
 // removal, and one find step.
 #include "bench/BenchPrompts.h"
 #include "bench/SearchFileGenerator.h"
-#include "keywords/SongFind.h"
+#include "songs/SongFind.h"
 #include "platform/BusyGate.h"
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
@@ -72,7 +72,7 @@ void BM_FindStep(benchmark::State &state)
     songs::SongTableModel table;
     table.appendRows(songs::SongStore(bench_support::generatedSongs(kSongs)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(keywords::findSong(table, u"不存在的歌Zq", 0, true));
+        benchmark::DoNotOptimize(songs::findSong(table, u"不存在的歌Zq", 0, true));
 }
 
 } // namespace

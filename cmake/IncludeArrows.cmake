@@ -1,6 +1,8 @@
 # korvia_check_include_arrows(<library or program>...): every build first checks the quoted includes
 # of their sources against the arrows between folders and libraries (cmake/CheckIncludeArrows.cmake),
 # and fails on the first build after an include that breaks them.
+include(${CMAKE_CURRENT_LIST_DIR}/Folders.cmake)
+
 function(korvia_check_include_arrows)
   set(targets ${ARGN})
   set(content "set(KORVIA_TARGETS ${targets})\n")
@@ -12,7 +14,8 @@ function(korvia_check_include_arrows)
       get_filename_component(path ${source} ABSOLUTE BASE_DIR ${dir})
       file(RELATIVE_PATH path ${PROJECT_SOURCE_DIR} ${path})
       # Sources the build generates (moc files) lie outside the program's folders.
-      if(path MATCHES "^(app|songs|export|keywords|platform|ui|xls)/")
+      string(REPLACE ";" "|" folder_pattern "${KORVIA_FOLDERS}")
+      if(path MATCHES "^(${folder_pattern})/")
         list(APPEND relative ${path})
       endif()
     endforeach()
@@ -37,7 +40,7 @@ function(korvia_check_include_arrows)
 
   set(script ${PROJECT_SOURCE_DIR}/cmake/CheckIncludeArrows.cmake)
   set(patterns "")
-  foreach(folder app songs export keywords platform ui xls)
+  foreach(folder IN LISTS KORVIA_FOLDERS)
     list(APPEND patterns ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
   endforeach()
   file(GLOB_RECURSE checked CONFIGURE_DEPENDS ${patterns})
@@ -45,7 +48,7 @@ function(korvia_check_include_arrows)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DTARGETS_FILE=${targets_file} -P ${script}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${checked} ${targets_file} ${script}
+    DEPENDS ${checked} ${targets_file} ${script} ${PROJECT_SOURCE_DIR}/cmake/Folders.cmake
     COMMENT "Checking the include arrows"
     VERBATIM)
   add_custom_target(include_arrows ALL DEPENDS ${stamp})

@@ -1,7 +1,7 @@
 // The keyword list's rows.
 #include "keywords/KeywordListModel.h"
 
-#include "keywords/PinyinOrder.h"
+#include "text/PinyinOrder.h"
 
 namespace keywords {
 
@@ -62,7 +62,7 @@ void KeywordListModel::sortByPinyin()
 {
     // A reset, as a reload is: the list holds no selection across it either.
     beginResetModel();
-    keywords::sortByPinyin(m_rows);
+    ::text::sortByPinyin(m_rows, &KeywordRow::name);
     endResetModel();
 }
 

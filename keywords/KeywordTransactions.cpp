@@ -2,7 +2,7 @@
 #include "keywords/KeywordStore.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatchRule.h"
+#include "text/KeywordMatchRule.h"
 #include "keywords/KeywordSchema.h"
 #include "keywords/KeywordTexts.h"
 
@@ -65,13 +65,13 @@ KeywordInsertion KeywordStore::insertKeywords(const QList<KeywordRow> &rows)
     platform::StoreRows stored = m_store.query(KeywordSchema::selectAllByName());
     const int nameColumn = stored.column(KeywordSchema::nameColumn());
     while (stored.next())
-        names.insert(foldAsciiLetters(stored.value(nameColumn).toString()));
+        names.insert(::text::foldAsciiLetters(stored.value(nameColumn).toString()));
     bool failed = stored.failed();
     stored.close();
     for (const KeywordRow &row : rows) {
         if (failed)
             break;
-        const QString folded = foldAsciiLetters(row.name);
+        const QString folded = ::text::foldAsciiLetters(row.name);
         if (names.contains(folded)) {
             ++result.skipped;
             continue;

@@ -2,7 +2,7 @@
 #include "keywords/ui/KeywordEditing.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordMatchRule.h"
+#include "text/KeywordMatchRule.h"
 #include "keywords/KeywordStore.h"
 #include "keywords/KeywordTexts.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -69,7 +69,7 @@ void KeywordEditing::AddKeyword()
 
     // The query already ignores the case of A to Z; comparing folded texts keeps it so whatever
     // the column's collation.
-    if (foldAsciiLetters(m_store.storedName(keyword)) == foldAsciiLetters(keyword)) {
+    if (::text::foldAsciiLetters(m_store.storedName(keyword)) == ::text::foldAsciiLetters(keyword)) {
         tell(text::duplicate(keyword), mb::Ok, text::duplicateTitle());
         m_panel.nameEdit->setFocus();
         return;

@@ -3,7 +3,7 @@
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordFinder.h"
-#include "keywords/KeywordMatchRule.h"
+#include "text/KeywordMatchRule.h"
 #include "keywords/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
@@ -53,7 +53,7 @@ void KeywordSearch::SearchSongsForKeyword()
 bool KeywordSearch::MatchSongRow(int row)
 {
     if (row < 0 || row >= m_songs.songCount()
-        || !containsKeyword(m_songs.cellView(row, songs::kNameColumn), m_currentKeyword))
+        || !::text::containsKeyword(m_songs.cellView(row, songs::kNameColumn), m_currentKeyword))
         return false;
     Q_EMIT songFound(row);
     m_prompts.messageBox(m_dialogParent, text::found(m_currentKeyword), platform::mb::Ok, QString());

@@ -3,7 +3,7 @@
 // by code point. Without it they are skipped, saying why.
 #pragma once
 
-#include "keywords/PinyinOrder.h"
+#include "text/PinyinOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace testing_support {
 // 爱 (ai) before 白 (bai) before 東 (dong), whose code points run the other way.
 inline bool systemHasPinyinOrder()
 {
-    const QCollator collator = keywords::pinyinCollator();
+    const QCollator collator = text::pinyinCollator();
     return collator.compare(QStringLiteral("爱"), QStringLiteral("白")) < 0
            && collator.compare(QStringLiteral("白"), QStringLiteral("東")) < 0;
 }

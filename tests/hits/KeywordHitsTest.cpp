@@ -1,13 +1,13 @@
 // The keyword hits against a plain reference: every song holding any keyword, the keywords and
 // remarks per song, and the songs per remark.
-#include "keywords/KeywordHits.h"
+#include "hits/KeywordHits.h"
 #include "keywords/KeywordListModel.h"
 #include "songs/SongTableModel.h"
 
 #include <QMap>
 #include <gtest/gtest.h>
 
-using keywords::KeywordHits;
+using hits::KeywordHits;
 
 namespace {
 
@@ -84,7 +84,7 @@ void expectAgreement(const Library &l)
     }
     QMap<QString, int> counted;
     int previous = INT_MAX;
-    for (const keywords::RemarkCount &c : hits.remarkCounts()) {
+    for (const hits::RemarkCount &c : hits.remarkCounts()) {
         counted[c.remark] = c.songs;
         EXPECT_LE(c.songs, previous) << "most songs first";
         previous = c.songs;

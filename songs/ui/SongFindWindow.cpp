@@ -1,7 +1,7 @@
 // The find window of the song list.
-#include "keywords/ui/SongFindBar.h"
+#include "songs/ui/SongFindWindow.h"
 
-#include "keywords/SongFind.h"
+#include "songs/SongFind.h"
 #include "songs/SongTableModel.h"
 #include "ui/widgets/Accessibility.h"
 
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace keywords {
+namespace songs {
 
 namespace {
 QAction *listEntry(QAbstractItemView &list, const QString &name, const QString &caption, const QKeySequence &key)
@@ -27,7 +27,7 @@ QAction *listEntry(QAbstractItemView &list, const QString &name, const QString &
 }
 } // namespace
 
-SongFindBar::SongFindBar(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window)
+SongFindWindow::SongFindWindow(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window)
     : QDialog(window, Qt::Tool), m_table(table), m_list(list)
 {
     ui::nameControl(this, QStringLiteral("窗口_查找歌曲"), QStringLiteral("查找歌曲"));
@@ -68,15 +68,15 @@ SongFindBar::SongFindBar(const songs::SongTableModel &table, QAbstractItemView &
     addAction(findNextEntry);
     addAction(findPreviousEntry);
 
-    connect(m_open, &QAction::triggered, this, &SongFindBar::showBar);
-    connect(findNextEntry, &QAction::triggered, this, &SongFindBar::findNext);
-    connect(findPreviousEntry, &QAction::triggered, this, &SongFindBar::findPrevious);
-    connect(m_text, &QLineEdit::returnPressed, this, &SongFindBar::findNext);
-    connect(next, &QPushButton::clicked, this, &SongFindBar::findNext);
-    connect(previous, &QPushButton::clicked, this, &SongFindBar::findPrevious);
+    connect(m_open, &QAction::triggered, this, &SongFindWindow::showBar);
+    connect(findNextEntry, &QAction::triggered, this, &SongFindWindow::findNext);
+    connect(findPreviousEntry, &QAction::triggered, this, &SongFindWindow::findPrevious);
+    connect(m_text, &QLineEdit::returnPressed, this, &SongFindWindow::findNext);
+    connect(next, &QPushButton::clicked, this, &SongFindWindow::findNext);
+    connect(previous, &QPushButton::clicked, this, &SongFindWindow::findPrevious);
 }
 
-void SongFindBar::showBar()
+void SongFindWindow::showBar()
 {
     show();
     raise();
@@ -85,7 +85,7 @@ void SongFindBar::showBar()
     m_text->selectAll();
 }
 
-void SongFindBar::find(bool forward)
+void SongFindWindow::find(bool forward)
 {
     const QString text = m_text->text();
     if (text.isEmpty()) {
@@ -107,4 +107,4 @@ void SongFindBar::find(bool forward)
     Q_EMIT songFound(found.row);
 }
 
-} // namespace keywords
+} // namespace songs

@@ -1,10 +1,10 @@
 // Finding a song.
-#include "keywords/SongFind.h"
+#include "songs/SongFind.h"
 
-#include "keywords/KeywordMatchRule.h"
+#include "text/KeywordMatchRule.h"
 #include "songs/SongTableModel.h"
 
-namespace keywords {
+namespace songs {
 
 namespace {
 constexpr int kSearchedColumns[] = {songs::kNameColumn, 1, songs::kCodeColumn}; // name, singer, code
@@ -12,7 +12,7 @@ constexpr int kSearchedColumns[] = {songs::kNameColumn, 1, songs::kCodeColumn}; 
 bool holds(const songs::SongTableModel &table, int row, QStringView text)
 {
     for (const int column : kSearchedColumns) {
-        if (containsKeyword(table.cellView(row, column), text))
+        if (::text::containsKeyword(table.cellView(row, column), text))
             return true;
     }
     return false;
@@ -38,4 +38,4 @@ FoundSong findSong(const songs::SongTableModel &table, QStringView text, int row
     return {};
 }
 
-} // namespace keywords
+} // namespace songs

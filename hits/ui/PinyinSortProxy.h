@@ -1,11 +1,11 @@
 // A list sorted by a column header click: texts in pinyin order, as the keyword list shows them.
 #pragma once
 
-#include "keywords/PinyinOrder.h"
+#include "text/PinyinOrder.h"
 
 #include <QSortFilterProxyModel>
 
-namespace keywords {
+namespace hits {
 
 class PinyinSortProxy : public QSortFilterProxyModel {
 public:
@@ -18,7 +18,7 @@ protected:
     }
 
 private:
-    QCollator m_collator = pinyinCollator();
+    QCollator m_collator = text::pinyinCollator();
 };
 
-} // namespace keywords
+} // namespace hits

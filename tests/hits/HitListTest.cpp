@@ -1,6 +1,6 @@
 // The keyword hit list through the real main window: opened by its shortcut or a list's context
 // menu, sorted by a header click, showing a song, exporting a workbook and asking to remove songs.
-#include "keywords/ui/HitListCommand.h"
+#include "hits/ui/HitListCommand.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"

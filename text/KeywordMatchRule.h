@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace keywords {
+namespace text {
 
 constexpr char16_t foldAsciiLetter(char16_t c)
 {
@@ -18,4 +18,4 @@ QString foldAsciiLetters(QStringView text);
 // Whether keyword occurs as a contiguous piece of text. An empty keyword occurs nowhere.
 bool containsKeyword(QStringView text, QStringView keyword);
 
-} // namespace keywords
+} // namespace text

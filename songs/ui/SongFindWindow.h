@@ -10,13 +10,13 @@ class QLabel;
 class QLineEdit;
 namespace songs { class SongTableModel; }
 
-namespace keywords {
+namespace songs {
 
-class SongFindBar : public QDialog {
+class SongFindWindow : public QDialog {
     Q_OBJECT
 public:
     // Adds "查找歌曲..." (Ctrl+F), "查找下一个" (F3) and "查找上一个" (Shift+F3) to the list's context menu.
-    SongFindBar(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window);
+    SongFindWindow(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window);
 
     // Shows the window with its text selected, ready for typing.
     void showBar();
@@ -39,4 +39,4 @@ private:
     QAction *m_open = nullptr;
 };
 
-} // namespace keywords
+} // namespace songs

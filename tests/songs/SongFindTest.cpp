@@ -1,8 +1,6 @@
-// Finding a song step by step, and the pinyin order of keyword lists.
-#include "keywords/PinyinOrder.h"
-#include "keywords/SongFind.h"
+// Finding a song step by step.
+#include "songs/SongFind.h"
 #include "songs/SongTableModel.h"
-#include "tests/support/PinyinCollation.h"
 
 #include <gtest/gtest.h>
 
@@ -43,26 +41,8 @@ TEST(SongFind, StepsThroughNameSingerAndCodeWithTheKeywordRuleAndWraps)
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(QString::fromUtf16(step.text).toStdString() + " from " + std::to_string(step.from));
-        const keywords::FoundSong found = keywords::findSong(songs, QString::fromUtf16(step.text), step.from, step.forward);
+        const songs::FoundSong found = songs::findSong(songs, QString::fromUtf16(step.text), step.from, step.forward);
         EXPECT_EQ(found.row, step.row);
         EXPECT_EQ(found.wrapped, step.wrapped);
     }
-}
-
-TEST(PinyinOrder, ChineseNamesByPinyinLettersWithoutRegardToCase)
-{
-    REQUIRE_PINYIN_ORDER();
-    std::vector<keywords::KeywordRow> rows;
-    qint64 id = 0;
-    for (const QString &name : {u"青花瓷"_qs, u"爱情"_qs, u"abd"_qs, u"ABC"_qs, u"東方之珠"_qs, u"Abc"_qs, u"白狐"_qs})
-        rows.push_back({++id, name, {}});
-    keywords::sortByPinyin(rows);
-    QStringList names;
-    QList<qint64> ids;
-    for (const keywords::KeywordRow &row : rows) {
-        names << row.name;
-        ids << row.id;
-    }
-    EXPECT_EQ(names, (QStringList{u"爱情"_qs, u"白狐"_qs, u"東方之珠"_qs, u"青花瓷"_qs, u"ABC"_qs, u"Abc"_qs, u"abd"_qs}));
-    EXPECT_EQ(ids.mid(4, 2), (QList<qint64>{4, 6})) << "names equal but for case keep their order";
 }

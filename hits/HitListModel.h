@@ -3,7 +3,7 @@
 // that has changed or gone; its song rows are right until the table's rows change.
 #pragma once
 
-#include "keywords/KeywordHits.h"
+#include "hits/KeywordHits.h"
 
 #include <QAbstractTableModel>
 
@@ -11,7 +11,7 @@
 
 namespace songs { class SongTableModel; }
 
-namespace keywords {
+namespace hits {
 
 class HitListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -51,4 +51,4 @@ private:
     std::vector<QString> m_remarks;
 };
 
-} // namespace keywords
+} // namespace hits

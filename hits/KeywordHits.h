@@ -7,11 +7,11 @@
 
 #include <vector>
 
+namespace keywords { class KeywordListModel; }
 namespace songs { class SongTableModel; }
 
-namespace keywords {
+namespace hits {
 
-class KeywordListModel;
 
 struct RemarkCount {
     QString remark;
@@ -22,7 +22,7 @@ class KeywordHits {
 public:
     // Every song whose name holds a keyword of the list (the search's rule: A to Z in either case,
     // everything else exactly), in song order.
-    static KeywordHits find(const KeywordListModel &keywords, const songs::SongTableModel &songs);
+    static KeywordHits find(const keywords::KeywordListModel &keywords, const songs::SongTableModel &songs);
 
     int count() const { return int(m_songRows.size()); }
     int songRow(int hit) const { return m_songRows[size_t(hit)]; }
@@ -43,4 +43,4 @@ private:
     std::vector<int> m_keywords;
 };
 
-} // namespace keywords
+} // namespace hits

@@ -8,33 +8,31 @@
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-
 class QAction;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTreeView;
 namespace platform { class BusyGate; class Prompts; class Shell; }
-namespace songs { class SongTableModel; }
+namespace keywords { class KeywordListModel; class KeywordStore; }
+namespace songs { class SongRemoval; class SongTableModel; }
 
-namespace keywords {
+namespace hits {
 
 class HitListModel;
-class KeywordListModel;
-class KeywordStore;
 
 // What the hit list reads and whom it asks.
 struct HitListSources {
-    const KeywordListModel &keywords;
-    KeywordStore &store; // the list is read only once a load under way has ended
+    const keywords::KeywordListModel &keywords;
+    keywords::KeywordStore &store; // the list is read only once a load under way has ended
     const songs::SongTableModel &songs;
     platform::Prompts &prompts;
     platform::Shell &shell;
     platform::BusyGate &busy; // the removal buttons join it: none while an export reads the song table
     QString dialogFolder;     // where the save dialog starts
-    // Takes the confirmed songs out of the song table: song table rows in the order shown.
-    std::function<void(const QList<int> &rows)> removeSongs;
+    // Takes the confirmed songs out of the song table (song table rows in the order shown), and
+    // undoes and redoes that as every removal.
+    songs::SongRemoval &removal;
 };
 
 class HitListWindow : public QWidget {
@@ -82,4 +80,4 @@ private:
     int m_changes = 0; // changes of the song table or keyword list seen so far
 };
 
-} // namespace keywords
+} // namespace hits

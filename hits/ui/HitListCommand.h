@@ -2,14 +2,14 @@
 // keyword list, and its shortcut Ctrl+L in the main window. One hit list is open at a time.
 #pragma once
 
-#include "keywords/ui/HitListWindow.h"
+#include "hits/ui/HitListWindow.h"
 
 #include <QObject>
 #include <QPointer>
 
 class QAction;
 
-namespace keywords {
+namespace hits {
 
 class HitListCommand : public QObject {
     Q_OBJECT
@@ -36,4 +36,4 @@ private:
     QPointer<HitListWindow> m_open;
 };
 
-} // namespace keywords
+} // namespace hits

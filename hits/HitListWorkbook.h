@@ -6,7 +6,7 @@
 
 class QAbstractItemModel;
 
-namespace keywords {
+namespace hits {
 
 // Past a sheet's last row the list goes on on Sheet2, Sheet3, ..., each starting with the header
 // row again (65,535 rows a sheet in .xls, 1,048,575 in .xlsx). Saved as every export saves
@@ -14,4 +14,4 @@ namespace keywords {
 QString saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path);
 QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path);
 
-} // namespace keywords
+} // namespace hits

@@ -1,18 +1,20 @@
 // The hit list window.
-#include "keywords/ui/HitListWindow.h"
+#include "hits/ui/HitListWindow.h"
 
-#include "keywords/HitListModel.h"
-#include "keywords/HitListWorkbook.h"
-#include "keywords/KeywordHits.h"
+#include "hits/HitListModel.h"
+#include "hits/HitListWorkbook.h"
+#include "hits/KeywordHits.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
-#include "keywords/ui/PinyinSortProxy.h"
+#include "hits/ui/PinyinSortProxy.h"
 #include "songs/TabText.h"
 #include "platform/BusyGate.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
+#include "songs/ui/RemovalHistory.h"
+#include "songs/ui/SongRemoval.h"
 #include "ui/widgets/ListContextMenu.h"
 #include "ui/widgets/Accessibility.h"
 #include "xls/WorkbookType.h"
@@ -29,7 +31,10 @@
 #include <QTimer>
 #include <QTreeView>
 
-namespace keywords {
+namespace hits {
+
+using keywords::KeywordListModel;
+using keywords::KeywordStore;
 
 namespace {
 template<typename Control> Control *named(Control *control, const QString &name, const QString &plainName)
@@ -80,6 +85,8 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
         m_sources.busy.addCommand(command);
         connect(command, &QAction::enabledChanged, this, &HitListWindow::updateButtons);
     }
+    // A removal made here is undone here too: the song list's undo and redo work in this window.
+    addActions({m_sources.removal.history().undoAction(), m_sources.removal.history().redoAction()});
     connect(m_removeAllCommand, &QAction::triggered, this, &HitListWindow::RemoveAllHits);
     connect(m_removeSelectedCommand, &QAction::triggered, this, &HitListWindow::RemoveSelectedHits);
     connect(m_list, &QTreeView::activated, this,
@@ -271,7 +278,7 @@ void HitListWindow::confirmRemoval(const QList<int> &songRows, const QString &qu
     // An export started meanwhile is the gate's to refuse.
     if (answer != platform::mb::IdYes || m_changes != changesBefore)
         return;
-    m_sources.removeSongs(songRows);
+    m_sources.removal.removeSongs(songRows);
 }
 
 void HitListWindow::ExportHitList()
@@ -291,4 +298,4 @@ void HitListWindow::ExportHitList()
     m_sources.shell.openDocument(path);
 }
 
-} // namespace keywords
+} // namespace hits

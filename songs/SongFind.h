@@ -6,7 +6,7 @@
 
 namespace songs { class SongTableModel; }
 
-namespace keywords {
+namespace songs {
 
 struct FoundSong {
     int row = -1;         // -1: no song holds the text
@@ -17,4 +17,4 @@ struct FoundSong {
 // starts before the first song (going back: after the last). An empty text is found nowhere.
 FoundSong findSong(const songs::SongTableModel &table, QStringView text, int row, bool forward);
 
-} // namespace keywords
+} // namespace songs

@@ -1,7 +1,7 @@
 // The hit list's rows over real hits: its columns, and long cells cut for showing but whole in the
 // workbook, checked by Qt's model tester as views use the model.
-#include "keywords/HitListModel.h"
-#include "keywords/HitListWorkbook.h"
+#include "hits/HitListModel.h"
+#include "hits/HitListWorkbook.h"
 #include "keywords/KeywordListModel.h"
 #include "songs/SongTableModel.h"
 #include "tests/xls/XlsTestReader.h"
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using keywords::HitListModel;
+using hits::HitListModel;
 
 namespace {
 
@@ -52,7 +52,7 @@ TEST_P(HitListCells, AreCutForShowingAndWholeForExports)
 
     HitListModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setHits(keywords::KeywordHits::find(keywordList, table), table);
+    model.setHits(hits::KeywordHits::find(keywordList, table), table);
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.index(0, 0).data(HitListModel::SongRowRole), 1);
     const QStringList row = {GetParam().shown, singer, code, u"a、A"_qs, u"违禁、商业"_qs};
@@ -67,7 +67,7 @@ TEST_P(HitListCells, AreCutForShowingAndWholeForExports)
     // The workbook holds the name whole, up to the 32,767 characters a cell can hold.
     QTemporaryDir dir;
     const QString path = dir.filePath(u"hits.xls"_qs);
-    ASSERT_EQ(keywords::saveHitListWorkbook(model, path), QString());
+    ASSERT_EQ(hits::saveHitListWorkbook(model, path), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString error;

@@ -1,11 +1,11 @@
 // The rows of the hit list.
-#include "keywords/HitListModel.h"
+#include "hits/HitListModel.h"
 
 #include "songs/ShownCell.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
-namespace keywords {
+namespace hits {
 
 namespace {
 const QString kListSeparator = QStringLiteral("、");
@@ -96,4 +96,4 @@ void HitListModel::clear()
     endResetModel();
 }
 
-} // namespace keywords
+} // namespace hits

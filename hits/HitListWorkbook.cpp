@@ -1,7 +1,7 @@
 // The hit list as an .xls or .xlsx workbook.
-#include "keywords/HitListWorkbook.h"
+#include "hits/HitListWorkbook.h"
 
-#include "keywords/HitListModel.h"
+#include "hits/HitListModel.h"
 #include "platform/FileErrors.h"
 #include "platform/SaveFile.h"
 #include "xls/Workbook.h"
@@ -11,7 +11,7 @@
 
 #include <new>
 
-namespace keywords {
+namespace hits {
 
 namespace {
 
@@ -47,4 +47,4 @@ QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path)
     return saveHitList<xls::XlsxWorkbook>(rows, path);
 }
 
-} // namespace keywords
+} // namespace hits

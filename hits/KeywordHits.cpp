@@ -1,5 +1,5 @@
 // The keyword hits.
-#include "keywords/KeywordHits.h"
+#include "hits/KeywordHits.h"
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordFinder.h"
@@ -10,7 +10,11 @@
 
 #include <algorithm>
 
-namespace keywords {
+namespace hits {
+
+using keywords::KeywordFinder;
+using keywords::KeywordListModel;
+using keywords::KeywordRow;
 
 KeywordHits KeywordHits::find(const KeywordListModel &keywords, const songs::SongTableModel &songs)
 {
@@ -88,4 +92,4 @@ QStringList KeywordHits::remarks(int hit) const
     return texts;
 }
 
-} // namespace keywords
+} // namespace hits

@@ -1,11 +1,11 @@
 // Opening the hit list.
-#include "keywords/ui/HitListCommand.h"
+#include "hits/ui/HitListCommand.h"
 
 #include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
 
-namespace keywords {
+namespace hits {
 
 HitListCommand::HitListCommand(const HitListSources &sources, QWidget *window)
     : QObject(window), m_sources(sources), m_window(window),
@@ -44,4 +44,4 @@ void HitListCommand::ListKeywordHits()
     m_open->activateWindow();
 }
 
-} // namespace keywords
+} // namespace hits

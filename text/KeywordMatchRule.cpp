@@ -1,9 +1,9 @@
 // The matching rule of keywords in song names.
-#include "keywords/KeywordMatchRule.h"
+#include "text/KeywordMatchRule.h"
 
 #include <algorithm>
 
-namespace keywords {
+namespace text {
 
 QString foldAsciiLetters(QStringView text)
 {
@@ -32,4 +32,4 @@ bool containsKeyword(QStringView text, QStringView keyword)
     return false;
 }
 
-} // namespace keywords
+} // namespace text
