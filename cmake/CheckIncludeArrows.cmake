@@ -4,19 +4,21 @@
 #   -DSOURCE_DIR=<repository>  -DTARGETS_FILE=<libraries and their sources, written when configuring>
 #   -DPROBE=<file>|<include>   optional: checks as if the file also had this include
 #
-# Folders: app may include all the others; export and keywords may include songs, ui, xls and
-# platform; songs may include ui and platform; platform, ui (the shared
-# widgets) and xls (a library of its own) include none of the others; nothing includes app. Libraries: a source may include the headers of its own library and of the
-# libraries it links (directly or through others), and no other header of the program.
+# Folders: app may include all the others; export and keywords may include songs, text, ui, xls and
+# platform; songs may include text, ui and platform; platform, text (the rules of Chinese text), ui
+# (the shared widgets) and xls (a library of its own) include none of the others; nothing includes
+# app. Libraries: a source may include the headers of its own library and of the libraries it links
+# (directly or through others), and no other header of the program.
 
 cmake_minimum_required(VERSION 3.24)
 
-set(folders app songs export keywords platform ui xls)
-set(allowed_app app songs export keywords platform ui xls)
-set(allowed_export export songs platform ui xls)
-set(allowed_keywords keywords songs platform ui xls)
-set(allowed_songs songs platform ui)
+set(folders app songs export keywords platform text ui xls)
+set(allowed_app app songs export keywords platform text ui xls)
+set(allowed_export export songs platform text ui xls)
+set(allowed_keywords keywords songs platform text ui xls)
+set(allowed_songs songs platform text ui)
 set(allowed_platform platform)
+set(allowed_text text)
 set(allowed_ui ui)
 set(allowed_xls xls)
 
@@ -80,7 +82,7 @@ endforeach()
 # The library arrows.
 foreach(target IN LISTS KORVIA_TARGETS)
   foreach(file IN LISTS KORVIA_TARGET_${target}_SOURCES)
-    if(file MATCHES "\\.h$")
+    if(file MATCHES "\\.(h|inc)$")
       set(owner_of_${file} ${target})
     endif()
   endforeach()
