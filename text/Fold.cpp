@@ -57,7 +57,9 @@ const Table &table()
         for (char32_t c = 0; c < 0x10000; ++c) {
             Entry &entry = (*entries)[c];
             QString normal{QChar(char16_t(c))};
-            if (QChar::decompositionTag(c) != QChar::NoDecomposition) {
+            // Hangul syllables decompose into jamo and compose back: each stays as it is.
+            const bool hangulSyllable = c >= 0xAC00 && c <= 0xD7A3;
+            if (!hangulSyllable && QChar::decompositionTag(c) != QChar::NoDecomposition) {
                 entry.joinsPrevious = joinsPrevious(QString(normal).normalized(QString::NormalizationForm_KD)[0].unicode());
                 normal = normal.normalized(QString::NormalizationForm_KC);
             }

@@ -119,6 +119,8 @@ const Tables &tables()
                 tokens[c] = kSurrogate;
             } else if (isMark(category)) {
                 tokens[c] = kMark;
+            } else if (c >= 0xAC00 && c <= 0xD7A3) {
+                tokens[c] = 0; // a Hangul syllable stays itself under NFKC
             } else if (QChar::decompositionTag(c) != QChar::NoDecomposition) {
                 const std::vector<Token> expansion = normalisedTokens(QString(QChar(c)), readings);
                 if (expansion.empty()) {
