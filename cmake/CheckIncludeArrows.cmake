@@ -73,7 +73,7 @@ endforeach()
 # The library arrows.
 foreach(target IN LISTS KORVIA_TARGETS)
   foreach(file IN LISTS KORVIA_TARGET_${target}_SOURCES)
-    if(file MATCHES "\\.h$")
+    if(file MATCHES "\\.(h|inc)$")
       set(owner_of_${file} ${target})
     endif()
   endforeach()

@@ -6,7 +6,7 @@
 set(KORVIA_FOLDERS app hits export keywords songs text xls ui platform)
 set(allowed_app app hits export keywords songs text xls ui platform)
 set(allowed_hits hits export keywords songs text xls ui platform)
-set(allowed_export export songs xls ui platform)
+set(allowed_export export songs text xls ui platform)
 set(allowed_keywords keywords songs text xls ui platform)
 set(allowed_songs songs text ui platform)
 set(allowed_text text)

@@ -25,6 +25,8 @@ linux_packages=(
   # reading .xlsx workbooks back, and the Python writers the workbook bench compares with
   python3-openpyxl python3-xlsxwriter python3-xlwt
   clang libclang-rt-14-dev
+  # the sources of the character tables in text/data, regenerated and compared in the tests
+  opencc libopencc-data unicode-data
 )
 
 windows_packages=(

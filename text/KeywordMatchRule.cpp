@@ -14,11 +14,11 @@ QString foldAsciiLetters(QStringView text)
     return folded;
 }
 
-bool containsKeyword(QStringView text, QStringView keyword)
+qsizetype indexOfKeyword(QStringView text, QStringView keyword)
 {
     const qsizetype m = keyword.size();
     if (m == 0 || m > text.size())
-        return false;
+        return -1;
     const char16_t first = foldAsciiLetter(keyword[0].unicode());
     for (qsizetype start = 0; start + m <= text.size(); ++start) {
         if (foldAsciiLetter(text[start].unicode()) != first)
@@ -27,9 +27,9 @@ bool containsKeyword(QStringView text, QStringView keyword)
         while (k < m && foldAsciiLetter(text[start + k].unicode()) == foldAsciiLetter(keyword[k].unicode()))
             ++k;
         if (k == m)
-            return true;
+            return start;
     }
-    return false;
+    return -1;
 }
 
 } // namespace text

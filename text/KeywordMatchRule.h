@@ -15,7 +15,10 @@ constexpr char16_t foldAsciiLetter(char16_t c)
 // The text with A to Z turned into a to z and nothing else changed.
 QString foldAsciiLetters(QStringView text);
 
-// Whether keyword occurs as a contiguous piece of text. An empty keyword occurs nowhere.
-bool containsKeyword(QStringView text, QStringView keyword);
+// Where keyword first occurs as a contiguous piece of text; -1 where it does not. An empty keyword
+// occurs nowhere.
+qsizetype indexOfKeyword(QStringView text, QStringView keyword);
+
+inline bool containsKeyword(QStringView text, QStringView keyword) { return indexOfKeyword(text, keyword) >= 0; }
 
 } // namespace text

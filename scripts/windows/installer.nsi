@@ -1,6 +1,7 @@
 ; The Windows installer. Installs for the current user into a folder the user may write to, so that
 ; the keyword library music.mdb beside the program stays writable; no administrator rights asked.
-; Defines from package.sh: VERSION (major.minor), FULL_VERSION (four numbers), STAGE (the packaged folder), FILES_NSH, ICON, OUTFILE.
+; Defines from package.sh: VERSION (major.minor), FULL_VERSION (four numbers), STAGE (the packaged folder,
+; the data licences in notices\ among its files), FILES_NSH, ICON, OUTFILE.
 ; The program is 64-bit only, and so is the installer (a 32-bit one would need 32-bit Wine to test).
 Target amd64-unicode
 SetCompressor /SOLID lzma

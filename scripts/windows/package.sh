@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Packages the Windows build (build.sh) for users, in dist/:
-#   korvia-code-export-<version>-win64.zip   a folder that runs on a Windows PC with nothing else installed
+#   korvia-code-export-<version>-win64.zip   a folder that runs on a Windows PC with nothing else installed,
+#                                            with the data licences in notices/
 #   korvia-code-export-<version>-setup.exe   an installer (NSIS) with Start-menu entry, desktop shortcut
 #                                            and an uninstaller that leaves the user's music.mdb
 # <version> is the project version's major.minor, as in the window title.
@@ -52,6 +53,12 @@ x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.dll "$stage"/*/*.dll
 # so nothing points back at this machine.
 install -m 644 /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$stage/qt.conf"
+# The licences of the Unicode and OpenCC data the character tables are made from, with Windows line
+# ends; the installer takes them with the rest of the folder.
+mkdir -p "$stage/notices"
+for notice in "$repo"/packaging/notices/*.txt; do
+  sed 's/$/\r/' "$notice" >"$stage/notices/$(basename "$notice")"
+done
 
 (cd "$dist" && zip -q -r -X "$name.zip" "$name")
 

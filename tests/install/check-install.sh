@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary folder and checks what the desktop needs: the program, the
-# icon at every size, and a desktop entry and metainfo that their own validators accept.
+# icon at every size, a desktop entry and metainfo that their own validators accept, and the data
+# licences.
 # usage: check-install.sh CMAKE BUILD_FOLDER APP_ID
 set -euo pipefail
 cmake=$1 build=$2 id=$3
@@ -13,6 +14,9 @@ share=$stage/usr/share
 for size in 16 24 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
   file -b "$icon" | grep -q "PNG image data, $size x $size," || { echo "no $size pixel icon: $icon"; exit 1; }
+done
+for notice in Unicode-License.txt OpenCC-Apache-2.0.txt; do
+  [ -s "$share/doc/korvia-code-export/notices/$notice" ] || { echo "the notice $notice is not installed"; exit 1; }
 done
 grep -qx "Icon=$id" "$share/applications/$id.desktop"
 desktop-file-validate "$share/applications/$id.desktop"
