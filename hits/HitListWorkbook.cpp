@@ -2,49 +2,31 @@
 #include "hits/HitListWorkbook.h"
 
 #include "hits/HitListModel.h"
-#include "platform/FileErrors.h"
-#include "platform/SaveFile.h"
-#include "xls/Workbook.h"
-#include "xls/XlsxWorkbook.h"
 
 #include <QAbstractItemModel>
 
-#include <new>
+#include <vector>
 
 namespace hits {
 
-namespace {
-
-template <typename Book>
-QString saveHitList(const QAbstractItemModel &rows, const QString &path)
+bool saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path, xls::WorkbookType type,
+                         exporting::WorkbookSaveFailure &failure)
 {
-    try {
-        const int columns = rows.columnCount();
-        QList<QString> cells(columns);
-        for (int column = 0; column < columns; ++column)
-            cells[column] = rows.headerData(column, Qt::Horizontal).toString();
-        Book book(cells);
-        for (int row = 0; row < rows.rowCount(); ++row) {
-            for (int column = 0; column < columns; ++column)
-                cells[column] = rows.index(row, column).data(HitListModel::WholeTextRole).toString();
-            book.appendRow(cells);
+    const int columns = rows.columnCount();
+    std::vector<QString> cells(static_cast<size_t>(columns));
+    for (int column = 0; column < columns; ++column)
+        cells[size_t(column)] = rows.headerData(column, Qt::Horizontal).toString();
+    const std::unique_ptr<xls::TextWorkbook> book = xls::makeTextWorkbook(type, cells);
+    std::vector<QStringView> views(static_cast<size_t>(columns));
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            cells[size_t(column)] = rows.index(row, column).data(HitListModel::WholeTextRole).toString();
+            views[size_t(column)] = cells[size_t(column)];
         }
-        return platform::saveFile(path, [&book](QIODevice &device) { return book.write(device); });
-    } catch (const std::bad_alloc &) {
-        return platform::outOfMemoryReason();
+        if (!book->appendRow(views))
+            break;  // the save says why
     }
-}
-
-} // namespace
-
-QString saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path)
-{
-    return saveHitList<xls::Workbook>(rows, path);
-}
-
-QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path)
-{
-    return saveHitList<xls::XlsxWorkbook>(rows, path);
+    return exporting::saveWorkbook(*book, path, {}, failure);
 }
 
 } // namespace hits

@@ -2,6 +2,9 @@
 // every cell whole (HitListModel::WholeTextRole) and Text.
 #pragma once
 
+#include "export/DetailWorkbook.h"
+#include "xls/WorkbookType.h"
+
 #include <QString>
 
 class QAbstractItemModel;
@@ -9,9 +12,10 @@ class QAbstractItemModel;
 namespace hits {
 
 // Past a sheet's last row the list goes on on Sheet2, Sheet3, ..., each starting with the header
-// row again (65,535 rows a sheet in .xls, 1,048,575 in .xlsx). Saved as every export saves
-// (platform::saveFile): empty on success, else why not, in words for the user.
-QString saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path);
-QString saveHitListXlsx(const QAbstractItemModel &rows, const QString &path);
+// row again (65,535 rows a sheet in .xls, 1,048,575 in .xlsx). Saved as every workbook is
+// (exporting::saveWorkbook): false on a failure, which failure then describes. Throws
+// std::bad_alloc when memory runs short.
+bool saveHitListWorkbook(const QAbstractItemModel &rows, const QString &path, xls::WorkbookType type,
+                         exporting::WorkbookSaveFailure &failure);
 
 } // namespace hits

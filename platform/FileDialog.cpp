@@ -24,14 +24,32 @@ bool FileDialog::show(QWidget *parent)
     }
 }
 
-QString FileDialog::completedName(const QString &chosen) const
+namespace {
+
+// The name as Windows stores it: without the spaces and dots that end it. The program decides on this
+// name everywhere, so that the type and the replace question follow the file that is written.
+QString storedName(const QString &chosen)
 {
-    if (m_settings.mode != Mode::Save || !QFileInfo(chosen).suffix().isEmpty())
+    qsizetype end = chosen.size();
+    while (end > 0 && (chosen[end - 1] == u' ' || chosen[end - 1] == u'.'))
+        --end;
+    const bool nameLeft = end > 0 && chosen[end - 1] != u'/' && chosen[end - 1] != u'\\';
+    return nameLeft ? chosen.left(end) : chosen;
+}
+
+} // namespace
+
+QString FileDialog::completedName(const QString &typed) const
+{
+    if (m_settings.mode != Mode::Save)
+        return typed;
+    const QString chosen = storedName(typed);
+    if (!QFileInfo(chosen).suffix().isEmpty())
         return chosen;
     const QString extension = m_settings.extensionOf(m_settings.filterIndex);
     if (extension.isEmpty())
         return chosen;
-    return chosen + (chosen.endsWith(u'.') ? QString() : QStringLiteral(".")) + extension;
+    return chosen + QStringLiteral(".") + extension;
 }
 
 bool FileDialog::confirmReplace(QWidget *parent, const QString &path)

@@ -28,7 +28,7 @@ public:
 
     // Shows the dialog modally. True when the user confirmed; the chosen path then becomes the file
     // name, completed with the chosen type's extension (else the default one) when a saved name has
-    // none. A completed name that is an existing file is confirmed with the dialog's own question;
+    // none; a saved name loses the spaces and dots that end it, as Windows stores it. A completed name that is an existing file is confirmed with the dialog's own question;
     // "No" shows the dialog again.
     bool show(QWidget *parent);
 

@@ -56,6 +56,12 @@ QString writeFailureMessage(const QString &path, const QString &reason)
         + reason;
 }
 
+QString temporaryFolderFailureMessage(const QString &folder, const WriteError &error)
+{
+    return QStringLiteral("导出失败：无法写入临时文件夹“") + QDir::toNativeSeparators(folder)
+        + QStringLiteral("”。\r\n原因：") + describeWriteFailure(error);
+}
+
 QString describeReadFailure(const QString &path, const QString &systemText)
 {
     const QFileInfo file(path);

@@ -26,6 +26,9 @@ QString outOfMemoryReason();
 // "导出失败：无法写入文件“path”。" with the reason on a line of its own.
 QString writeFailureMessage(const QString &path, const QString &reason);
 
+// The same for a folder of temporary files that a writer needed on the way to the file.
+QString temporaryFolderFailureMessage(const QString &folder, const WriteError &error);
+
 // Why the file at path could not be read, judged from what is on disk (missing, a folder, a device
 // or pipe, no permission, held by another program); the system's own words follow in brackets.
 QString describeReadFailure(const QString &path, const QString &systemText);

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <cerrno>
-
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -34,45 +32,58 @@ Target targetKind(const QString &path)
 #endif
 }
 
-// The system's error of the write that just failed; Qt's error text alone often says only
-// "Unknown error".
+// The system's error of the write that just failed, as the file reports it; Qt's error text alone
+// often says only "Unknown error".
 WriteError lastWriteError(const QFileDevice &file)
 {
 #ifdef Q_OS_WIN
     const DWORD code = GetLastError();
     const bool full = code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL;
 #else
-    const bool full = errno == ENOSPC || errno == EDQUOT;
+    const bool full = file.error() == QFileDevice::ResourceError;
 #endif
     return {full, file.errorString()};
 }
 
-// Writes and flushes; false, with the system's error, when any of it fails.
-bool writeAll(QFileDevice &file, const std::function<bool(QIODevice &)> &writeContent, WriteError *error)
+} // namespace
+
+bool SaveFile::fail(Failure failure, const QString &error)
 {
-    errno = 0;
-#ifdef Q_OS_WIN
-    SetLastError(0);
-#endif
-    if (writeContent(file) && file.flush())
-        return true;
-    *error = lastWriteError(file);
+    m_failure = failure;
+    m_error = error;
     return false;
 }
 
-} // namespace
-
-QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent)
+bool SaveFile::save(const QString &path, const std::function<bool(QIODevice &)> &writeContent,
+                    const std::function<bool()> &keepGoing)
 {
-    WriteError error;
+    m_failure = Failure::None;
+    m_error.clear();
+    // Writes and flushes; a failure of the content's own, with the file sound, is the content's to tell.
+    const auto writeAll = [&](QFileDevice &file) {
+#ifdef Q_OS_WIN
+        SetLastError(0);
+#endif
+        if (!writeContent(file)) {
+            if (keepGoing && !keepGoing())
+                return fail(Failure::Stopped);
+            if (file.error() == QFileDevice::NoError)
+                return fail(Failure::Content);
+            return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
+        }
+        if (!file.flush())
+            return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
+        return true;
+    };
+
     switch (targetKind(path)) {
     case Target::Unsupported:
-        return QStringLiteral("这不是普通文件，不能写入");
+        return fail(Failure::File, QStringLiteral("这不是普通文件，不能写入"));
     case Target::Device: {
         QFile device(path);
         if (!device.open(QIODevice::WriteOnly))
-            return describeOpenFailure(path, device.errorString());
-        return writeAll(device, writeContent, &error) ? QString() : describeWriteFailure(error);
+            return fail(Failure::File, describeOpenFailure(path, device.errorString()));
+        return writeAll(device);
     }
     case Target::RegularOrNew:
         break;
@@ -80,18 +91,32 @@ QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &wr
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return describeOpenFailure(path, file.errorString());
-    if (!writeAll(file, writeContent, &error)) {
+        return fail(Failure::File, describeOpenFailure(path, file.errorString()));
+    if (!writeAll(file)) {
         file.cancelWriting();
-        return describeWriteFailure(error);
+        return false;
+    }
+    if (keepGoing && !keepGoing()) {
+        file.cancelWriting();
+        return fail(Failure::Stopped);
     }
     if (!file.commit()) {
         if (file.error() == QFileDevice::RenameError)
-            return QStringLiteral("无法用新文件替换原有文件，文件可能正被其他程序使用（") + file.errorString()
-                + QStringLiteral("）");
-        return describeWriteFailure(lastWriteError(file));
+            return fail(Failure::File, QStringLiteral("无法用新文件替换原有文件，文件可能正被其他程序使用（")
+                                           + file.errorString() + QStringLiteral("）"));
+        return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
     }
-    return {};
+    return true;
+}
+
+QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent)
+{
+    SaveFile file;
+    if (file.save(path, writeContent))
+        return {};
+    // Only a failure of the file itself is left without words; the device says what it can.
+    return file.failure() == SaveFile::Failure::File ? file.errorString()
+                                                     : describeWriteFailure({false, QString()});
 }
 
 } // namespace platform

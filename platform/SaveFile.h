@@ -17,4 +17,28 @@ namespace platform {
 // system's own words in brackets when they add something).
 QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent);
 
+// The same as a writer: save() returns false on a failure, which failure() and errorString() then
+// describe. keepGoing, when given, is asked before the new file takes the old one's place; a false
+// answer leaves the old file as it was.
+class SaveFile {
+public:
+    enum class Failure {
+        None,
+        File,     // the file could not be made, written or put in place: errorString() says why
+        Content,  // writeContent failed with the file itself still sound: the content's writer says why
+        Stopped,  // keepGoing said no
+    };
+
+    bool save(const QString &path, const std::function<bool(QIODevice &)> &writeContent,
+              const std::function<bool()> &keepGoing = {});
+    Failure failure() const { return m_failure; }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(Failure failure, const QString &error = {});
+
+    Failure m_failure = Failure::None;
+    QString m_error;
+};
+
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QFileDevice>
 
 #include <algorithm>
+#include <utility>
 
 namespace xls {
 
@@ -34,6 +35,15 @@ void Workbook::appendRow(std::span<const QString> texts)
     if (m_sheets.back().rowCount() == kMaxRows)
         startSheet();
     appendCells(texts);
+}
+
+bool Workbook::appendRow(std::span<const QStringView> texts)
+{
+    m_rowTexts.resize(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i)
+        m_rowTexts[i] = texts[i].toString();
+    appendRow(std::span<const QString>(m_rowTexts));
+    return true;
 }
 
 void Workbook::appendCells(std::span<const QString> texts)
@@ -76,6 +86,16 @@ bool Workbook::write(QIODevice &device) const
     // A buffered file reports a full disk only when its buffer goes out.
     auto *file = qobject_cast<QFileDevice *>(&device);
     return !file || file->flush();
+}
+
+bool Workbook::write(QIODevice &device, const std::function<bool()> &keepGoing)
+{
+    if (!std::as_const(*this).write(device))
+        return fail(Failure::Device, device.errorString());
+    // The file is laid out in a moment; the caller's last chance to stop comes before it is kept.
+    if (keepGoing && !keepGoing())
+        return fail(Failure::Stopped);
+    return true;
 }
 
 } // namespace xls

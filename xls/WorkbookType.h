@@ -1,8 +1,14 @@
-// The two kinds of workbook a save dialog offers, and which one a chosen name gets.
+// The two kinds of workbook a save dialog offers, which one a chosen name gets, and a writer of
+// either kind.
 #pragma once
+
+#include "TextWorkbook.h"
 
 #include <QFileInfo>
 #include <QString>
+
+#include <memory>
+#include <span>
 
 namespace xls {
 
@@ -25,5 +31,8 @@ inline WorkbookType workbookTypeFor(const QString &path, int filterIndex)
         return WorkbookType::Xls;
     return filterIndex == 1 ? WorkbookType::Xlsx : WorkbookType::Xls;
 }
+
+// An empty workbook of that kind, holding the header row; throws std::bad_alloc when memory is short.
+std::unique_ptr<TextWorkbook> makeTextWorkbook(WorkbookType type, std::span<const QString> header);
 
 } // namespace xls

@@ -5,13 +5,18 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QStorageInfo>
 #include <QStringEncoder>
 
 #include <xlsxwriter.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <new>
+#include <thread>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -63,22 +68,27 @@ void encodeUtf8(QStringView text, QByteArray &out)
 }
 
 // The cell's text as libxlsxwriter takes it: UTF-8 without a zero byte, which would end it. The
-// library itself escapes the other control characters.
-void cellBytes(QStringView text, QByteArray &out)
+// library itself escapes the other control characters. The escapes made here count seven characters
+// each against the cell's limit, so the text is cut once escaped, between whole escapes and never
+// inside a surrogate pair.
+void cellBytes(QStringView text, QString &escaped, QByteArray &out)
 {
     if (!text.contains(u'_') && !text.contains(QChar(0))) {
-        encodeUtf8(text, out);
+        encodeUtf8(clampCellText(text), out);
         return;
     }
-    QString escaped;
-    escaped.reserve(text.size() + 16);
+    escaped.clear();
     for (qsizetype i = 0; i < text.size(); ++i) {
+        QStringView piece = text.sliced(i, 1);
         if (text[i] == QChar(0))
-            escaped += QLatin1String("_x0000_");
+            piece = u"_x0000_";
         else if (text[i] == u'_' && looksEscaped(text, i))
-            escaped += QLatin1String("_x005F_");
-        else
-            escaped += text[i];
+            piece = u"_x005F_";
+        else if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            piece = text.sliced(i++, 2);
+        if (escaped.size() + piece.size() > kMaxCellTextLength)
+            break;
+        escaped += piece;
     }
     encodeUtf8(escaped, out);
 }
@@ -89,16 +99,40 @@ void throwOnMemoryError(lxw_error error)
         throw std::bad_alloc();
 }
 
+QString libraryText(lxw_error error)
+{
+    return QString::fromUtf8(lxw_strerror(error));
+}
+
+bool isFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT;
+}
+
+// A row file's write failed earlier, its cause since lost: a folder with next to no room left is full.
+bool folderNearlyFull(const QString &folder)
+{
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.bytesAvailable() < (1 << 20);
+}
+
+// What the thread that builds the file hands back.
+struct BuildResult {
+    std::atomic<bool> done = false;
+    lxw_error error = LXW_NO_ERROR;
+    int systemError = 0;
+};
+
 } // namespace
 
 XlsxWorkbook::XlsxWorkbook(const QStringList &header, int rowsPerSheet)
     : m_header(header), m_rowsPerSheet(rowsPerSheet < 1 || rowsPerSheet >= kMaxRows ? kMaxRows - 1 : rowsPerSheet)
 {
-    if (!m_folder.isValid()) {
-        m_failed = true;
+    if (!m_folder->isValid()) {
+        fail(Failure::TemporaryFiles, m_folder->errorString());
         return;
     }
-    m_folderName = folderNameForLibrary(m_folder.path());
+    m_folderName = folderNameForLibrary(m_folder->path());
     m_bookName = m_folderName + "/book.xlsx";
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
@@ -133,87 +167,133 @@ void XlsxWorkbook::closeSheetFiles()
     }
 }
 
+QString XlsxWorkbook::temporaryFolder() const
+{
+    return QDir::tempPath();
+}
+
+// A full disk shows first in the row files, whose writes the library does not check.
+bool XlsxWorkbook::sheetFileFailed()
+{
+    errno = 0;
+    if (fflush(m_sheet->optimize_tmpfile) == 0 && !ferror(m_sheet->optimize_tmpfile))
+        return false;
+    const bool full = errno != 0 ? isFull(errno) : folderNearlyFull(m_folder->path());
+    const int error = errno != 0 ? errno : (full ? ENOSPC : EIO);
+    fail(Failure::TemporaryFiles, QString::fromLocal8Bit(strerror(error)), full);
+    return true;
+}
+
 bool XlsxWorkbook::addSheet()
 {
-    // A full disk shows first in the row files, whose writes the library does not check.
-    if (m_sheet && (fflush(m_sheet->optimize_tmpfile) != 0 || ferror(m_sheet->optimize_tmpfile))) {
-        m_failed = true;
+    if (m_sheet && sheetFileFailed())
         return false;
-    }
     errno = 0;
     m_sheet = workbook_add_worksheet(m_book, nullptr);
     if (!m_sheet) {
         // Either memory or the sheet's row file ran out.
-        if (errno == ENOMEM)
+        const int error = errno;
+        if (error == ENOMEM)
             throw std::bad_alloc();
-        m_failed = true;
-        return false;
+        return fail(Failure::TemporaryFiles, QString::fromLocal8Bit(strerror(error != 0 ? error : EIO)),
+                    isFull(error));
     }
     m_sheets.push_back(m_sheet);
     m_row = 0;
-    writeRow(std::span<const QString>(m_header));
-    return true;
+    return writeRow(std::span<const QString>(m_header));
 }
 
-void XlsxWorkbook::appendRow(std::span<const QString> texts)
+bool XlsxWorkbook::appendRow(std::span<const QString> texts)
 {
-    appendTexts(texts);
+    return appendTexts(texts);
 }
 
-void XlsxWorkbook::appendRow(std::span<const QStringView> texts)
+bool XlsxWorkbook::appendRow(std::span<const QStringView> texts)
 {
-    appendTexts(texts);
+    return appendTexts(texts);
 }
 
 template <typename Text>
-void XlsxWorkbook::appendTexts(std::span<const Text> texts)
+bool XlsxWorkbook::appendTexts(std::span<const Text> texts)
 {
-    if (m_failed)
-        return;
+    if (failure() != Failure::None)
+        return false;
     if (m_row > m_rowsPerSheet && !addSheet())
-        return;
-    writeRow(texts);
+        return false;
+    return writeRow(texts);
 }
 
 template <typename Text>
-void XlsxWorkbook::writeRow(std::span<const Text> texts)
+bool XlsxWorkbook::writeRow(std::span<const Text> texts)
 {
     const size_t columns = std::min(texts.size(), size_t(kMaxColumns));
     for (size_t column = 0; column < columns; ++column) {
-        cellBytes(clampCellText(texts[column]), m_cell);
-        throwOnMemoryError(worksheet_write_string(m_sheet, lxw_row_t(m_row), lxw_col_t(column), m_cell.constData(), m_text));
+        cellBytes(texts[column], m_escaped, m_cell);
+        const lxw_error error =
+            worksheet_write_string(m_sheet, lxw_row_t(m_row), lxw_col_t(column), m_cell.constData(), m_text);
+        throwOnMemoryError(error);
+        if (error != LXW_NO_ERROR)
+            return fail(Failure::Cell, libraryText(error));
     }
     ++m_row;
+    return true;
 }
 
-bool XlsxWorkbook::write(QIODevice &device)
+bool XlsxWorkbook::write(QIODevice &device, const std::function<bool()> &keepGoing)
 {
-    if (!m_book || m_failed || fflush(m_sheet->optimize_tmpfile) != 0 || ferror(m_sheet->optimize_tmpfile)) {
-        if (errno == 0)
-            errno = EIO;
+    if (!m_book || failure() != Failure::None)
+        return failure() != Failure::None ? false : fail(Failure::TemporaryFiles);
+    if (sheetFileFailed())
         return false;
-    }
+    return buildFile(keepGoing) && copyFile(device, keepGoing);
+}
+
+// The library zips the rows into book.xlsx in the folder, which takes seconds for a large workbook.
+bool XlsxWorkbook::buildFile(const std::function<bool()> &keepGoing)
+{
     lxw_workbook *book = m_book;
-    m_book = nullptr;
-    const lxw_error error = workbook_close(book);  // frees the book, also when it fails
-    throwOnMemoryError(error);
-    if (error != LXW_NO_ERROR) {
-        if (errno == 0)
-            errno = EIO;
-        return false;
+    m_book = nullptr;  // freed by workbook_close, also when it fails
+    auto result = std::make_shared<BuildResult>();
+    const auto build = [book, result, folder = m_folder, folderName = m_folderName,
+                        bookName = m_bookName] {
+        errno = 0;
+        result->error = workbook_close(book);
+        result->systemError = errno;
+        result->done = true;
+    };
+    if (!keepGoing) {
+        build();
+    } else {
+        std::thread(build).detach();
+        while (!result->done) {
+            if (!keepGoing())
+                return fail(Failure::Stopped);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
-    QFile file(m_folder.filePath(QStringLiteral("book.xlsx")));
+    throwOnMemoryError(result->error);
+    if (result->error != LXW_NO_ERROR)
+        return fail(Failure::TemporaryFiles, libraryText(result->error),
+                    isFull(result->systemError) || folderNearlyFull(m_folder->path()));
+    return true;
+}
+
+bool XlsxWorkbook::copyFile(QIODevice &device, const std::function<bool()> &keepGoing)
+{
+    QFile file(m_folder->filePath(QStringLiteral("book.xlsx")));
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return fail(Failure::TemporaryFiles, file.errorString());
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
+        if (keepGoing && !keepGoing())
+            return fail(Failure::Stopped);
         const qint64 read = file.read(chunk.data(), chunk.size());
         if (read < 0)
-            return false;
+            return fail(Failure::TemporaryFiles, file.errorString());
         if (read == 0)
             return true;
         if (device.write(chunk.constData(), read) != read)
-            return false;
+            return fail(Failure::Device, device.errorString());
     }
 }
 

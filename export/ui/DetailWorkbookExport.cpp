@@ -2,7 +2,6 @@
 #include "export/ui/DetailWorkbookExport.h"
 
 #include "export/DetailWorkbook.h"
-#include "export/DetailXlsxWorkbook.h"
 #include "export/ui/ExportProgressWindow.h"
 #include "platform/BusyGate.h"
 #include "platform/Events.h"
@@ -48,23 +47,16 @@ void DetailWorkbookExport::ExportDetailWorkbook()
 
     std::optional<QString> failure;
     try {
-        if (xls::workbookTypeFor(path, m_dialog.filterIndex()) == xls::WorkbookType::Xlsx) {
-            DetailXlsxWorkbook book;
-            failure = writeBook(book, path, progress);
-        } else {
-            DetailWorkbook book;
-            failure = writeBook(book, path, progress);
-        }
+        failure = writeBook(xls::workbookTypeFor(path, m_dialog.filterIndex()), path, progress);
     } catch (const std::bad_alloc &) {
-        failure = platform::outOfMemoryReason();  // the workbook's memory is given back by now
+        failure = platform::writeFailureMessage(path, platform::outOfMemoryReason());  // the workbook's memory is given back by now
     }
     delete progress.data();
     if (!failure)
         return;  // the program is ending: nothing is saved, reported or opened
 
     if (!failure->isEmpty()) {
-        m_prompts.messageBox(m_window, platform::writeFailureMessage(path, *failure),
-                             platform::mb::Ok | platform::mb::IconWarning, QString());
+        m_prompts.messageBox(m_window, *failure, platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
     m_prompts.messageBox(m_window, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,
@@ -72,19 +64,10 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     m_shell.openDocument(path);
 }
 
-template <class Book>
-std::optional<QString> DetailWorkbookExport::writeBook(Book &book, const QString &path,
+std::optional<QString> DetailWorkbookExport::writeBook(xls::WorkbookType type, const QString &path,
                                                        const QPointer<ExportProgressWindow> &progress)
 {
-    if (!appendSongs([&](int song) { book.appendSong(m_table, song); }, progress))
-        return std::nullopt;
-    delete progress.data();
-    return book.save(path);
-}
-
-bool DetailWorkbookExport::appendSongs(const std::function<void(int)> &appendSong,
-                                       const QPointer<ExportProgressWindow> &progress)
-{
+    DetailWorkbook book(type);
     const int songCount = m_table.songCount();
     progress->bar()->setMaximum(songCount);
     Q_EMIT rowsStarted();
@@ -102,13 +85,34 @@ bool DetailWorkbookExport::appendSongs(const std::function<void(int)> &appendSon
         if (events.due()) {
             showPosition();
             if (!events.process())
-                return false;
+                return std::nullopt;
         }
-        appendSong(song);
+        if (!book.appendSong(m_table, song))
+            break;  // the save says why
         ++position;
     }
     showPosition();
-    return true;
+    delete progress.data();
+    Q_EMIT savingStarted();
+    // The window keeps answering while the file is finished, so that closing it ends the program
+    // there too, the older file kept.
+    if (book.save(path, [&events] { return events.tick(); }))
+        return QString();
+    if (book.failure().kind == WorkbookSaveFailure::Kind::Stopped)
+        return std::nullopt;
+    return workbookFailureMessage(path, book.failure());
+}
+
+QString workbookFailureMessage(const QString &path, const WorkbookSaveFailure &failure)
+{
+    switch (failure.kind) {
+    case WorkbookSaveFailure::Kind::TemporaryFolder:
+        return platform::temporaryFolderFailureMessage(failure.folder, {failure.folderFull, failure.reason});
+    case WorkbookSaveFailure::Kind::Workbook:
+        return platform::writeFailureMessage(path, platform::describeWriteFailure({false, failure.reason}));
+    default:
+        return platform::writeFailureMessage(path, failure.reason);
+    }
 }
 
 } // namespace exporting

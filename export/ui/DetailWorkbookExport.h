@@ -1,10 +1,11 @@
 // The detail workbook export: the whole song table as an .xls workbook, every cell as text.
 #pragma once
 
+#include "xls/WorkbookType.h"
+
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <optional>
 
 class QWidget;
@@ -14,6 +15,10 @@ namespace songs { class SongTableModel; }
 namespace exporting {
 
 class ExportProgressWindow;
+struct WorkbookSaveFailure;
+
+// What the window says about a workbook that could not be saved at path.
+QString workbookFailureMessage(const QString &path, const WorkbookSaveFailure &failure);
 
 class DetailWorkbookExport : public QObject {
     Q_OBJECT
@@ -29,15 +34,14 @@ public:
 Q_SIGNALS:
     // The progress window exists and the rows are about to be written (lets tests act mid-export).
     void rowsStarted();
+    // Every row is in the workbook, which is about to be finished and saved.
+    void savingStarted();
 
 private:
-    // Every song into the book, then the book saved at path: empty on success, else why not; nothing
-    // when the end of the program was asked for meanwhile.
-    template <class Book>
-    std::optional<QString> writeBook(Book &book, const QString &path, const QPointer<ExportProgressWindow> &progress);
-    // Every song of the table through appendSong, the progress window following; false when the end
-    // of the program was asked for meanwhile.
-    bool appendSongs(const std::function<void(int)> &appendSong, const QPointer<ExportProgressWindow> &progress);
+    // Every song into a workbook of the type, then the workbook saved at path: empty on success, else
+    // the message; nothing when the end of the program was asked for meanwhile.
+    std::optional<QString> writeBook(xls::WorkbookType type, const QString &path,
+                                     const QPointer<ExportProgressWindow> &progress);
 
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;

@@ -9,6 +9,7 @@
 #include "hits/ui/PinyinSortProxy.h"
 #include "songs/TabText.h"
 #include "platform/BusyGate.h"
+#include "export/ui/DetailWorkbookExport.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -286,11 +287,17 @@ void HitListWindow::ExportHitList()
     if (!m_dialog.show(this))
         return;
     const QString path = m_dialog.fileName();
-    const bool xlsx = xls::workbookTypeFor(path, m_dialog.filterIndex()) == xls::WorkbookType::Xlsx;
-    if (const QString failure = xlsx ? saveHitListXlsx(*m_sorted, path) : saveHitListWorkbook(*m_sorted, path);
-        !failure.isEmpty()) {
-        m_sources.prompts.messageBox(this, platform::writeFailureMessage(path, failure),
-                                     platform::mb::Ok | platform::mb::IconWarning, QString());
+    const xls::WorkbookType type = xls::workbookTypeFor(path, m_dialog.filterIndex());
+    QString message;
+    try {
+        exporting::WorkbookSaveFailure failure;
+        if (!saveHitListWorkbook(*m_sorted, path, type, failure))
+            message = exporting::workbookFailureMessage(path, failure);
+    } catch (const std::bad_alloc &) {
+        message = platform::writeFailureMessage(path, platform::outOfMemoryReason());
+    }
+    if (!message.isEmpty()) {
+        m_sources.prompts.messageBox(this, message, platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
     m_sources.prompts.messageBox(this, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,

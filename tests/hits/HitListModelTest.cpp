@@ -67,7 +67,8 @@ TEST_P(HitListCells, AreCutForShowingAndWholeForExports)
     // The workbook holds the name whole, up to the 32,767 characters a cell can hold.
     QTemporaryDir dir;
     const QString path = dir.filePath(u"hits.xls"_qs);
-    ASSERT_EQ(hits::saveHitListWorkbook(model, path), QString());
+    exporting::WorkbookSaveFailure failure;
+    ASSERT_TRUE(hits::saveHitListWorkbook(model, path, xls::WorkbookType::Xls, failure)) << failure.reason.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString error;

@@ -71,6 +71,10 @@ TEST(FileDialog, ACompletedNameOfAnExistingFileIsAskedAboutAgain)
         {"codes", platform::mb::IdYes, true, "codes.txt"},
         {"codes.txt", platform::mb::IdNo, false, "codes.txt"},  // the dialog's own question covered it
         {"new", platform::mb::IdNo, false, "new.txt"},
+        // Windows drops the spaces and dots that end a name: the file written is codes.txt.
+        {"codes.txt ", platform::mb::IdYes, true, "codes.txt"},
+        {"codes.txt. .", platform::mb::IdNo, true, ""},
+        {"new .", platform::mb::IdNo, false, "new.txt"},
     };
     for (const Case &c : cases) {
         ScriptedPrompts prompts;

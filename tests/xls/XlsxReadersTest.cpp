@@ -40,7 +40,7 @@ Case sheetsOf(int rowsPerSheet, int count)
 }
 
 // Control characters XML cannot hold, a text that looks like the escape of one, a zero character,
-// and a text longer than a cell holds.
+// and texts longer than a cell holds, also once escaped (cut between whole escapes).
 Case awkwardTexts()
 {
     const QString nonBmp = QString::fromUtf16(u"\U00020000");
@@ -48,10 +48,13 @@ Case awkwardTexts()
         {u"a\u0001b\u001fc"_qs, u"x\ry"_qs, u"_x0041_"_qs},
         {QStringLiteral("n") + QChar(0) + QStringLiteral("z"), u""_qs, u"00012345"_qs},
         {QString(32766, u'東') + nonBmp, u"=1+1"_qs, u"_x00"_qs},
+        {QString(32760, u'a') + u"_x0041_"_qs, QString(32761, u'b') + QChar(0) + u"c"_qs, u"x"_qs},
     };
     Sheets expected{{kHeader}};
     expected[0].append(rows);
     expected[0][3][0] = QString(32766, u'東');  // cut before the pair that would pass 32,767 units
+    expected[0][4][0] = QString(32760, u'a') + u'_';  // stored as _x005F_, the cell's last 7 characters
+    expected[0][4][1] = QString(32761, u'b');          // _x0000_ would pass the limit
     return {xls::XlsxWorkbook::kMaxRows - 1, rows, expected, false};
 }
 
@@ -73,7 +76,7 @@ protected:
         path = dir.filePath(u"book.xlsx"_qs);
         xls::XlsxWorkbook book(kHeader, c.rowsPerSheet);
         for (const QStringList &row : c.rows)
-            book.appendRow(row);
+            ASSERT_TRUE(book.appendRow(row)) << book.errorString().toStdString();
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(book.write(file));

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -285,6 +287,51 @@ TEST_F(WorkbookExport, QuitDuringTheExportEndsTheProgramWithoutSaving)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "an older file");
+}
+
+// Closing the window while the .xlsx file is being finished (the library's zip, then the copy) ends
+// the program there too: the older file stays, nothing is reported or opened.
+TEST_F(WorkbookExport, QuitWhileTheXlsxIsFinishedEndsTheProgramWithoutSaving)
+{
+    TestWindow t;
+    fillTable(t, 100000);
+    const QString path = t.writeFile(QStringLiteral("old.xlsx"), "an older file");
+    auto *exporter = t.window->findChild<exporting::DetailWorkbookExport *>();
+    QObject::connect(exporter, &exporting::DetailWorkbookExport::savingStarted,
+                     [&] { QTimer::singleShot(0, [&] { t.window->close(); }); });
+    QTimer::singleShot(0, [&] { exportTo(t, QStringLiteral("old.xlsx")); });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(t.prompts.messages.isEmpty());
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "an older file");
+}
+
+// A full temporary folder, where the .xlsx rows wait to be zipped, is named as the folder that is full.
+TEST_F(WorkbookExport, AFullTemporaryFolderIsNamed)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Linux only: mounts a small tmpfs";
+#else
+    TestWindow t;
+    const QString small = t.path(QStringLiteral("small-tmp"));
+    ASSERT_TRUE(QDir().mkpath(small));
+    if (QProcess::execute(QStringLiteral("mount"), {u"-t"_qs, u"tmpfs"_qs, u"-o"_qs, u"size=256k"_qs, u"tmpfs"_qs, small}) != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(small));
+    fillTable(t, 20000);
+    const QString path = exportTo(t, QStringLiteral("detail.xlsx"));
+    qputenv("TMPDIR", oldTmp);
+    QProcess::execute(QStringLiteral("umount"), {small});
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"导出失败：无法写入临时文件夹“"_qs + small + u"”。\r\n原因：写入出错，磁盘已满"_qs});
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(t.shell.documents.isEmpty());
+#endif
 }
 
 // The export crosses the sheet boundary; the writer's sheets are read in WorkbookTest and XlsReadersTest.
