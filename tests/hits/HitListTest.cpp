@@ -231,6 +231,13 @@ TEST(HitList, RemovalAsksOnceThenTakesTheSongsOutOfTheSongList)
               (QStringList{u"确定要从歌曲列表中删除命中关键词的全部 3 首歌曲吗？"_qs,
                            u"确定要从歌曲列表中删除选中的 2 首歌曲吗？"_qs,
                            u"确定要从歌曲列表中删除命中关键词的全部 1 首歌曲吗？"_qs}));
+
+    // Ctrl+Z and Ctrl+Y work in the hit list window itself, right after its removal.
+    QApplication::setActiveWindow(h.window);
+    QTest::keyClick(h.list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(codes(), (QStringList{u"00000100"_qs, u"00000200"_qs}));
+    QTest::keyClick(h.list, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(codes(), (QStringList{u"00000100"_qs}));
 }
 
 } // namespace
