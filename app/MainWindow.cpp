@@ -15,6 +15,7 @@
 #include "songs/ui/SongListView.h"
 #include "songs/ui/ExportedSongsRemoval.h"
 #include "songs/ui/RemovalHistory.h"
+#include "songs/ui/RemovalStatus.h"
 #include "songs/ui/SongCopy.h"
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/Accessibility.h"
@@ -124,9 +125,10 @@ void MainWindow::connectCommands()
     // Removal adds its entries to the song list's context menu and joins them to the gate.
     m_songRemoval = new songs::SongRemoval(m_songTable, *m_songList, m_env.prompts, m_busy, this, this);
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
-        m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
+        m_statusLine->setText(songs::removalStatusText({songs::RemovalFact::Kind::Removed, removed, remaining}));
     });
-    connect(&m_songRemoval->history(), &songs::RemovalHistory::status, m_statusLine, &QLabel::setText);
+    connect(&m_songRemoval->history(), &songs::RemovalHistory::stepped, this,
+            [this](const songs::RemovalFact &fact) { m_statusLine->setText(songs::removalStatusText(fact)); });
     m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts,
                                                       m_env.programFolder, this);
     m_busy.addCommand(m_exportedSongs->action());

@@ -4,6 +4,8 @@
 #include "platform/Gbk.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QFileDevice>
 #include <QFuture>
 #include <QIODevice>
 #include <QScopeGuard>
@@ -98,7 +100,8 @@ bool looksLikeUtf16(QByteArrayView bytes)
 class PieceReader {
 public:
     PieceReader(QIODevice &device, qsizetype chunkBytes, const std::atomic<bool> *stop)
-        : m_device(device), m_chunkBytes(std::max<qsizetype>(chunkBytes, 1)), m_stop(stop)
+        : m_device(device), m_chunkBytes(std::max<qsizetype>(chunkBytes, 1)), m_stop(stop),
+          m_sizeAtStart(device.isSequential() ? 0 : device.size()), m_timeAtStart(modificationTime())
     {
     }
 
@@ -121,6 +124,8 @@ public:
             }
             waitForAll();
         }
+        if (m_readError.isEmpty() && changedWhileRead())
+            m_changed = true;
         return gather();
     }
 
@@ -178,6 +183,23 @@ private:
         return buffer.size();
     }
 
+    // Files in /proc and the like report no size, and are read as they come.
+    bool changedWhileRead() const
+    {
+        if (m_sizeAtStart <= 0)
+            return false;
+        // size() asks the file system again; it comes first, so that the time is asked afresh too.
+        if (m_device.size() != m_sizeAtStart || modificationTime() != m_timeAtStart)
+            return true;
+        return m_atEnd && m_bytesRead != m_sizeAtStart; // the end came early, or more followed
+    }
+
+    QDateTime modificationTime() const
+    {
+        const auto *file = qobject_cast<const QFileDevice *>(&m_device);
+        return file ? file->fileTime(QFileDevice::FileModificationTime) : QDateTime();
+    }
+
     // Appends up to a piece's worth of bytes; false when reading fails.
     bool readMore(QByteArray &buffer)
     {
@@ -189,6 +211,7 @@ private:
             return false;
         }
         buffer.truncate(had + qsizetype(got));
+        m_bytesRead += got;
         if (m_head.size() < kHeadBytes)
             m_head.append(QByteArrayView(buffer).sliced(had).first(std::min<qsizetype>(got, kHeadBytes - m_head.size())));
         m_atEnd = got == 0; // read to the end: some files (in /proc) report no size
@@ -210,6 +233,7 @@ private:
                 m_readError = m_device.errorString();
                 return;
             }
+            m_bytesRead += got;
             m_textAfterZero = !allZero(QByteArrayView(rest).first(got));
             m_atEnd = got == 0; // read to the end: some files (in /proc) report no size
         }
@@ -225,6 +249,10 @@ private:
     {
         ParsedSearchFile parsed;
         parsed.readError = m_readError;
+        if (!m_readError.isEmpty())
+            parsed.failure = ParsedSearchFile::Failure::ReadFailed;
+        else if (m_changed)
+            parsed.failure = ParsedSearchFile::Failure::ChangedWhileRead;
         if (std::any_of(m_pieces.begin(), m_pieces.end(), [](const Piece &piece) { return piece.outOfMemory; }))
             throw std::bad_alloc();
         for (const Piece &piece : m_pieces)
@@ -253,6 +281,10 @@ private:
     QIODevice &m_device;
     const qsizetype m_chunkBytes;
     const std::atomic<bool> *m_stop;
+    const qint64 m_sizeAtStart;
+    const QDateTime m_timeAtStart;
+    qint64 m_bytesRead = 0;
+    bool m_changed = false;
     std::vector<QByteArray> m_buffers;
     std::vector<QFuture<void>> m_running;
     std::deque<Piece> m_pieces;  // the workers hold references to them: they must not move

@@ -47,7 +47,11 @@ struct ParsedSearchFile {
     qsizetype cutAtZeroByteLine = 0;
     // The bytes look like UTF-16 text rather than GBK.
     bool looksLikeUtf16 = false;
-    // The device's own words when reading it failed; the rows are then to be thrown away.
+    // Why the rows are to be thrown away, if they are: reading failed, or the file changed (another
+    // program wrote to it) while it was read, so the rows match neither its old text nor its new.
+    enum class Failure { None, ReadFailed, ChangedWhileRead };
+    Failure failure = Failure::None;
+    // The device's own words when reading failed.
     QString readError;
 };
 
@@ -58,7 +62,9 @@ inline constexpr qsizetype kParseChunkBytes = qsizetype(1) << 20;
 // in pieces of about chunkBytes, each ending right after a CR LF, which are decoded and cut on every
 // core while the next ones are read; the rows come out in file order all the same. The few buffers
 // the pieces are read into are used again and again, so the file's bytes are never held whole.
-// Once stop is set no further piece is begun and the result is to be thrown away. Throws
+// A file that reports a size must keep it, and its modification time, until its end is read, and
+// give exactly that many bytes. Once stop is set no further piece is begun and the result is to be
+// thrown away. Throws
 // std::bad_alloc when the rows do not fit in memory.
 ParsedSearchFile parseSearchFile(QIODevice &device, qsizetype chunkBytes = kParseChunkBytes,
                                  const std::atomic<bool> *stop = nullptr);

@@ -226,21 +226,32 @@ void SongStore::insertRows(const QList<int> &rows, const SongStore &other)
             text += block.text.size();
     merged.text.reserve(text);
     merged.cellEnds.reserve(size_t(m_rowCount + other.m_rowCount) * kColumnCount);
-    qsizetype mergedRows = 0;
+    const QList<int> landed = restoredRows(rows, rowCount());
     qsizetype kept = 0;
-    const qsizetype keptCount = rowCount();
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const qsizetype before = std::max(kept, std::min<qsizetype>(keptCount, kept + (rows[i] - mergedRows)));
+        const qsizetype before = landed[i] - i; // the kept rows ahead of this one
         appendRangeTo(merged, *this, kept, before);
-        mergedRows += before - kept;
         kept = before;
         appendRangeTo(merged, other, i, i + 1);
-        ++mergedRows;
     }
-    appendRangeTo(merged, *this, kept, keptCount);
+    appendRangeTo(merged, *this, kept, rowCount());
     SongStore result;
     result.takeBlock(std::move(merged));
     *this = std::move(result);
+}
+
+QList<int> SongStore::restoredRows(const QList<int> &rows, qsizetype keptCount)
+{
+    // The kept rows ahead of each restored one never fall below those ahead of the one before it,
+    // nor exceed the kept rows there are.
+    QList<int> landed;
+    landed.reserve(rows.size());
+    qsizetype keptBefore = 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        keptBefore = std::clamp<qsizetype>(rows[i] - i, keptBefore, keptCount);
+        landed.append(int(keptBefore + i));
+    }
+    return landed;
 }
 
 } // namespace songs

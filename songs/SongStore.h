@@ -43,6 +43,9 @@ public:
     // row of the other store), the rows here filling the places between them in order. An index past
     // the rows there are puts its row at the end. One pass, as removeRows() is.
     void insertRows(const QList<int> &rows, const SongStore &other);
+    // Where rows put back at these indices (as insertRows() takes them) land among keptCount rows:
+    // each keeps its index, except that one past the rows there lands right after them.
+    static QList<int> restoredRows(const QList<int> &rows, qsizetype keptCount);
 
 private:
     struct Block {

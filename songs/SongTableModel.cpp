@@ -3,7 +3,10 @@
 
 #include "songs/ShownCell.h"
 
-#include <algorithm>
+#include <QByteArray>
+
+#include <limits>
+#include <new>
 
 namespace songs {
 
@@ -51,11 +54,23 @@ void SongTableModel::appendRows(SongStore &&rows)
 {
     if (rows.isEmpty())
         return;
-    m_store.reserveFor(rows); // may throw, before the view is told of anything
+    // Either may throw, before the views are told of anything.
+    m_store.reserveFor(rows);
+    checkRoomForViews(songCount() + rows.rowCount());
     const int first = songCount();
     beginInsertRows(QModelIndex(), first, first + int(rows.rowCount()) - 1);
     m_store.append(std::move(rows));
     endInsertRows();
+}
+
+void SongTableModel::checkRoomForViews(qsizetype rows) const
+{
+    if (m_viewBytesPerRow <= 0)
+        return;
+    if (rows > std::numeric_limits<qsizetype>::max() / 2 / m_viewBytesPerRow)
+        throw std::bad_alloc();
+    // Taken and given back untouched: it costs address space only, which is what runs out.
+    const QByteArray room(rows * m_viewBytesPerRow, Qt::Uninitialized);
 }
 
 namespace {
@@ -107,13 +122,8 @@ void SongTableModel::restoreSongs(const QList<int> &rows, const SongStore &songs
 {
     if (rows.isEmpty())
         return;
-    // Where each song lands, as the store places it: an index past the songs there appends.
-    const int keptCount = songCount();
     QList<Run> runs;
-    int kept = 0;
-    for (int i = 0; i < rows.size(); ++i) {
-        kept = std::min(keptCount, std::max(kept, rows[i] - i));
-        const int row = kept + i;
+    for (const int row : SongStore::restoredRows(rows, songCount())) {
         if (!runs.isEmpty() && runs.last().first + runs.last().count == row)
             ++runs.last().count;
         else

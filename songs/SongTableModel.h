@@ -25,8 +25,12 @@ public:
     QStringView cellView(int row, int column) const { return m_store.cell(row, column); }
 
     // Appends a whole import's rows with one insert notification. Throws std::bad_alloc, changing
-    // nothing, when they do not fit in memory.
+    // nothing, when they do not fit in memory, together with the room the views take for them.
     void appendRows(SongStore &&rows);
+    // The memory a view takes for each row of the table, beyond the table's own: a tree view lays
+    // out every row. Laying out cannot fail gracefully, so appendRows() makes sure this much is
+    // free for every row before the views hear of new ones.
+    void setViewBytesPerRow(qsizetype bytes) { m_viewBytesPerRow = bytes; }
 
     // Removes the rows at these indices, which are ascending and each given once. Views hear of
     // each run of neighbouring rows, or, when the rows are scattered over many runs, of one reset.
@@ -48,7 +52,11 @@ private:
     // The stored row of a row the views know, while some stored runs are hidden from them.
     int storedRow(int row) const;
 
+    // Throws std::bad_alloc when the views could not lay out this many rows.
+    void checkRoomForViews(qsizetype rows) const;
+
     SongStore m_store;
+    qsizetype m_viewBytesPerRow = 0;
     // Stored runs the views do not know, ascending: while a removal is announced, those already
     // announced as removed; while a restore is announced, those not yet announced as inserted.
     QList<Run> m_hiddenRuns;

@@ -72,23 +72,23 @@ void RemovalHistory::removeSongs(const QList<int> &rows)
 void RemovalHistory::undoRemoval()
 {
     if (!m_steps->canUndo()) {
-        Q_EMIT status(QStringLiteral("消息：没有可以撤销的删除"));
+        Q_EMIT stepped({RemovalFact::Kind::NothingToUndo});
         return;
     }
     const int count = static_cast<const RemovalStep *>(m_steps->command(m_steps->index() - 1))->count();
     m_steps->undo();
-    Q_EMIT status(QStringLiteral("消息：撤销删除，恢复歌曲%1首，共%2首").arg(count).arg(m_table.songCount()));
+    Q_EMIT stepped({RemovalFact::Kind::Undone, count, m_table.songCount()});
 }
 
 void RemovalHistory::redoRemoval()
 {
     if (!m_steps->canRedo()) {
-        Q_EMIT status(QStringLiteral("消息：没有可以重做的删除"));
+        Q_EMIT stepped({RemovalFact::Kind::NothingToRedo});
         return;
     }
     const int count = static_cast<const RemovalStep *>(m_steps->command(m_steps->index()))->count();
     m_steps->redo();
-    Q_EMIT status(QStringLiteral("消息：重做删除，删除歌曲%1首，剩余%2首").arg(count).arg(m_table.songCount()));
+    Q_EMIT stepped({RemovalFact::Kind::Redone, count, m_table.songCount()});
 }
 
 void RemovalHistory::updateCaptions()

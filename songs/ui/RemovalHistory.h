@@ -2,6 +2,8 @@
 // ends. Songs that come back take the places they had; rows imported since stay after them.
 #pragma once
 
+#include "songs/ui/RemovalStatus.h"
+
 #include <QList>
 #include <QObject>
 
@@ -23,7 +25,7 @@ public:
     // Removes these rows (ascending, each once, all in the table) as one step that can be undone.
     void removeSongs(const QList<int> &rows);
 
-    // Each says what it did, or that there was nothing to do, on the status line.
+    // Each reports what it did, or that there was nothing to do.
     void undoRemoval();
     void redoRemoval();
 
@@ -33,7 +35,7 @@ public:
 
 Q_SIGNALS:
     // What an undo or redo did, for the status line.
-    void status(const QString &text);
+    void stepped(const songs::RemovalFact &fact);
 
 private:
     void updateCaptions();

@@ -57,8 +57,14 @@ void SongImport::LoadSearchFile(const QString &path)
         parsed = parseWhileWindowAnswers(*file);
         if (!parsed)
             return; // the program is ending
-        if (!parsed->readError.isEmpty()) {
+        if (parsed->failure == ParsedSearchFile::Failure::ReadFailed) {
             warn(platform::readFailureMessage(path, platform::describeReadError(parsed->readError)));
+            return;
+        }
+        if (parsed->failure == ParsedSearchFile::Failure::ChangedWhileRead) {
+            warn(QStringLiteral("导入失败：文件“%1”在读取过程中被其他程序改动了，无法导入。歌曲列表保持原样。"
+                                "请等那个程序写完后再导入一次。")
+                     .arg(QDir::toNativeSeparators(path)));
             return;
         }
         m_table.appendRows(std::move(parsed->rows));

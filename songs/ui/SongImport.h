@@ -24,11 +24,11 @@ public:
     void ImportSearchFile();
     // Imports a file dropped on the song list, without a dialog.
     void ImportDroppedFile(const QString &path);
-    // Reads the file and appends its song records to the table. A file that cannot be read, or one
-    // too big for the memory left, is refused with a message, and nothing changes. A file whose text
-    // a zero byte ends early is imported up to there, and the user is told. The file is cut on every
-    // core while the window answers; the busy gate stays shut meanwhile, and when the program is
-    // ended in the middle, nothing is imported.
+    // Reads the file and appends its song records to the table. A file that cannot be read, one too
+    // big for the memory left, or one another program changes while it is read, is refused with a
+    // message, and nothing changes. A file whose text a zero byte ends early is imported up to
+    // there, and the user is told. The file is cut on every core while the window answers; the busy
+    // gate stays shut meanwhile, and when the program is ended in the middle, nothing is imported.
     void LoadSearchFile(const QString &path);
 
 Q_SIGNALS:

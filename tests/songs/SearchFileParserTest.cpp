@@ -3,7 +3,11 @@
 #include "songs/SearchFileParser.h"
 #include "tests/support/SearchRecord.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using testing_support::searchRecord;
@@ -157,6 +161,72 @@ TEST(SearchFilePieces, EveryCutGivesTheResultOfOnePiece)
                 ASSERT_EQ(rowOf(cut.rows, row), rowOf(whole.rows, row)) << "row " << row;
         }
     }
+}
+
+// A file another program changes after the first piece is read.
+class ChangingFile : public QFile {
+public:
+    ChangingFile(const QString &path, std::function<void()> change) : QFile(path), m_change(std::move(change)) {}
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        const qint64 got = QFile::readData(data, size);
+        if (m_change)
+            std::exchange(m_change, nullptr)();
+        return got;
+    }
+
+private:
+    std::function<void()> m_change;
+};
+
+// Rows read while the file changes match neither its old text nor its new, so the import is refused;
+// a file that reports no size (as those in /proc) is read to its end as it comes.
+TEST(SearchFilePieces, AFileChangedWhileItIsReadIsRefused)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("songs.txt"));
+    const QByteArray text = (platform::toGbk(searchRecord(kRow)) + "\r\n").repeated(40);
+    const auto rewrite = [&path](const QByteArray &bytes) {
+        QFile other(path);
+        ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+        other.write(bytes);
+    };
+    const std::pair<const char *, std::function<void()>> cases[] = {
+        {"unchanged", [] {}},
+        {"cut short", [&] { QFile::resize(path, text.size() / 2); }},
+        {"grown", [&] { rewrite(text + text); }},
+        {"rewritten in place", [&] { rewrite(QByteArray(text).replace("MTV", "mtv")); }},
+    };
+    for (const auto &[what, change] : cases) {
+        SCOPED_TRACE(what);
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text);
+            file.flush();
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+        }
+        ChangingFile file(path, change);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto parsed = songs::parseSearchFile(file, 256);
+        const bool unchanged = what == std::string_view("unchanged");
+        EXPECT_EQ(parsed.failure,
+                  unchanged ? songs::ParsedSearchFile::Failure::None
+                            : songs::ParsedSearchFile::Failure::ChangedWhileRead);
+        if (unchanged) {
+            EXPECT_EQ(parsed.rows.rowCount(), 40);
+        }
+    }
+#ifdef Q_OS_LINUX
+    QFile status(QStringLiteral("/proc/self/status"));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    ASSERT_EQ(status.size(), 0);
+    const auto parsed = songs::parseSearchFile(status, 64);
+    EXPECT_EQ(parsed.failure, songs::ParsedSearchFile::Failure::None);
+    EXPECT_GT(parsed.lineCount, 0);
+#endif
 }
 
 } // namespace

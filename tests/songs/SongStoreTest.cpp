@@ -85,3 +85,19 @@ TEST(SongStoreBlocks, AppendingKeepsTheOrderWhetherBlocksMoveOrRowsAreCopied)
         EXPECT_EQ(store.cell(row, 0), QString::number(row));
     EXPECT_EQ(store.cell(2103, 0), QString());
 }
+
+// A restored row keeps its index; one past the rows there lands right after them, in order.
+TEST(SongStoreBlocks, RestoredRowsLandAtTheirIndexOrAfterTheRowsThere)
+{
+    const struct {
+        QList<int> rows;
+        qsizetype kept;
+        QList<int> landed;
+    } cases[] = {
+        {{0, 2, 5}, 7, {0, 2, 5}},
+        {{1, 8, 9}, 5, {1, 6, 7}},
+        {{4, 5}, 0, {0, 1}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SongStore::restoredRows(c.rows, c.kept), c.landed) << c.rows.first();
+}

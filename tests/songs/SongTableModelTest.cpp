@@ -1,6 +1,7 @@
 // The song table model: the table operations, removal and the model contract.
 #include "songs/DuplicateCodes.h"
 #include "songs/SongTableModel.h"
+#include "tests/support/MemoryLimit.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -40,6 +41,29 @@ TEST(SongTable, AppendedRowsFollowTheExistingOnesInOrder)
     EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("a"));
 }
 
+// A view that runs out of memory while laying out new rows brings the program down, so rows the
+// views have no room for are refused before they hear of them.
+TEST(SongTable, RowsTheViewsHaveNoRoomForAreRefused)
+{
+    SongTableModel model;
+    QSignalSpy inserting(&model, &QAbstractItemModel::rowsAboutToBeInserted);
+    model.appendRows(rows({QStringLiteral("a")}));
+    model.setViewBytesPerRow(std::numeric_limits<qsizetype>::max() / 4);
+    EXPECT_THROW(model.appendRows(rows({QStringLiteral("b")})), std::bad_alloc) << "more than can be asked for";
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    model.setViewBytesPerRow(qsizetype(1) << 30);
+    {
+        const testing_support::MemoryLimit limit(512 << 20);
+        EXPECT_THROW(model.appendRows(rows({QStringLiteral("b")})), std::bad_alloc);
+    }
+#endif
+    EXPECT_EQ(model.songCount(), 1);
+    EXPECT_EQ(inserting.size(), 1);
+    model.setViewBytesPerRow(64);
+    model.appendRows(rows({QStringLiteral("b")}));
+    EXPECT_EQ(model.songCount(), 2);
+}
+
 // The list lays out what data() gives; a cell of hundreds of millions of characters would bring
 // the text layout down, so it shows a few thousand. Exports and the search read the whole cell.
 TEST(SongTable, TheListShowsHugeCellsShortened)
@@ -66,6 +90,20 @@ QStringList namesOf(const SongTableModel &model)
     for (int row = 0; row < model.rowCount(); ++row)
         names << model.data(model.index(row, 0)).toString();
     return names;
+}
+
+SongStore numbered(int first, int count)
+{
+    SongStore store;
+    for (int i = first; i < first + count; ++i) {
+        const QString name = QString::number(i);
+        SongStore::Cells cells;
+        cells.fill(QStringView());
+        cells[0] = name;
+        cells[8] = name;
+        store.appendRow(cells);
+    }
+    return store;
 }
 } // namespace
 
@@ -113,6 +151,38 @@ TEST(SongTable, RemovedRowsLeaveTheOthersInOrder)
     EXPECT_EQ(model.songCount(), 0);
     model.appendRows(rows({u"new"_qs}));
     EXPECT_EQ(namesOf(model), QStringList{u"new"_qs});
+}
+
+// Removed rows come back at their places, scattered or in a few runs, with rows appended since
+// after them; the views hear of it in a way the model tester accepts.
+TEST(SongTable, RemovedSongsGoBackWhereTheyWere)
+{
+    const QList<QList<int>> removals = {{0}, {1, 2, 5}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}};
+    for (const QList<int> &rows : removals) {
+        SongTableModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        model.appendRows(numbered(0, 10));
+        const QStringList before = namesOf(model);
+        const SongStore removed = model.songsAt(rows);
+        model.removeSongs(rows);
+        model.appendRows(numbered(10, 2));
+        model.restoreSongs(rows, removed);
+        EXPECT_EQ(namesOf(model), before + QStringList({u"10"_qs, u"11"_qs}));
+        EXPECT_EQ(model.cellText(rows.last(), 8), QString::number(rows.last()));
+    }
+    QList<int> scattered; // more runs than are told one by one
+    for (int row = 0; row < 200; row += 2)
+        scattered << row;
+    SongTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.appendRows(numbered(0, 200));
+    const SongStore removed = model.songsAt(scattered);
+    model.removeSongs(scattered);
+    model.removeSongs({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // the table shrank further: the rest go at the end
+    model.restoreSongs(scattered, removed);
+    EXPECT_EQ(model.songCount(), 190);
+    EXPECT_EQ(model.cellText(0, 0), u"0"_qs);
+    EXPECT_EQ(model.cellText(189, 0), u"198"_qs);
 }
 
 TEST(SongTable, DuplicateCodesAreTheExactRepeatsAfterTheFirst)
