@@ -15,7 +15,8 @@ StoreFileKind inspectStoreFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return StoreFileKind::Missing;
-    if (info.isDir())
+    // A folder has no bytes, and opening a pipe or a device could block for ever.
+    if (!info.isFile())
         return StoreFileKind::Unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -37,7 +38,8 @@ bool isMarkedReadOnly(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows)
+QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows,
+                                const std::function<bool(qint64 rowsWritten)> &keepGoing)
 {
     QTemporaryFile temporary(path + QStringLiteral(".XXXXXX.new"));
     temporary.setAutoRemove(false);
@@ -55,8 +57,9 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
         written = store.open(temporaryPath) && store.execute(KeywordSchema::createTable()) && store.beginTransaction();
         if (written) {
             const QString insert = KeywordSchema::insertRow();
-            for (const KeywordRecord &row : rows) {
-                if (!store.execute(insert, {row.id, row.name, row.remark})) {
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                const KeywordRecord &row = rows[i];
+                if ((keepGoing && i % 1024 == 0 && !keepGoing(i)) || !store.execute(insert, {row.id, row.name, row.remark})) {
                     written = false;
                     break;
                 }

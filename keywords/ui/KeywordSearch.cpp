@@ -4,7 +4,7 @@
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordFinder.h"
 #include "keywords/KeywordMatchRule.h"
-#include "keywords/KeywordTexts.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
