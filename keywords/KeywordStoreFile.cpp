@@ -56,14 +56,9 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
         platform::StoreConnection store;
         written = store.open(temporaryPath) && store.execute(KeywordSchema::createTable()) && store.beginTransaction();
         if (written) {
-            const QString insert = KeywordSchema::insertRow();
-            for (qsizetype i = 0; i < rows.size(); ++i) {
-                const KeywordRecord &row = rows[i];
-                if ((keepGoing && i % 1024 == 0 && !keepGoing(i)) || !store.execute(insert, {row.id, row.name, row.remark})) {
-                    written = false;
-                    break;
-                }
-            }
+            written = store.executeEach(
+                KeywordSchema::insertRow(), rows.size(),
+                [&](qsizetype i) { return QVariantList{rows[i].id, rows[i].name, rows[i].remark}; }, keepGoing);
             if (written)
                 written = store.commit();
             else

@@ -56,6 +56,8 @@ QByteArray dataPage(quint32 owner, const QList<QByteArray> &rows, const QList<qu
     qsizetype end = kPage;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const qsizetype start = end - rows[i].size();
+        if (start < 0x0e + 2 * rows.size())
+            qFatal("the rows do not fit in one page");
         page.replace(start, rows[i].size(), rows[i]);
         putU16(page, 0x0e + i * 2, quint16(start | (i < flags.size() ? flags[i] : 0)));
         end = start;
@@ -93,13 +95,17 @@ QByteArray tableDefPage(quint32 rowCount, quint32 usageMap, const QList<ColumnSp
 QByteArray inlineMap(const QList<quint32> &pages)
 {
     QByteArray row(5, '\0');
-    putU32(row, 1, 0);
+    quint32 first = pages.isEmpty() ? 0 : pages.first();
     quint32 last = 0;
-    for (quint32 page : pages)
+    for (quint32 page : pages) {
+        first = qMin(first, page);
         last = qMax(last, page);
-    row += QByteArray(last / 8 + 1, '\0');
+    }
+    first -= first % 8;
+    putU32(row, 1, first);
+    row += QByteArray((last - first) / 8 + 1, '\0');
     for (quint32 page : pages)
-        row[5 + page / 8] = char(row[5 + page / 8] | 1 << (page % 8));
+        row[5 + (page - first) / 8] = char(row[5 + (page - first) / 8] | 1 << ((page - first) % 8));
     return row;
 }
 
@@ -152,16 +158,20 @@ QByteArray keywordLibrary(const QList<Keyword> &rows, const LibraryShape &shape)
     const quint32 musicDef = builder.add({});
     const quint32 catalogData = builder.add({});
 
+    // The table's data pages first, side by side, and the long values after them.
+    QList<quint32> dataPages;
+    for (qsizetype i = 0; i < (rows.size() + shape.rowsPerPage - 1) / shape.rowsPerPage; ++i)
+        dataPages.append(builder.add({}));
     quint32 sharedMemo = 0;
     if (!shape.sharedMemo.isEmpty())
         sharedMemo = addChain(builder, shape.sharedMemo);
     const bool memo = shape.memoRemarks || sharedMemo != 0;
 
-    QList<quint32> dataPages;
     QList<QByteArray> pageRows;
+    qsizetype filled = 0;
     const auto flush = [&] {
         if (!pageRows.isEmpty())
-            dataPages.append(builder.add(dataPage(musicDef, pageRows)));
+            builder.pages[dataPages[filled++]] = dataPage(musicDef, pageRows);
         pageRows.clear();
     };
     for (const Keyword &keyword : rows) {
