@@ -25,8 +25,8 @@ QList<KeywordRecord> keepNumbersUnique(const QList<AccessKeywordRow> &rows)
     kept.reserve(rows.size());
     for (const AccessKeywordRow &row : rows) {
         const std::optional<qint64> id = row.id.typeId() == QMetaType::QString
-                                             ? KeywordSchema::keywordNumberInText(row.id.toString())
-                                             : KeywordSchema::keywordNumber(row.id);
+            ? KeywordSchema::keywordNumberInText(row.id.toString())
+            : KeywordSchema::keywordNumber(row.id);
         if (id && !taken.contains(*id)) {
             taken.insert(*id);
             kept.append({qlonglong(*id), row.name, row.remark});
@@ -68,10 +68,10 @@ QString accessBackupPath(const QString &path)
 
 AccessKeywords readAccessLibrary(QIODevice &device, const AccessReadLimits &limits)
 {
-    return readAccessKeywords(device,
-                              {KeywordSchema::table(), KeywordSchema::idColumn(), KeywordSchema::nameColumn(),
-                               KeywordSchema::remarkColumn()},
-                              limits);
+    return readAccessKeywords(
+        device,
+        {KeywordSchema::table(), KeywordSchema::idColumn(), KeywordSchema::nameColumn(), KeywordSchema::remarkColumn()},
+        limits);
 }
 
 AccessKeywords readAccessLibrary(const QString &path)

@@ -58,7 +58,10 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
         if (written) {
             written = store.executeEach(
                 KeywordSchema::insertRow(), rows.size(),
-                [&](qsizetype i) { return QVariantList{rows[i].id, rows[i].name, rows[i].remark}; }, keepGoing);
+                [&](qsizetype i) {
+                    return QVariantList{rows[i].id, rows[i].name, rows[i].remark};
+                },
+                keepGoing);
             if (written)
                 written = store.commit();
             else

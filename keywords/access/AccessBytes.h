@@ -20,11 +20,11 @@ public:
     bool has(qint64 at, qint64 length) const { return at >= 0 && length >= 0 && at + length <= m_bytes.size(); }
 
     // A little-endian number of type T (an integer, float or double) at at.
-    template <typename T> std::optional<T> number(qint64 at) const
+    template<typename T> std::optional<T> number(qint64 at) const
     {
-        using Bits = std::conditional_t<sizeof(T) == 1, quint8,
-                                        std::conditional_t<sizeof(T) == 2, quint16,
-                                                           std::conditional_t<sizeof(T) == 4, quint32, quint64>>>;
+        using Bits = std::conditional_t<
+            sizeof(T) == 1, quint8,
+            std::conditional_t<sizeof(T) == 2, quint16, std::conditional_t<sizeof(T) == 4, quint32, quint64>>>;
         if (!has(at, qint64(sizeof(T))))
             return std::nullopt;
         Bits bits = 0;

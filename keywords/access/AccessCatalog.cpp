@@ -46,7 +46,8 @@ CatalogEntry findTable(PageFile &file, const QString &name)
         const auto objectId = number(row, *id);
         if (!objectType || !objectId)
             return RowRead::Unreadable;
-        if (*objectType != catalog::kLocalTable || (objectFlags && (quint32(*objectFlags) & catalog::kSystemFlags) != 0))
+        if (*objectType != catalog::kLocalTable
+            || (objectFlags && (quint32(*objectFlags) & catalog::kSystemFlags) != 0))
             return RowRead::Taken;
         (*text == name ? exactMatch : caseMatch) = quint32(*objectId) & catalog::kPageOfId;
         return RowRead::Taken;

@@ -1,9 +1,9 @@
 #include "keywords/access/AccessLongValue.h"
 
 #include "keywords/access/AccessBytes.h"
-#include "keywords/access/AccessPageFile.h"
 #include "keywords/access/AccessDataPage.h"
 #include "keywords/access/AccessFormat.h"
+#include "keywords/access/AccessPageFile.h"
 
 #include <QSet>
 

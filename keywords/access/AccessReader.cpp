@@ -68,7 +68,7 @@ private:
     static bool isNumber(ColumnType type)
     {
         return type == ColumnType::Byte || type == ColumnType::Integer || type == ColumnType::LongInteger
-               || type == ColumnType::Single || type == ColumnType::Double;
+            || type == ColumnType::Single || type == ColumnType::Double;
     }
     bool take(qint64 bytes)
     {
@@ -96,7 +96,7 @@ bool pagesLookScrambled(PageFile &file)
     const QByteArray usagePage = file.page(1);
     const QByteArray catalogPage = file.page(kCatalogPage);
     return !usagePage.isEmpty() && !catalogPage.isEmpty() && quint8(usagePage[0]) != pagetype::kData
-           && quint8(catalogPage[0]) != pagetype::kTableDef;
+        && quint8(catalogPage[0]) != pagetype::kTableDef;
 }
 
 void readKeywordRows(PageFile &file, const TableDef &table, const AccessKeywordTable &names,

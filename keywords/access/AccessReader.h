@@ -16,7 +16,7 @@ namespace keywords {
 struct AccessKeywordTable {
     QString table;
     QString id;
-    QString name;     // a table without this column is no keyword table
+    QString name; // a table without this column is no keyword table
     QString remark;
 };
 

@@ -81,7 +81,7 @@ Cell cellOf(QByteArrayView row, const Column &column)
 }
 
 namespace {
-template <typename Stored, typename Kept> std::optional<QVariant> kept(QByteArrayView value)
+template<typename Stored, typename Kept> std::optional<QVariant> kept(QByteArrayView value)
 {
     const std::optional<Stored> number = Bytes(value).number<Stored>(0);
     return number ? std::optional<QVariant>(Kept(*number)) : std::nullopt;

@@ -45,7 +45,9 @@ std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
         const QByteArray page = file.page(number);
         if (dataPageOwner(page) != table.page) {
             // Long-value and index pages are the table's too; anything else is out of place.
-            if (!dataPageOwner(page) && !(page.size() > 0 && (quint8(page[0]) == pagetype::kIndexNode || quint8(page[0]) == pagetype::kIndexLeaf)))
+            if (!dataPageOwner(page)
+                && !(page.size() > 0
+                     && (quint8(page[0]) == pagetype::kIndexNode || quint8(page[0]) == pagetype::kIndexLeaf)))
                 outcome.pagesSkipped = true;
             continue;
         }

@@ -1,8 +1,8 @@
 // The keyword store without the window: each shape of music.mdb at start, the notice it gives and
 // whether changes are allowed, adding many keywords at once, an old Access library converted off the
 // window's thread and stopped by the end of the program, and the list cutting what it shows.
-#include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
+#include "keywords/KeywordListModel.h"
 #include "platform/QuitRequest.h"
 #include "tests/keywords/access/AccessPages.h"
 #include "tests/support/LibraryFile.h"
@@ -41,7 +41,10 @@ TEST(KeywordStore, EachShapeOfTheLibraryAtStart)
         int keywords;
     } shapes[] = {
         {"missing", [](const QString &) {}, Kind::None, ChangeRefusal::None, 0},
-        {"two rows", [](const QString &p) { testing_support::writeLibrary(p, {{1, u"b"_qs, u"x"_qs}, {2, u"a"_qs, {}}}); },
+        {"two rows",
+         [](const QString &p) {
+             testing_support::writeLibrary(p, {{1, u"b"_qs, u"x"_qs}, {2, u"a"_qs, {}}});
+         },
          Kind::None, ChangeRefusal::None, 2},
         {"read-only",
          [&](const QString &p) {
@@ -87,8 +90,8 @@ TEST(KeywordStore, AddsManyInOneChangeSkippingNamesAlreadyThere)
 TEST(KeywordStore, TheEndOfTheProgramStopsAConversion)
 {
     Store s;
-    const QByteArray library = testing_access::keywordLibrary(testing_access::numberedKeywords(200'000),
-                                                              {.rowsPerPage = 100});
+    const QByteArray library =
+        testing_access::keywordLibrary(testing_access::numberedKeywords(200'000), {.rowsPerPage = 100});
     writeFileBytes(s.path, library);
     bool shown = false;
     s.store.setConversionProgress([&](qint64, qint64) { shown = true; });

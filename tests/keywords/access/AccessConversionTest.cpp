@@ -1,8 +1,8 @@
 // An old Access music.mdb: read, converted, the original kept byte for byte; a damaged
 // one left alone.
 #include "keywords/AccessConversion.h"
-#include "tests/keywords/access/AccessPages.h"
 #include "platform/sql/StoreConnection.h"
+#include "tests/keywords/access/AccessPages.h"
 #include "tests/support/LibraryFile.h"
 
 #include <QDir>
@@ -126,8 +126,9 @@ using Status = AccessConversion::Status;
 // memory, rather than read 183 times over.
 TEST_F(AccessConversionTest, TextsPastWhatALibraryHoldsAreRefused)
 {
-    testing_support::writeFileBytes(path, testing_access::keywordLibrary(testing_access::numberedKeywords(183),
-                                                                          {.sharedMemo = QByteArray(16 << 20, 'a')}));
+    testing_support::writeFileBytes(path,
+                                    testing_access::keywordLibrary(testing_access::numberedKeywords(183),
+                                                                   {.sharedMemo = QByteArray(16 << 20, 'a')}));
     expectLeftAlone(Status::CannotRead);
 }
 
@@ -143,8 +144,8 @@ TEST_F(AccessConversionTest, NoReadableRowConvertsNothing)
 // A page of zeros in the usage map, as a sparse file has, loses no row when every row was read.
 TEST_F(AccessConversionTest, AHoleInASparseFileLosesNothing)
 {
-    testing_support::writeFileBytes(path, testing_access::keywordLibrary(testing_access::numberedKeywords(50),
-                                                                          {.holeInMap = true}));
+    testing_support::writeFileBytes(
+        path, testing_access::keywordLibrary(testing_access::numberedKeywords(50), {.holeInMap = true}));
     const AccessConversion outcome = keywords::convertAccessStore(path);
     ASSERT_EQ(outcome.status, Status::Converted);
     EXPECT_EQ(outcome.rowCount, 50);

@@ -47,12 +47,12 @@ struct Keyword {
 };
 
 struct LibraryShape {
-    bool memoRemarks = false;    // 备注 a Memo column, each remark in its own long-value chain
-    QByteArray sharedMemo = {};  // when set, every row's remark points at this one long-value chain
-    quint16 nameLength = 510;    // the name column's declared length
+    bool memoRemarks = false;   // 备注 a Memo column, each remark in its own long-value chain
+    QByteArray sharedMemo = {}; // when set, every row's remark points at this one long-value chain
+    quint16 nameLength = 510;   // the name column's declared length
     qsizetype rowsPerPage = 40;
-    quint32 claimedRows = 0;     // the table's own row count; 0: the real count
-    bool holeInMap = false;      // the usage map also names a page of zeros, as in a sparse file
+    quint32 claimedRows = 0; // the table's own row count; 0: the real count
+    bool holeInMap = false;  // the usage map also names a page of zeros, as in a sparse file
 };
 
 // A whole Jet 4 library holding table music with these rows.

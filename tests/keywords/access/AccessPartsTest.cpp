@@ -33,8 +33,7 @@ QByteArray joined(const QList<QByteArray> &pages, qsizetype tail)
 struct Pages {
     explicit Pages(const QList<QByteArray> &pages, qsizetype tail = 0)
         : bytes(joined(pages, tail)), buffer(&bytes), file((buffer.open(QIODevice::ReadOnly), buffer), kPage)
-    {
-    }
+    {}
     QByteArray bytes;
     QBuffer buffer;
     PageFile file;
@@ -68,7 +67,8 @@ TEST(AccessParts, HeaderTellsTheFormat)
     QByteArray header(0x80, '\0');
     putU32(header, 0, 0x100);
     header.replace(4, 16, QByteArray("Standard Jet DB\0", 16));
-    const std::pair<quint8, FileFormat> versions[] = {{0, FileFormat::Jet3}, {1, FileFormat::Jet4}, {3, FileFormat::Ace}};
+    const std::pair<quint8, FileFormat> versions[] = {
+        {0, FileFormat::Jet3}, {1, FileFormat::Jet4}, {3, FileFormat::Ace}};
     for (const auto &[version, format] : versions) {
         header[0x14] = char(version);
         EXPECT_EQ(readFileHeader(header).format, format) << int(version);
@@ -80,7 +80,10 @@ TEST(AccessParts, HeaderTellsTheFormat)
 TEST(AccessParts, TextsDecodePlainAndCompressed)
 {
     EXPECT_EQ(decodeText(ucs2(u"東方😀"_qs)), u"東方😀"_qs);
-    EXPECT_EQ(decodeText(QByteArray("\xff\xfe" "ab\0\x28\x67\0c", 9)), u"ab木c"_qs);
+    EXPECT_EQ(decodeText(QByteArray("\xff\xfe"
+                                    "ab\0\x28\x67\0c",
+                                    9)),
+              u"ab木c"_qs);
     EXPECT_FALSE(decodeText(QByteArray("abc", 3))) << "an odd count of bytes";
     const std::optional<QString> empty = decodeText({});
     ASSERT_TRUE(empty);
@@ -142,7 +145,8 @@ TEST(AccessParts, UsageMapCountsLostMapPagesApartFromPagesPastTheEnd)
 
 TEST(AccessParts, TableDefinitionReadsColumnsAndRefusesBrokenChains)
 {
-    QByteArray tdef = tableDefPage(42, pointer(5, 1), {{0x04, u"编号"_qs, 0, 0, 0, 4, true}, {0x0a, u"歌曲名"_qs, 1, 0, 0, 510, false}});
+    QByteArray tdef = tableDefPage(42, pointer(5, 1),
+                                   {{0x04, u"编号"_qs, 0, 0, 0, 4, true}, {0x0a, u"歌曲名"_qs, 1, 0, 0, 510, false}});
     Pages pages({{}, tdef});
     const std::optional<TableDef> table = readTableDef(pages.file, 1);
     ASSERT_TRUE(table);

@@ -114,7 +114,8 @@ TEST(AccessReader, EmptyTextIsNotNull)
 TEST(AccessReader, DamagedFilesEndInAStatus)
 {
     const QByteArray whole = sixKeywords();
-    const QList<LibraryRow> six = asRows(keywords::readAccessLibrary(testing_support::accessFixture(u"access-six-keywords.mdb"_qs)).rows);
+    const QList<LibraryRow> six =
+        asRows(keywords::readAccessLibrary(testing_support::accessFixture(u"access-six-keywords.mdb"_qs)).rows);
     ASSERT_EQ(six.size(), 6);
     const auto noInventedRows = [&](const AccessKeywords &read) {
         for (const LibraryRow &row : asRows(read.rows))
