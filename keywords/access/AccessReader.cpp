@@ -99,12 +99,39 @@ bool pagesLookScrambled(PageFile &file)
         && quint8(catalogPage[0]) != pagetype::kTableDef;
 }
 
+// What the Memo values of these columns claim together, counted before any of them is read, so that
+// a file whose rows all point at one huge value is refused at once; nothing past the limit.
+bool memosWithinLimit(PageFile &file, const TableDef &table, const QList<const Column *> &columns, qint64 limit)
+{
+    QList<const Column *> memos;
+    for (const Column *column : columns) {
+        if (column && column->type == ColumnType::Memo)
+            memos.append(column);
+    }
+    if (memos.isEmpty())
+        return true;
+    qint64 claimed = 0;
+    scanRows(file, table, [&](QByteArrayView row) {
+        for (const Column *memo : memos) {
+            const Cell cell = cellOf(row, *memo);
+            if (cell.state == Cell::State::Value)
+                claimed += longValueLength(cell.bytes).value_or(0);
+        }
+        return claimed > limit ? RowRead::Stop : RowRead::Taken;
+    });
+    return claimed <= limit;
+}
+
 void readKeywordRows(PageFile &file, const TableDef &table, const AccessKeywordTable &names,
                      const AccessReadLimits &limits, AccessKeywords &result)
 {
     const Column *id = table.column(names.id);
     const Column *name = table.column(names.name);
     const Column *remark = table.column(names.remark);
+    if (!memosWithinLimit(file, table, {id, name, remark}, limits.maxTextBytes)) {
+        result.status = Status::TooLarge;
+        return;
+    }
     // Room for the rows the pages can hold at most, never what the table merely claims.
     result.rows.reserve(qMin<qint64>(table.rowCount, qint64(file.pageCount()) * 64));
     RowValues values(file, limits.maxTextBytes);
