@@ -10,6 +10,8 @@
 #include "keywords/ui/KeywordSearch.h"
 #include "songs/ui/SongFindWindow.h"
 #include "keywords/KeywordStore.h"
+#include "keywords/ui/ConversionProgress.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
@@ -97,10 +99,12 @@ void MainWindow::connectCommands()
                                                            m_busy, m_quit, this, this);
     m_keywordStore = std::make_unique<keywords::KeywordStore>(
         *m_keywordPanel.listModel, m_env.keywordLibraryFolder(), m_quit,
-        [this](const QString &notice) {
-            m_env.prompts.messageBox(this, notice, platform::mb::Ok | platform::mb::IconInformation, QString());
+        [this](const keywords::StoreNotice &notice) {
+            m_env.prompts.messageBox(this, keywords::text::notice(notice),
+                                     platform::mb::Ok | platform::mb::IconInformation, QString());
         },
         m_env.keywordLockWaitMs);
+    m_keywordStore->setConversionProgress(keywords::conversionProgressWindow(this));
     m_keywordEditing = new keywords::KeywordEditing(m_keywordPanel, *m_keywordStore, m_env.prompts, this);
     m_keywordFiles =
         new keywords::KeywordFileCommands(m_keywordPanel, *m_keywordStore, m_env.prompts, m_env.programFolder, this);
@@ -173,7 +177,7 @@ void MainWindow::connectSongCommands()
 
 void MainWindow::runStartupSequence()
 {
-    const QString notice = m_keywordStore->OpenKeywordDatabase();
+    const QString notice = keywords::text::notice(m_keywordStore->OpenKeywordDatabase());
     if (m_quit.isRequested())
         return;
     if (!notice.isEmpty())

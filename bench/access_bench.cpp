@@ -1,5 +1,5 @@
 // The Access reader over the 20,000-keyword library: the whole read, file opening included.
-#include "keywords/access/AccessReader.h"
+#include "keywords/AccessConversion.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -8,14 +8,14 @@ namespace {
 
 void BM_ReadAccessLibrary(benchmark::State &state)
 {
-    const QString path = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-20000-rows.mdb");
+    const QString path = QStringLiteral(KORVIA_ACCESS_FIXTURES "/s1-jet4-v2000-20000-rows.mdb");
     if (!QFile::exists(path)) {
-        state.SkipWithError("no shared Access fixtures beside the source tree");
+        state.SkipWithError("the Access fixture is missing");
         return;
     }
     qsizetype rows = 0;
     for (auto _ : state) {
-        const keywords::AccessKeywords read = keywords::readAccessKeywords(path);
+        const keywords::AccessKeywords read = keywords::readAccessLibrary(path);
         rows = read.rows.size();
         benchmark::DoNotOptimize(read.rows.data());
     }

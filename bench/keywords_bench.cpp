@@ -8,6 +8,7 @@
 #include "keywords/ui/KeywordPanel.h"
 #include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "text/PinyinOrder.h"
 #include "platform/QuitRequest.h"
 #include "keywords/KeywordStoreFile.h"
@@ -87,7 +88,9 @@ struct Bench {
         songTable.appendRows(std::move(songRows));
         store = std::make_unique<keywords::KeywordStore>(
             *panel.listModel, folder.path(), quit,
-            [this](const QString &notice) { prompts.messageBox(&window, notice, platform::mb::Ok, QString()); });
+            [this](const keywords::StoreNotice &notice) {
+                prompts.messageBox(&window, keywords::text::notice(notice), platform::mb::Ok, QString());
+            });
         search = std::make_unique<keywords::KeywordSearch>(*panel.listModel, songTable, prompts, &window);
         // As the main window does with a song found.
         QObject::connect(search.get(), &keywords::KeywordSearch::songFound, songList.get(), [this](int row) {

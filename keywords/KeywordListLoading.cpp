@@ -3,7 +3,6 @@
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordSchema.h"
-#include "keywords/KeywordTexts.h"
 #include "platform/Events.h"
 #include "platform/QuitRequest.h"
 
@@ -59,7 +58,7 @@ void KeywordStore::runWhenListReady(std::function<void()> command)
     // among those that wait for the load.
     m_waitingCommands.push_back([this, command = std::move(command)] {
         if (m_inUse)
-            m_tell(text::inUse());
+            m_tell({StoreNotice::Kind::InUse});
         else
             command();
     });

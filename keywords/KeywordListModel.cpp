@@ -1,6 +1,7 @@
 // The keyword list's rows.
 #include "keywords/KeywordListModel.h"
 
+#include "songs/ShownCell.h"
 #include "text/PinyinOrder.h"
 
 namespace keywords {
@@ -20,8 +21,10 @@ QVariant KeywordListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     const KeywordRow &keyword = m_rows[size_t(index.row())];
+    // A remark can be a whole text of hundreds of thousands of characters: the list shows its start,
+    // the library keeps it whole.
     if (role == Qt::DisplayRole)
-        return index.column() == 0 ? keyword.name : keyword.remark;
+        return songs::shownCellText(index.column() == 0 ? keyword.name : keyword.remark);
     if (role == ItemDataRole)
         return keyword.id;
     return {};

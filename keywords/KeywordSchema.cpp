@@ -38,11 +38,6 @@ QString KeywordSchema::deleteById()
     return QStringLiteral("delete from %1 where %2=?").arg(table(), idColumn());
 }
 
-QString KeywordSchema::selectAllFromAccess()
-{
-    return QStringLiteral("SELECT * FROM ") + table();
-}
-
 std::optional<qint64> KeywordSchema::keywordNumber(const QVariant &value)
 {
     switch (value.typeId()) {

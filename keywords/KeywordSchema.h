@@ -32,8 +32,6 @@ public:
     static QString insertRow();
     // The row whose 编号 is the one bound value.
     static QString deleteById();
-    // Every row of the table in an old Access library, in Access's own SQL.
-    static QString selectAllFromAccess();
 
     // A keyword's number (编号) as the program keeps it: a whole number as it is, any other number
     // cut toward zero; anything else, or a number beyond 64 bits, is none.

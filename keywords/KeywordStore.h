@@ -19,6 +19,40 @@ class KeywordListModel;
 struct KeywordRow;
 
 // What adding many keywords at once came to.
+// What the user is to be told about the library once it is opened; ui words it.
+struct StoreNotice {
+    enum class Kind {
+        None,
+        ReadOnly,           // can be read and searched, not changed
+        CannotCreate,       // no music.mdb, and none can be made in its folder
+        Damaged,            // not a keyword library, or damaged; left as it is
+        InUse,              // another program holds it locked; read again at the next keyword command
+        AccessEncrypted,    // an encrypted Access file; left as it is
+        AccessTooOld,       // an Access 97 file; left as it is
+        AccessUnreadable,   // an Access file whose table music cannot be read; left as it is
+        AccessNotConverted, // the new library could not be written beside it; left as it is
+        AccessNotMoved,     // the original could not be renamed aside (path names it); left as it is
+        AccessChanged,      // another file took its place while it was read; left as it is
+        AccessConverted,    // converted: rowCount rows, the original kept at path
+    };
+    StoreNotice(Kind what = Kind::None, QString where = {}) : kind(what), path(std::move(where)) {}
+
+    Kind kind = Kind::None;
+    QString path; // native separators
+    int rowCount = 0;
+    // After AccessConverted: rows a damaged page kept from being read; rowsLost is set whenever some
+    // were lost, and unreadableRows is 0 when they could not be counted.
+    bool rowsLost = false;
+    int unreadableRows = 0;
+};
+
+// Why a change of the library cannot be made.
+enum class ChangeRefusal {
+    None,
+    ReadOnly,    // the file is marked read-only
+    Unavailable, // the library could not be opened, or was found damaged
+};
+
 struct KeywordInsertion {
     enum class Outcome {
         NotStarted, // the library could not be locked for writing; nothing was tried
@@ -37,12 +71,17 @@ public:
     // use) goes to tell, which the window shows. The library waits up to busyWaitMs for another
     // program's lock on it.
     KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
-                 std::function<void(const QString &notice)> tell, int busyWaitMs = 5000);
+                 std::function<void(const StoreNotice &notice)> tell, int busyWaitMs = 5000);
+
+    // Told, while an old Access file is converted and the conversion has run longer than a moment,
+    // how far it has come (steps done of total); done < 0 once it has ended.
+    void setConversionProgress(std::function<void(qint64 done, qint64 total)> show) { m_progress = std::move(show); }
 
     // Opens music.mdb in the library folder and fills the keyword list. A missing file becomes an
-    // empty library; an old Access file is converted once. Returns what the user is to be told
-    // about the file (read-only, unusable, in use, converted), or an empty text.
-    QString OpenKeywordDatabase();
+    // empty library; an old Access file is converted once, off the window's thread while the window
+    // answers, and the end of the program stops it with the original as it was. Returns what the
+    // user is to be told about the file (read-only, unusable, in use, converted), if anything.
+    StoreNotice OpenKeywordDatabase();
     // Empties the keyword list and fills it again from table music, sorted by 歌曲名. The window's
     // events are handled as it goes; a command that touches the list meanwhile waits for its end
     // (runWhenListReady), and the end of the program stops it.
@@ -54,17 +93,17 @@ public:
     // runs only once the library could be read, else the user is told it is still in use.
     void runWhenListReady(std::function<void()> command);
 
-    // Why the library cannot be changed, in words for the user; empty when it can.
-    QString refusal() const;
+    // Why the library cannot be changed; None when it can.
+    ChangeRefusal refusal() const;
     // The stored 歌曲名 equal to the keyword apart from the case of A to Z; empty when none is.
     QString storedName(const QString &keyword);
     // A change is one transaction: it begins (false when the library cannot be written now), runs
     // one statement, and is committed or rolled back. A commit that fails is rolled back, so either
     // way the library is free again when these return.
     bool beginChange();
-    // Why the last beginChange failed, ending in what: another program writes, or the file is damaged
-    // (then no later change is tried).
-    QString notChanged(const QString &what) const;
+    // Why the last beginChange failed: the file was found damaged (then no later change is tried),
+    // rather than written by another program.
+    bool foundDamaged() const { return m_foundDamaged; }
     bool insertKeyword(const QString &keyword, const QString &remark);
     bool deleteKeyword(qint64 id);
     // Adds the rows' names and remarks in one transaction, skipping every name equal to a stored
@@ -78,14 +117,16 @@ private:
 
     QString databasePath() const;
     // OpenKeywordDatabase's steps; each returns the notice for the user, if any.
-    QString prepareStoreFile(const QString &path, bool *usable);
-    QString openStore(const QString &path);
+    StoreNotice prepareStoreFile(const QString &path, bool *usable);
+    StoreNotice convertAccessFile(const QString &path, bool *usable);
+    StoreNotice openStore(const QString &path);
     void runWaitingCommands();
 
     KeywordListModel &m_list;
     QString m_libraryFolder;
     const platform::QuitRequest &m_quit;
-    std::function<void(const QString &notice)> m_tell;
+    std::function<void(const StoreNotice &notice)> m_tell;
+    std::function<void(qint64 done, qint64 total)> m_progress;
     int m_busyWaitMs;
     platform::StoreConnection m_store; // 外部数据库2
     Changes m_changes = Changes::Refused;

@@ -15,7 +15,8 @@ StoreFileKind inspectStoreFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return StoreFileKind::Missing;
-    if (info.isDir())
+    // A folder has no bytes, and opening a pipe or a device could block for ever.
+    if (!info.isFile())
         return StoreFileKind::Unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -37,7 +38,8 @@ bool isMarkedReadOnly(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows)
+QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows,
+                                const std::function<bool(qint64 rowsWritten)> &keepGoing)
 {
     QTemporaryFile temporary(path + QStringLiteral(".XXXXXX.new"));
     temporary.setAutoRemove(false);
@@ -54,13 +56,12 @@ QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> 
         platform::StoreConnection store;
         written = store.open(temporaryPath) && store.execute(KeywordSchema::createTable()) && store.beginTransaction();
         if (written) {
-            const QString insert = KeywordSchema::insertRow();
-            for (const KeywordRecord &row : rows) {
-                if (!store.execute(insert, {row.id, row.name, row.remark})) {
-                    written = false;
-                    break;
-                }
-            }
+            written = store.executeEach(
+                KeywordSchema::insertRow(), rows.size(),
+                [&](qsizetype i) {
+                    return QVariantList{rows[i].id, rows[i].name, rows[i].remark};
+                },
+                keepGoing);
             if (written)
                 written = store.commit();
             else

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 namespace keywords {
 
 enum class StoreFileKind {
@@ -12,7 +14,7 @@ enum class StoreFileKind {
     Empty,      // a file of zero bytes: holds nothing that could be lost
     Sqlite,     // "SQLite format 3" at byte 0
     Access,     // an Access database: "Standard Jet DB" (or "Standard ACE DB") at byte 4
-    Unreadable, // a folder, or a file that cannot be opened for reading
+    Unreadable, // a folder, pipe or device (never opened), or a file that cannot be opened for reading
     Unknown,    // anything else: damaged, or not a keyword store at all
 };
 
@@ -30,8 +32,10 @@ struct KeywordRecord {
 };
 
 // Writes a complete new store with these rows to a temporary file beside path and returns that
-// file's path, or an empty string when it cannot be written.
-QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows);
+// file's path, or an empty string when it cannot be written. keepGoing, when given, is told the rows
+// written so far now and then; false stops the write, leaving no file.
+QString writeKeywordStoreBeside(const QString &path, const QList<KeywordRecord> &rows,
+                                const std::function<bool(qint64 rowsWritten)> &keepGoing = {});
 
 // Puts a new store with these rows at path in one step: path either keeps what it had or holds the
 // whole new store. Refuses a path that holds anything but an empty file.

@@ -1,6 +1,7 @@
 // Choosing the keyword store's folder and seeding a new data folder from the program folder.
 #include "keywords/KeywordStoreFolder.h"
 
+#include "keywords/KeywordStoreFile.h"
 #include "platform/Files.h"
 
 #include <QDir>
@@ -41,6 +42,11 @@ bool mayKeepStoreBesideProgram(const QString &programFolder, const QString &inst
 {
     const QString program = QFileInfo(programFolder).canonicalFilePath();
     if (!program.isEmpty() && program == QFileInfo(installedProgramFolder).canonicalFilePath())
+        return false;
+    // Converting an old Access library moves it aside; one marked read-only is left where and as it
+    // is, as in a read-only folder, and converted from a copy in the data folder.
+    const QString store = QDir(programFolder).filePath(kStoreName);
+    if (isMarkedReadOnly(store) && inspectStoreFile(store) == StoreFileKind::Access)
         return false;
     return canCreateFileIn(programFolder);
 }

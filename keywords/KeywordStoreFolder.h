@@ -11,8 +11,8 @@ namespace keywords {
 bool canCreateFileIn(const QString &folder);
 
 // Whether music.mdb may live in programFolder: never in the folder the program was installed to
-// (the package manager owns it, even where root could write there), elsewhere only where a file can
-// be created.
+// (the package manager owns it, even where root could write there), nor beside an old Access
+// music.mdb marked read-only, elsewhere only where a file can be created.
 bool mayKeepStoreBesideProgram(const QString &programFolder, const QString &installedProgramFolder);
 
 // The folder for music.mdb: programFolder when besideProgram; otherwise dataFolder, made if need be.

@@ -4,23 +4,22 @@
 #include "keywords/KeywordListModel.h"
 #include "text/KeywordMatchRule.h"
 #include "keywords/KeywordSchema.h"
-#include "keywords/KeywordTexts.h"
 
 #include <QSet>
 
 namespace keywords {
 
-QString KeywordStore::refusal() const
+ChangeRefusal KeywordStore::refusal() const
 {
     switch (m_changes) {
     case Changes::Allowed:
-        return {};
+        return ChangeRefusal::None;
     case Changes::ReadOnly:
-        return text::readOnly();
+        return ChangeRefusal::ReadOnly;
     case Changes::Refused:
         break;
     }
-    return text::unavailable();
+    return ChangeRefusal::Unavailable;
 }
 
 QString KeywordStore::storedName(const QString &keyword)
@@ -37,11 +36,6 @@ bool KeywordStore::beginChange()
     if (m_foundDamaged)
         m_changes = Changes::Refused;
     return false;
-}
-
-QString KeywordStore::notChanged(const QString &what) const
-{
-    return m_foundDamaged ? text::damagedNotChanged(what) : text::notChanged(what);
 }
 
 bool KeywordStore::insertKeyword(const QString &keyword, const QString &remark)

@@ -3,7 +3,9 @@
 
 #include <QByteArrayView>
 
+#include <bit>
 #include <optional>
+#include <type_traits>
 
 namespace keywords::access {
 
@@ -17,30 +19,22 @@ public:
     qsizetype size() const { return m_bytes.size(); }
     bool has(qint64 at, qint64 length) const { return at >= 0 && length >= 0 && at + length <= m_bytes.size(); }
 
-    std::optional<quint8> u8(qint64 at) const
+    // A little-endian number of type T (an integer, float or double) at at.
+    template<typename T> std::optional<T> number(qint64 at) const
     {
-        if (!has(at, 1))
+        using Bits = std::conditional_t<
+            sizeof(T) == 1, quint8,
+            std::conditional_t<sizeof(T) == 2, quint16, std::conditional_t<sizeof(T) == 4, quint32, quint64>>>;
+        if (!has(at, qint64(sizeof(T))))
             return std::nullopt;
-        return quint8(m_bytes[at]);
+        Bits bits = 0;
+        for (size_t i = 0; i < sizeof(T); ++i)
+            bits = Bits(bits | Bits(quint8(m_bytes[at + qint64(i)])) << (8 * i));
+        return std::bit_cast<T>(bits);
     }
-    std::optional<quint16> u16(qint64 at) const
-    {
-        if (!has(at, 2))
-            return std::nullopt;
-        return quint16(byte(at) | byte(at + 1) << 8);
-    }
-    std::optional<quint32> u24(qint64 at) const
-    {
-        if (!has(at, 3))
-            return std::nullopt;
-        return quint32(byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16);
-    }
-    std::optional<quint32> u32(qint64 at) const
-    {
-        if (!has(at, 4))
-            return std::nullopt;
-        return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24;
-    }
+    std::optional<quint8> u8(qint64 at) const { return number<quint8>(at); }
+    std::optional<quint16> u16(qint64 at) const { return number<quint16>(at); }
+    std::optional<quint32> u32(qint64 at) const { return number<quint32>(at); }
     // The bytes [at, at + length), or nothing when they are not all there.
     std::optional<QByteArrayView> slice(qint64 at, qint64 length) const
     {
@@ -51,7 +45,6 @@ public:
     QByteArrayView view() const { return m_bytes; }
 
 private:
-    quint32 byte(qint64 at) const { return quint8(m_bytes[at]); }
     QByteArrayView m_bytes;
 };
 

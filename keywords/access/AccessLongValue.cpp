@@ -1,29 +1,33 @@
 #include "keywords/access/AccessLongValue.h"
 
 #include "keywords/access/AccessBytes.h"
+#include "keywords/access/AccessDataPage.h"
+#include "keywords/access/AccessFormat.h"
 #include "keywords/access/AccessPageFile.h"
-#include "keywords/access/AccessUsageMap.h"
 
 #include <QSet>
 
 namespace keywords::access {
 
-namespace {
-constexpr qsizetype kReferenceSize = 12;
-constexpr quint32 kLengthMask = 0x3fffffff;
-constexpr quint32 kInline = 0x80000000;
-constexpr quint32 kOneRow = 0x40000000;
-constexpr qsizetype kNextPointerSize = 4;
-} // namespace
+using namespace longvalue;
+
+std::optional<qint64> longValueLength(QByteArrayView reference)
+{
+    const auto header = Bytes(reference).u32(0);
+    if (!header || reference.size() < kReferenceSize)
+        return std::nullopt;
+    return qint64(*header & kLengthMask);
+}
 
 std::optional<QByteArray> longValue(PageFile &file, QByteArrayView reference)
 {
     const Bytes bytes(reference);
     const auto header = bytes.u32(0);
     const auto pointer = bytes.u32(4);
-    if (!header || !pointer || reference.size() < kReferenceSize)
+    const std::optional<qint64> claimed = longValueLength(reference);
+    if (!header || !pointer || !claimed)
         return std::nullopt;
-    const qint64 length = *header & kLengthMask;
+    const qint64 length = *claimed;
     if (*header & kInline) {
         const auto value = bytes.slice(kReferenceSize, length);
         return value ? std::optional(value->toByteArray()) : std::nullopt;
@@ -38,8 +42,9 @@ std::optional<QByteArray> longValue(PageFile &file, QByteArrayView reference)
         return row->first(length);
     }
     // A chain: each row starts with the pointer to the next one.
+    // Memory follows the bytes actually found, not the length the reference claims.
     QByteArray value;
-    value.reserve(length);
+    value.reserve(qMin<qint64>(length, 1 << 20));
     QSet<quint32> seen;
     for (quint32 next = *pointer; value.size() < length;) {
         if (next == 0 || seen.contains(next))

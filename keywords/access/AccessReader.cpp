@@ -1,8 +1,8 @@
-// The Access reader: the file's header, the catalog, table music's definition and its rows.
+// The Access reader: the file's header, the catalog, the table's definition and its rows.
 #include "keywords/access/AccessReader.h"
 
-#include "keywords/KeywordSchema.h"
 #include "keywords/access/AccessCatalog.h"
+#include "keywords/access/AccessFormat.h"
 #include "keywords/access/AccessHeader.h"
 #include "keywords/access/AccessLongValue.h"
 #include "keywords/access/AccessPageFile.h"
@@ -11,9 +11,7 @@
 #include "keywords/access/AccessTableScan.h"
 #include "keywords/access/AccessText.h"
 
-#include <QFile>
-
-#include <cstring>
+#include <QIODevice>
 
 namespace keywords {
 
@@ -22,77 +20,70 @@ namespace {
 using namespace access;
 using Status = AccessKeywords::Status;
 
-constexpr int kJet4PageSize = 4096;
-// The first page of an encrypted file is in the clear; its catalog and usage pages are not.
-constexpr quint32 kCatalogPage = 2;
-// A data page holds at most this many rows (each takes at least its two-byte row-table entry).
-constexpr qint64 kMaxRowsPerPage = (kJet4PageSize - 14) / 2;
-
-
 struct Cellular {
     bool ok = true;
     QVariant value;
 };
 
-// A number stored little-endian, as are the platforms we build for; nothing when the value holds
-// too few bytes (a damaged definition may call a variable-length value a number).
-template <typename T> std::optional<T> little(QByteArrayView bytes)
-{
-    if (bytes.size() < qsizetype(sizeof(T)))
-        return std::nullopt;
-    T value{};
-    std::memcpy(&value, bytes.data(), sizeof value);
-    return value;
-}
+// Reads the values of one row's columns, keeping count of the text bytes against the limit.
+class RowValues {
+public:
+    RowValues(PageFile &file, qint64 maxTextBytes) : m_file(file), m_textBytesLeft(maxTextBytes) {}
 
-template <typename Stored, typename Kept> Cellular number(QByteArrayView bytes)
-{
-    const std::optional<Stored> value = little<Stored>(bytes);
-    return value ? Cellular{true, Kept(*value)} : Cellular{false, {}};
-}
+    bool overLimit() const { return m_overLimit; }
 
-// A column's value as a QVariant: texts decoded, numbers as numbers; ok false when damaged.
-Cellular valueOf(PageFile &file, QByteArrayView row, const Column *column)
-{
-    if (!column)
-        return {};
-    const Cell cell = cellOf(row, *column);
-    if (cell.state == Cell::State::Damaged)
-        return {false, {}};
-    if (cell.state == Cell::State::Null)
-        return {};
-    std::optional<QString> text;
-    switch (column->type) {
-    case ColumnType::Text:
-        text = decodeText(cell.bytes);
-        break;
-    case ColumnType::Memo:
-        if (const std::optional<QByteArray> bytes = longValue(file, cell.bytes))
-            text = decodeText(*bytes);
-        break;
-    case ColumnType::Byte:
-        return number<quint8, int>(cell.bytes);
-    case ColumnType::Integer:
-        return number<qint16, int>(cell.bytes);
-    case ColumnType::LongInteger:
-        return number<qint32, qlonglong>(cell.bytes);
-    case ColumnType::Single:
-        return number<float, double>(cell.bytes);
-    case ColumnType::Double:
-        return number<double, double>(cell.bytes);
-    default:
-        return {}; // a kind of value a keyword table has no use for
+    // A column's value as a QVariant: texts decoded, numbers as numbers; ok false when damaged.
+    Cellular valueOf(QByteArrayView row, const Column *column)
+    {
+        if (!column)
+            return {};
+        const Cell cell = cellOf(row, *column);
+        if (cell.state == Cell::State::Damaged)
+            return {false, {}};
+        if (cell.state == Cell::State::Null)
+            return {};
+        std::optional<QString> text;
+        switch (column->type) {
+        case ColumnType::Text:
+            if (take(cell.bytes.size()))
+                text = decodeText(cell.bytes);
+            break;
+        case ColumnType::Memo:
+            // Checked against what the value claims before a byte of it is read.
+            if (const std::optional<qint64> length = longValueLength(cell.bytes); length && take(*length)) {
+                if (const std::optional<QByteArray> bytes = longValue(m_file, cell.bytes))
+                    text = decodeText(*bytes);
+            }
+            break;
+        default:
+            if (const std::optional<QVariant> number = numberOf(cell.bytes, column->type))
+                return {true, *number};
+            // A kind of value a keyword table has no use for reads as null; a number too short, as damaged.
+            return {!isNumber(column->type), {}};
+        }
+        return text ? Cellular{true, *text} : Cellular{false, {}};
     }
-    return text ? Cellular{true, *text} : Cellular{false, {}};
-}
 
-QVariant keywordId(const QVariant &value)
-{
-    if (value.typeId() == QMetaType::QString)
-        return accessKeywordId(value.toString());
-    const std::optional<qint64> number = KeywordSchema::keywordNumber(value);
-    return number ? QVariant(qlonglong(*number)) : QVariant();
-}
+private:
+    static bool isNumber(ColumnType type)
+    {
+        return type == ColumnType::Byte || type == ColumnType::Integer || type == ColumnType::LongInteger
+            || type == ColumnType::Single || type == ColumnType::Double;
+    }
+    bool take(qint64 bytes)
+    {
+        if (bytes > m_textBytesLeft) {
+            m_overLimit = true;
+            return false;
+        }
+        m_textBytesLeft -= bytes;
+        return true;
+    }
+
+    PageFile &m_file;
+    qint64 m_textBytesLeft;
+    bool m_overLimit = false;
+};
 
 QVariant asText(const QVariant &value)
 {
@@ -102,49 +93,90 @@ QVariant asText(const QVariant &value)
 // A file whose catalog page and the usage page before it both look unlike any plain file's.
 bool pagesLookScrambled(PageFile &file)
 {
-    const QByteArray usage = file.page(1);
-    const QByteArray catalog = file.page(kCatalogPage);
-    return !usage.isEmpty() && !catalog.isEmpty() && quint8(usage[0]) != 0x01 && quint8(catalog[0]) != 0x02;
+    const QByteArray usagePage = file.page(1);
+    const QByteArray catalogPage = file.page(kCatalogPage);
+    return !usagePage.isEmpty() && !catalogPage.isEmpty() && quint8(usagePage[0]) != pagetype::kData
+        && quint8(catalogPage[0]) != pagetype::kTableDef;
 }
 
-void readKeywordRows(PageFile &file, const TableDef &table, AccessKeywords &result)
+// What the Memo values of these columns claim together, counted before any of them is read, so that
+// a file whose rows all point at one huge value is refused at once; nothing past the limit.
+bool memosWithinLimit(PageFile &file, const TableDef &table, const QList<const Column *> &columns, qint64 limit)
 {
-    const Column *id = table.column(KeywordSchema::idColumn());
-    const Column *name = table.column(KeywordSchema::nameColumn());
-    const Column *remark = table.column(KeywordSchema::remarkColumn());
-    result.rows.reserve(qMin<qint64>(table.rowCount, qint64(file.pageCount()) * 64));
-    const std::optional<ScanOutcome> scan = scanRows(file, table, [&](QByteArrayView row) {
-        const Cellular idValue = valueOf(file, row, id);
-        const Cellular nameValue = valueOf(file, row, name);
-        const Cellular remarkValue = valueOf(file, row, remark);
-        if (!idValue.ok || !nameValue.ok || !remarkValue.ok)
-            return false;
-        result.rows.append({keywordId(idValue.value), asText(nameValue.value), asText(remarkValue.value)});
+    QList<const Column *> memos;
+    for (const Column *column : columns) {
+        if (column && column->type == ColumnType::Memo)
+            memos.append(column);
+    }
+    if (memos.isEmpty())
         return true;
+    qint64 claimed = 0;
+    scanRows(file, table, [&](QByteArrayView row) {
+        for (const Column *memo : memos) {
+            const Cell cell = cellOf(row, *memo);
+            if (cell.state == Cell::State::Value)
+                claimed += longValueLength(cell.bytes).value_or(0);
+        }
+        return claimed > limit ? RowRead::Stop : RowRead::Taken;
     });
-    if (!scan) {
-        result.status = Status::CannotOpen;
-        result.rows.clear();
+    return claimed <= limit;
+}
+
+void readKeywordRows(PageFile &file, const TableDef &table, const AccessKeywordTable &names,
+                     const AccessReadLimits &limits, AccessKeywords &result)
+{
+    const Column *id = table.column(names.id);
+    const Column *name = table.column(names.name);
+    const Column *remark = table.column(names.remark);
+    if (!memosWithinLimit(file, table, {id, name, remark}, limits.maxTextBytes)) {
+        result.status = Status::TooLarge;
+        return;
+    }
+    // Room for the rows the pages can hold at most, never what the table merely claims.
+    result.rows.reserve(qMin<qint64>(table.rowCount, qint64(file.pageCount()) * 64));
+    RowValues values(file, limits.maxTextBytes);
+    bool stopped = false;
+    const std::optional<ScanOutcome> scan = scanRows(file, table, [&](QByteArrayView row) {
+        if (limits.progress && !limits.progress(result.rows.size(), table.rowCount)) {
+            stopped = true;
+            return RowRead::Stop;
+        }
+        const Cellular idValue = values.valueOf(row, id);
+        const Cellular nameValue = values.valueOf(row, name);
+        const Cellular remarkValue = values.valueOf(row, remark);
+        if (values.overLimit())
+            return RowRead::Stop;
+        if (!idValue.ok || !nameValue.ok || !remarkValue.ok)
+            return RowRead::Unreadable;
+        result.rows.append({idValue.value, asText(nameValue.value), asText(remarkValue.value)});
+        return RowRead::Taken;
+    });
+    if (!scan || stopped || values.overLimit()) {
+        result.status = !scan ? Status::CannotOpen : stopped ? Status::Stopped : Status::TooLarge;
+        result.rows = {};
         return;
     }
     result.status = Status::Read;
     result.unreadableRows = scan->unreadableRows;
-    // Rows on a page that is lost as a whole are counted by the table's own row count, when that
-    // count is one the table's pages could hold.
     const qint64 seen = qint64(result.rows.size()) + scan->unreadableRows;
-    if (scan->pagesSkipped && table.rowCount > seen && table.rowCount <= qint64(file.pageCount()) * kMaxRowsPerPage)
+    // Rows on a page that is lost as a whole are counted by the table's own row count, when that
+    // count is one the table's pages could hold. A lost page that held none of the table's rows
+    // (a hole in a sparse file) loses nothing.
+    const bool countPlausible = table.rowCount <= qint64(file.pageCount()) * data::kMaxRows;
+    if (scan->pagesSkipped && table.rowCount > seen && countPlausible)
         result.unreadableRows += int(table.rowCount - seen);
-    result.damaged = scan->pagesSkipped || result.unreadableRows > 0;
+    const bool everyRowRead = countPlausible && qint64(result.rows.size()) >= table.rowCount;
+    result.damaged = result.unreadableRows > 0 || (scan->pagesSkipped && !everyRowRead);
 }
 
 } // namespace
 
-AccessKeywords readAccessKeywords(QIODevice &device)
+AccessKeywords readAccessKeywords(QIODevice &device, const AccessKeywordTable &names, const AccessReadLimits &limits)
 {
     AccessKeywords result;
-    if (!device.seek(0))
+    if (!device.isOpen() || !device.seek(0))
         return result;
-    const QByteArray start = device.read(kJet4PageSize);
+    const QByteArray start = device.read(kPageSize);
     const FileHeader header = readFileHeader(start);
     switch (header.format) {
     case FileFormat::NotAccess:
@@ -156,13 +188,13 @@ AccessKeywords readAccessKeywords(QIODevice &device)
     case FileFormat::Ace:
         break;
     }
-    PageFile file(device, kJet4PageSize);
+    PageFile file(device, kPageSize);
     if (header.encoded || pagesLookScrambled(file)) {
         result.status = Status::Encrypted;
         return result;
     }
 
-    const CatalogEntry entry = findTable(file, KeywordSchema::table());
+    const CatalogEntry entry = findTable(file, names.table);
     if (entry.lookup != CatalogLookup::Found) {
         result.status = entry.lookup == CatalogLookup::NoSuchTable ? Status::NoKeywordTable : Status::CannotOpen;
         return result;
@@ -170,20 +202,12 @@ AccessKeywords readAccessKeywords(QIODevice &device)
     const std::optional<TableDef> table = readTableDef(file, entry.definitionPage);
     if (!table)
         return result;
-    if (!table->column(KeywordSchema::nameColumn())) {
+    if (!table->column(names.name)) {
         result.status = Status::NoKeywordTable;
         return result;
     }
-    readKeywordRows(file, *table, result);
+    readKeywordRows(file, *table, names, limits, result);
     return result;
-}
-
-AccessKeywords readAccessKeywords(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return readAccessKeywords(file);
 }
 
 } // namespace keywords

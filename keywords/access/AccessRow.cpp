@@ -80,4 +80,30 @@ Cell cellOf(QByteArrayView row, const Column &column)
     return {Cell::State::Value, row.sliced(start, end - start)};
 }
 
+namespace {
+template<typename Stored, typename Kept> std::optional<QVariant> kept(QByteArrayView value)
+{
+    const std::optional<Stored> number = Bytes(value).number<Stored>(0);
+    return number ? std::optional<QVariant>(Kept(*number)) : std::nullopt;
+}
+} // namespace
+
+std::optional<QVariant> numberOf(QByteArrayView value, ColumnType type)
+{
+    switch (type) {
+    case ColumnType::Byte:
+        return kept<quint8, int>(value);
+    case ColumnType::Integer:
+        return kept<qint16, int>(value);
+    case ColumnType::LongInteger:
+        return kept<qint32, qlonglong>(value);
+    case ColumnType::Single:
+        return kept<float, double>(value);
+    case ColumnType::Double:
+        return kept<double, double>(value);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace keywords::access

@@ -5,6 +5,9 @@
 #include "keywords/access/AccessTableDef.h"
 
 #include <QByteArrayView>
+#include <QVariant>
+
+#include <optional>
 
 namespace keywords::access {
 
@@ -15,5 +18,10 @@ struct Cell {
 };
 
 Cell cellOf(QByteArrayView row, const Column &column);
+
+// A number column's value (Byte, Integer, LongInteger, Single, Double) as int, qlonglong or double;
+// nothing for another type, or when the value holds too few bytes (a damaged definition may call a
+// variable-length value a number).
+std::optional<QVariant> numberOf(QByteArrayView value, ColumnType type);
 
 } // namespace keywords::access

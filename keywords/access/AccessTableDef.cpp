@@ -1,5 +1,6 @@
 #include "keywords/access/AccessTableDef.h"
 
+#include "keywords/access/AccessFormat.h"
 #include "keywords/access/AccessPageFile.h"
 #include "keywords/access/AccessText.h"
 
@@ -9,17 +10,6 @@ namespace keywords::access {
 
 namespace {
 
-constexpr quint8 kTdefPage = 0x02;
-constexpr qsizetype kNextPageAt = 4;
-constexpr qsizetype kPageHeader = 8; // every TDEF page of a chain begins with this much header
-// The definition block, counted from the start of the first page.
-constexpr qsizetype kRowCountAt = 0x10;
-constexpr qsizetype kColumnCountAt = 0x2d;
-constexpr qsizetype kRealIndexCountAt = 0x33;
-constexpr qsizetype kUsageMapAt = 0x37;
-constexpr qsizetype kRealIndexesAt = 0x3f;
-constexpr qsizetype kRealIndexSize = 12;
-constexpr qsizetype kColumnSize = 25;
 // A TDEF chain longer than this is no table of ours (a keyword table fits in one page or two).
 constexpr int kMaxChainPages = 256;
 
@@ -33,10 +23,10 @@ std::optional<QByteArray> definitionBytes(PageFile &file, quint32 first)
             return std::nullopt;
         seen.insert(number);
         const QByteArray page = file.page(number);
-        if (page.isEmpty() || quint8(page[0]) != kTdefPage)
+        if (page.isEmpty() || quint8(page[0]) != pagetype::kTableDef)
             return std::nullopt;
-        definition += definition.isEmpty() ? page : page.sliced(kPageHeader);
-        number = *Bytes(page).u32(kNextPageAt);
+        definition += definition.isEmpty() ? page : page.sliced(tdef::kPageHeader);
+        number = *Bytes(page).u32(tdef::kNextPageAt);
     }
     return definition;
 }
@@ -44,11 +34,11 @@ std::optional<QByteArray> definitionBytes(PageFile &file, quint32 first)
 std::optional<Column> readColumn(const Bytes &bytes, qsizetype at)
 {
     const auto type = bytes.u8(at);
-    const auto number = bytes.u16(at + 5);
-    const auto varIndex = bytes.u16(at + 7);
-    const auto flags = bytes.u8(at + 15);
-    const auto fixedOffset = bytes.u16(at + 21);
-    const auto length = bytes.u16(at + 23);
+    const auto number = bytes.u16(at + tdef::kColumnNumberAt);
+    const auto varIndex = bytes.u16(at + tdef::kColumnVarIndexAt);
+    const auto flags = bytes.u8(at + tdef::kColumnFlagsAt);
+    const auto fixedOffset = bytes.u16(at + tdef::kColumnFixedOffsetAt);
+    const auto length = bytes.u16(at + tdef::kColumnLengthAt);
     if (!type || !number || !varIndex || !flags || !fixedOffset || !length)
         return std::nullopt;
     Column column;
@@ -57,7 +47,7 @@ std::optional<Column> readColumn(const Bytes &bytes, qsizetype at)
     column.varIndex = *varIndex;
     column.fixedOffset = *fixedOffset;
     column.length = *length;
-    column.fixedLength = (*flags & 0x01) != 0;
+    column.fixedLength = (*flags & tdef::kFixedLengthFlag) != 0;
     return column;
 }
 
@@ -78,10 +68,10 @@ std::optional<TableDef> readTableDef(PageFile &file, quint32 page)
     if (!definition)
         return std::nullopt;
     const Bytes bytes(*definition);
-    const auto rowCount = bytes.u32(kRowCountAt);
-    const auto columnCount = bytes.u16(kColumnCountAt);
-    const auto realIndexCount = bytes.u32(kRealIndexCountAt);
-    const auto usageMap = bytes.u32(kUsageMapAt);
+    const auto rowCount = bytes.u32(tdef::kRowCountAt);
+    const auto columnCount = bytes.u16(tdef::kColumnCountAt);
+    const auto realIndexCount = bytes.u32(tdef::kRealIndexCountAt);
+    const auto usageMap = bytes.u32(tdef::kUsageMapAt);
     if (!rowCount || !columnCount || !realIndexCount || !usageMap)
         return std::nullopt;
 
@@ -89,11 +79,11 @@ std::optional<TableDef> readTableDef(PageFile &file, quint32 page)
     table.page = page;
     table.rowCount = *rowCount;
     table.usageMap = RowPointer::from(*usageMap);
-    qint64 at = kRealIndexesAt + qint64(*realIndexCount) * kRealIndexSize;
-    if (!bytes.has(at, qint64(*columnCount) * kColumnSize))
+    qint64 at = tdef::kRealIndexesAt + qint64(*realIndexCount) * tdef::kRealIndexSize;
+    if (!bytes.has(at, qint64(*columnCount) * tdef::kColumnSize))
         return std::nullopt;
     table.columns.reserve(*columnCount);
-    for (int i = 0; i < *columnCount; ++i, at += kColumnSize) {
+    for (int i = 0; i < *columnCount; ++i, at += tdef::kColumnSize) {
         const std::optional<Column> column = readColumn(bytes, at);
         if (!column)
             return std::nullopt;

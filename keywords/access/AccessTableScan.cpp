@@ -1,6 +1,7 @@
 #include "keywords/access/AccessTableScan.h"
 
 #include "keywords/access/AccessDataPage.h"
+#include "keywords/access/AccessFormat.h"
 #include "keywords/access/AccessPageFile.h"
 #include "keywords/access/AccessTableDef.h"
 #include "keywords/access/AccessUsageMap.h"
@@ -10,8 +11,6 @@
 namespace keywords::access {
 
 namespace {
-
-constexpr qsizetype kPointerSize = 4;
 
 quint64 key(RowPointer pointer)
 {
@@ -27,13 +26,15 @@ struct TablePage {
 } // namespace
 
 std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
-                                    const std::function<bool(QByteArrayView row)> &read)
+                                    const std::function<RowRead(QByteArrayView row)> &read)
 {
     ScanOutcome outcome;
-    const std::optional<QList<quint32>> pages = usedPages(file, table.usageMap, &outcome.unreadableRows);
+    UsageMapLoss loss;
+    const std::optional<QList<quint32>> pages = usedPages(file, table.usageMap, &loss);
     if (!pages)
         return std::nullopt;
-    if (outcome.unreadableRows > 0)
+    outcome.lostMapPages = loss.lostMapPages;
+    if (loss.lostMapPages > 0 || loss.pagesPastEnd > 0)
         outcome.pagesSkipped = true;
 
     // First the row tables and where moved rows went, so that a moved row's new copy is only
@@ -44,7 +45,9 @@ std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
         const QByteArray page = file.page(number);
         if (dataPageOwner(page) != table.page) {
             // Long-value and index pages are the table's too; anything else is out of place.
-            if (!dataPageOwner(page) && !(page.size() > 0 && (quint8(page[0]) == 0x03 || quint8(page[0]) == 0x04)))
+            if (!dataPageOwner(page)
+                && !(page.size() > 0
+                     && (quint8(page[0]) == pagetype::kIndexNode || quint8(page[0]) == pagetype::kIndexLeaf)))
                 outcome.pagesSkipped = true;
             continue;
         }
@@ -54,7 +57,7 @@ std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
             continue;
         }
         for (const RowSlot &slot : *entries) {
-            if (slot.moved && !slot.deleted && slot.end - slot.start >= kPointerSize)
+            if (slot.moved && !slot.deleted && slot.end - slot.start >= data::kPointerSize)
                 movedTo.insert(key(RowPointer::from(*Bytes(QByteArrayView(page).sliced(slot.start)).u32(0))));
         }
         tablePages.append({number, std::move(*entries)});
@@ -76,7 +79,10 @@ std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
                 if (row && dataPageOwner(targetPage) != table.page)
                     row.reset();
             }
-            if (!row || !read(*row))
+            const RowRead verdict = row ? read(*row) : RowRead::Unreadable;
+            if (verdict == RowRead::Stop)
+                return outcome;
+            if (verdict == RowRead::Unreadable)
                 ++outcome.unreadableRows;
         }
     }

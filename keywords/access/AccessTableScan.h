@@ -13,13 +13,17 @@ struct TableDef;
 
 struct ScanOutcome {
     int unreadableRows = 0; // rows known to be there that could not be read
-    bool pagesSkipped = false; // a page of the table's map was no page of the table
+    int lostMapPages = 0;   // pages of the usage map that were missing or no map pages
+    bool pagesSkipped = false; // a page of the table's map, or the map itself, was lost
 };
 
+// What the reader made of one row: taken, unreadable (counted as such), or the scan is to stop.
+enum class RowRead { Taken, Unreadable, Stop };
+
 // Calls read with the bytes of each live row, in page and row-table order; a moved row is read
-// where it now lies, in the place of its old copy, and never twice. read returns false for a row
-// it cannot take apart, which counts as unreadable. Nothing when the table's page map cannot be read.
+// where it now lies, in the place of its old copy, and never twice. Nothing when the table's page
+// map cannot be read.
 std::optional<ScanOutcome> scanRows(PageFile &file, const TableDef &table,
-                                    const std::function<bool(QByteArrayView row)> &read);
+                                    const std::function<RowRead(QByteArrayView row)> &read);
 
 } // namespace keywords::access

@@ -12,13 +12,15 @@ namespace keywords::access {
 
 class PageFile;
 
-// The table's own pages, ascending, each inside the file. Nothing when the map's row cannot be
-// read or names a map of a kind this reader does not know. A map page that is missing or no map
-// page counts in *damaged.
-std::optional<QList<quint32>> usedPages(PageFile &file, RowPointer map, int *damaged);
+// What a usage map lost: map pages missing or no map pages, and pages it names past the file's end
+// (a file cut short).
+struct UsageMapLoss {
+    int lostMapPages = 0;
+    int pagesPastEnd = 0;
+};
 
-// The bytes of one row, by pointer: the page must be a data page and the row a live one (or a
-// deleted one, when allowed), holding its own data rather than a pointer to it.
-std::optional<QByteArray> rowBytes(PageFile &file, RowPointer pointer, bool allowDeleted = false);
+// The table's own pages, ascending, each inside the file. Nothing when the map's row cannot be
+// read or names a map of a kind this reader does not know.
+std::optional<QList<quint32>> usedPages(PageFile &file, RowPointer map, UsageMapLoss *loss);
 
 } // namespace keywords::access

@@ -4,7 +4,7 @@
 #include "keywords/KeywordListModel.h"
 #include "text/KeywordMatchRule.h"
 #include "keywords/KeywordStore.h"
-#include "keywords/KeywordTexts.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "platform/Prompts.h"
 
@@ -76,7 +76,7 @@ void KeywordEditing::AddKeyword()
     }
 
     if (!m_store.beginChange()) {
-        tell(m_store.notChanged(text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
+        tell(text::notChanged(m_store, text::notAdded(keyword)), mb::Ok | mb::IconWarning, text::addFailedTitle());
         return;
     }
     // The change is ended before the user hears of it: the message tells what was kept, and the
@@ -113,7 +113,7 @@ void KeywordEditing::DeleteSelectedKeyword()
     const KeywordRow keyword = m_panel.listModel->row(row);
 
     if (!m_store.beginChange()) {
-        tell(m_store.notChanged(text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
+        tell(text::notChanged(m_store, text::notDeleted(keyword.name)), mb::Ok | mb::IconWarning, text::deleteFailedTitle());
         return;
     }
     // Ended before the message, as an add is; the list is loaded again only after a delete that was kept.
@@ -130,7 +130,7 @@ void KeywordEditing::DeleteSelectedKeyword()
 
 bool KeywordEditing::refuseChanges()
 {
-    const QString refusal = m_store.refusal();
+    const QString refusal = text::refusal(m_store.refusal());
     if (refusal.isEmpty())
         return false;
     tell(refusal, mb::Ok | mb::IconInformation);

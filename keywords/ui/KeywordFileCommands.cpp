@@ -4,7 +4,7 @@
 #include "keywords/KeywordListFile.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
-#include "keywords/KeywordTexts.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
 #include "ui/widgets/ListContextMenu.h"
@@ -173,7 +173,7 @@ void KeywordFileCommands::storeKeywords(const KeywordFileContent &content, const
     using Outcome = KeywordInsertion::Outcome;
     const KeywordInsertion insertion = m_store.insertKeywords(content.rows);
     if (insertion.outcome == Outcome::NotStarted) {
-        tell(m_store.notChanged(QStringLiteral("%1没有导入。").arg(what)), mb::Ok | mb::IconWarning, failed);
+        tell(text::notChanged(m_store, QStringLiteral("%1没有导入。").arg(what)), mb::Ok | mb::IconWarning, failed);
         return;
     }
     // The outcome is told only after the commit, with the rebuilt list behind the message.
@@ -266,7 +266,7 @@ bool KeywordFileCommands::eventFilter(QObject *watched, QEvent *event)
 
 bool KeywordFileCommands::refuseChanges()
 {
-    const QString refusal = m_store.refusal();
+    const QString refusal = text::refusal(m_store.refusal());
     if (refusal.isEmpty())
         return false;
     tell(refusal, mb::Ok | mb::IconInformation);

@@ -3,8 +3,8 @@
 
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordFinder.h"
+#include "keywords/ui/KeywordTexts.h"
 #include "text/KeywordMatchRule.h"
-#include "keywords/KeywordTexts.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"

@@ -152,6 +152,31 @@ bool StoreConnection::execute(const QString &sql, const QVariantList &values)
     return done;
 }
 
+bool StoreConnection::executeEach(const QString &sql, qsizetype count,
+                                  const std::function<QVariantList(qsizetype)> &valuesOf,
+                                  const std::function<bool(qsizetype done)> &keepGoing)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery statement(database(m_name));
+    if (!statement.prepare(sql)) {
+        noteFailure(statement.lastError());
+        return false;
+    }
+    for (qsizetype i = 0; i < count; ++i) {
+        if (keepGoing && i % 1024 == 0 && !keepGoing(i))
+            return false;
+        const QVariantList values = valuesOf(i);
+        for (qsizetype v = 0; v < values.size(); ++v)
+            statement.bindValue(int(v), values[v]);
+        if (!statement.exec()) {
+            noteFailure(statement.lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
 void StoreConnection::noteFailure(const QSqlError &error)
 {
     m_lastError = error.text();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 class QSqlError;
@@ -63,6 +64,11 @@ public:
     bool execute(const QString &sql);
     // Runs one statement with '?' placeholders bound to these values, in order.
     bool execute(const QString &sql, const QVariantList &values);
+    // Runs one statement, prepared once, for each of count sets of values (valuesOf(i) for i from 0),
+    // stopping at the first failure, or when keepGoing, asked before every 1,024th, says no. True
+    // when every one ran.
+    bool executeEach(const QString &sql, qsizetype count, const std::function<QVariantList(qsizetype)> &valuesOf,
+                     const std::function<bool(qsizetype done)> &keepGoing = {});
     // Starts a transaction holding the store's write lock; false when another connection writes.
     bool beginTransaction();
     bool commit();

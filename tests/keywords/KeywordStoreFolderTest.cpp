@@ -32,6 +32,17 @@ TEST(KeywordStoreFolder, AWritableProgramFolderKeepsTheLibraryBesideTheProgram)
     EXPECT_FALSE(keywords::mayKeepStoreBesideProgram(program.path(), program.path() + u"/."_qs));
     EXPECT_FALSE(keywords::canCreateFileIn(program.filePath(u"music.mdb"_qs)));
     EXPECT_FALSE(keywords::canCreateFileIn(program.filePath(u"missing"_qs)));
+
+    // An old Access library marked read-only is converted from a copy in the data folder, as in a
+    // read-only folder; a read-only library of the program's own format stays beside it, read-only.
+    QFile::remove(program.filePath(u"music.mdb"_qs));
+    QFile::copy(testing_support::accessFixture(u"access-six-keywords.mdb"_qs), program.filePath(u"music.mdb"_qs));
+    QFile::setPermissions(program.filePath(u"music.mdb"_qs), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_FALSE(keywords::mayKeepStoreBesideProgram(program.path(), home.filePath(u"usr/bin"_qs)));
+    QFile::remove(program.filePath(u"music.mdb"_qs));
+    writeFileBytes(program.filePath(u"music.mdb"_qs), "SQLite format 3\0 seed"_qba);
+    QFile::setPermissions(program.filePath(u"music.mdb"_qs), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_TRUE(keywords::mayKeepStoreBesideProgram(program.path(), home.filePath(u"usr/bin"_qs)));
 }
 
 TEST(KeywordStoreFolder, OtherwiseTheDataFolderIsSeededOnceAndTheOriginalStaysAsItWas)

@@ -1,7 +1,6 @@
 // music.mdb helpers for the tests.
 #include "tests/support/LibraryFile.h"
 #include "keywords/KeywordSchema.h"
-#include "keywords/access/AccessReader.h"
 
 #include <QFile>
 #include <QSqlDatabase>

@@ -34,7 +34,7 @@ QList<LibraryRow> readLibrary(const QString &path);
 void runSql(const QString &path, const QStringList &statements, const std::function<void()> &meanwhile = {});
 QByteArray fileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
-// The path of an Access fixture file.
+// The path of an Access fixture file (tests/data/access), and the folder.
 QString accessFixture(const QString &name);
 
 } // namespace testing_support

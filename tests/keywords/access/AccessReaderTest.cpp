@@ -1,7 +1,7 @@
 // The Access reader on its own: every fixture library read to exactly the rows its maker wrote, and
 // damaged, foreign and locked files refused or reported, never read past their end or into rows
 // that are not there.
-#include "keywords/access/AccessReader.h"
+#include "keywords/AccessConversion.h"
 #include "tests/support/LibraryFile.h"
 
 #include <QBuffer>
@@ -20,10 +20,10 @@ using Status = AccessKeywords::Status;
 
 namespace {
 
-QList<LibraryRow> asRows(const QList<keywords::KeywordRecord> &records)
+QList<LibraryRow> asRows(const QList<keywords::AccessKeywordRow> &records)
 {
     QList<LibraryRow> rows;
-    for (const keywords::KeywordRecord &record : records)
+    for (const keywords::AccessKeywordRow &record : records)
         rows.append({record.id, record.name, record.remark});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const LibraryRow &a, const LibraryRow &b) { return a.id.toLongLong() < b.id.toLongLong(); });
@@ -50,7 +50,7 @@ AccessKeywords readBytes(QByteArray bytes)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return keywords::readAccessKeywords(buffer);
+    return keywords::readAccessLibrary(buffer);
 }
 
 QByteArray sixKeywords()
@@ -77,20 +77,16 @@ qsizetype pageNaming(const QByteArray &bytes, const QString &column)
 
 TEST(AccessReader, ReadsEveryFixtureToItsRows)
 {
-    const QDir folder(QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES));
-    if (!folder.exists())
-        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    const QDir folder(testing_support::accessFixture({}));
     QStringList files;
-    for (const QString &sub : {u"."_qs, u"variety"_qs}) {
-        for (const QString &name : QDir(folder.filePath(sub)).entryList({u"*.mdb"_qs, u"*.accdb"_qs}, QDir::Files))
-            files.append(folder.filePath(sub + u'/' + name));
-    }
+    for (const QString &name : folder.entryList({u"*.mdb"_qs, u"*.accdb"_qs}, QDir::Files))
+        files.append(folder.filePath(name));
     int checked = 0;
     for (const QString &file : files) {
         const QString json = file.left(file.lastIndexOf(u'.')) + u".rows.json"_qs;
         if (!QFile::exists(json))
             continue; // the six-keyword and empty libraries: read by the conversion tests
-        const AccessKeywords read = keywords::readAccessKeywords(file);
+        const AccessKeywords read = keywords::readAccessLibrary(file);
         ASSERT_EQ(read.status, Status::Read) << file.toStdString();
         EXPECT_FALSE(read.damaged) << file.toStdString();
         const QList<LibraryRow> expected = expectedRows(json);
@@ -106,10 +102,9 @@ TEST(AccessReader, ReadsEveryFixtureToItsRows)
 // Null and empty texts stay apart (LibraryRow compares nullness as well).
 TEST(AccessReader, EmptyTextIsNotNull)
 {
-    const QString file = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2010-edge-texts.accdb");
-    if (!QFile::exists(file))
-        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
-    const QList<keywords::KeywordRecord> rows = keywords::readAccessKeywords(file).rows;
+    const QString file = testing_support::accessFixture(u"s1-jet4-v2010-edge-texts.accdb"_qs);
+    ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
+    const QList<keywords::AccessKeywordRow> rows = keywords::readAccessLibrary(file).rows;
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const auto &r) { return !r.remark.isNull() && r.remark.toString().isEmpty(); }));
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const auto &r) { return r.remark.isNull(); }));
 }
@@ -119,7 +114,8 @@ TEST(AccessReader, EmptyTextIsNotNull)
 TEST(AccessReader, DamagedFilesEndInAStatus)
 {
     const QByteArray whole = sixKeywords();
-    const QList<LibraryRow> six = asRows(keywords::readAccessKeywords(testing_support::accessFixture(u"access-six-keywords.mdb"_qs)).rows);
+    const QList<LibraryRow> six =
+        asRows(keywords::readAccessLibrary(testing_support::accessFixture(u"access-six-keywords.mdb"_qs)).rows);
     ASSERT_EQ(six.size(), 6);
     const auto noInventedRows = [&](const AccessKeywords &read) {
         for (const LibraryRow &row : asRows(read.rows))
@@ -144,9 +140,8 @@ TEST(AccessReader, DamagedFilesEndInAStatus)
 // counted by the table's own count.
 TEST(AccessReader, RowsOfADamagedPageAreCounted)
 {
-    const QString file = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-deleted-rows.mdb");
-    if (!QFile::exists(file))
-        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    const QString file = testing_support::accessFixture(u"s1-jet4-v2000-deleted-rows.mdb"_qs);
+    ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
     QByteArray bytes = testing_support::fileBytes(file);
     const qsizetype tdef = pageNaming(bytes, u"歌曲名"_qs);
     qsizetype dataPages = 0, middle = -1;
@@ -171,9 +166,8 @@ TEST(AccessReader, RowsOfADamagedPageAreCounted)
 // is lost and counted, the others are read.
 TEST(AccessReader, LoopingLongValueChainIsCaught)
 {
-    const QString file = QStringLiteral(KORVIA_SHARED_ACCESS_FIXTURES "/variety/s1-jet4-v2000-memo-remark.mdb");
-    if (!QFile::exists(file))
-        GTEST_SKIP() << "no shared Access fixtures beside the source tree";
+    const QString file = testing_support::accessFixture(u"s1-jet4-v2000-memo-remark.mdb"_qs);
+    ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
     QByteArray bytes = testing_support::fileBytes(file);
     const auto u16 = [&](qsizetype at) { return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8); };
     bool looped = false;
@@ -237,7 +231,7 @@ TEST(AccessReader, OtherFilesAreToldApart)
     EXPECT_EQ(readBytes("SQLite format 3" + QByteArray(4096, '\0')).status, Status::CannotOpen);
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(u"music.mdb"_qs);
-    EXPECT_EQ(keywords::readAccessKeywords(folder.filePath(u"music.mdb"_qs)).status, Status::CannotOpen);
+    EXPECT_EQ(keywords::readAccessLibrary(folder.filePath(u"music.mdb"_qs)).status, Status::CannotOpen);
 
     QByteArray jet3 = whole;
     jet3[0x14] = 0;

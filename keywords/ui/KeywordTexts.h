@@ -1,6 +1,8 @@
 // What the keyword library says to the user.
 #pragma once
 
+#include "keywords/KeywordStore.h"
+
 #include <QString>
 
 namespace keywords::text {
@@ -26,7 +28,7 @@ inline QString deleteFailedTitle() { return QStringLiteral("删除失败"); }
 inline QString selectFirst() { return QStringLiteral("请先在关键词列表中选中要删除的关键词。"); }
 
 // A change that could not even start: the library refused the write lock.
-inline QString notChanged(const QString &what)
+inline QString lockedNotChanged(const QString &what)
 {
     return QStringLiteral("关键词库 music.mdb 现在不能修改（可能正被其他程序使用），") + what;
 }
@@ -34,6 +36,11 @@ inline QString notChanged(const QString &what)
 inline QString damagedNotChanged(const QString &what)
 {
     return QStringLiteral("关键词库 music.mdb 无法读取（文件已损坏，或不是关键词库），不能修改，") + what;
+}
+// Why the last change could not start, ending in what.
+inline QString notChanged(const KeywordStore &store, const QString &what)
+{
+    return store.foundDamaged() ? damagedNotChanged(what) : lockedNotChanged(what);
 }
 inline QString notAdded(const QString &keyword) { return QStringLiteral("歌曲") + keyword + QStringLiteral("没有添加。"); }
 inline QString notDeleted(const QString &name) { return QStringLiteral("歌曲") + name + QStringLiteral("没有删除。"); }
@@ -98,6 +105,66 @@ inline QString accessRowsLost(int unreadableRows)
     const QString how = unreadableRows > 0 ? QStringLiteral("有 %1 条关键词").arg(unreadableRows) : QStringLiteral("有部分关键词");
     return QStringLiteral("\n原文件有损坏：其中") + how
            + QStringLiteral("无法读出，没有转换过来；它们仍在原文件中。");
+}
+inline QString accessNotMoved(const QString &path)
+{
+    return QStringLiteral("关键词库 music.mdb 是 Access 格式，已读出其中的关键词，但无法把原文件改名保存（文件可能被设为不可更改）：\n%1\n"
+                          "关键词列表为空，文件未作改动。")
+        .arg(path);
+}
+inline QString accessChanged()
+{
+    return QStringLiteral("关键词库 music.mdb 在转换过程中被其他程序换成了另一个文件，没有转换。关键词列表为空，文件未作改动，"
+                          "下次启动时会重新转换。");
+}
+inline QString converting() { return QStringLiteral("正在把 Access 格式的关键词库 music.mdb 转换为本程序的格式……"); }
+
+// Why a change of the library cannot be made; empty when it can.
+inline QString refusal(ChangeRefusal refusal)
+{
+    switch (refusal) {
+    case ChangeRefusal::None:
+        return {};
+    case ChangeRefusal::ReadOnly:
+        return readOnly();
+    case ChangeRefusal::Unavailable:
+        break;
+    }
+    return unavailable();
+}
+
+// What to say about the library once it was opened; empty when nothing.
+inline QString notice(const StoreNotice &notice)
+{
+    using Kind = StoreNotice::Kind;
+    switch (notice.kind) {
+    case Kind::None:
+        return {};
+    case Kind::ReadOnly:
+        return readOnly();
+    case Kind::CannotCreate:
+        return cannotCreate();
+    case Kind::Damaged:
+        return damaged();
+    case Kind::InUse:
+        return inUse();
+    case Kind::AccessEncrypted:
+        return accessEncrypted();
+    case Kind::AccessTooOld:
+        return accessTooOld();
+    case Kind::AccessUnreadable:
+        return accessUnreadable();
+    case Kind::AccessNotConverted:
+        return accessNotConverted();
+    case Kind::AccessNotMoved:
+        return accessNotMoved(notice.path);
+    case Kind::AccessChanged:
+        return accessChanged();
+    case Kind::AccessConverted:
+        return accessConverted(notice.rowCount, notice.path)
+               + (notice.rowsLost ? accessRowsLost(notice.unreadableRows) : QString());
+    }
+    return {};
 }
 
 } // namespace keywords::text
