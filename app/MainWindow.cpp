@@ -127,8 +127,8 @@ void MainWindow::connectCommands()
         m_statusLine->setText(QStringLiteral("消息：删除歌曲%1首，剩余%2首").arg(removed).arg(remaining));
     });
     connect(&m_songRemoval->history(), &songs::RemovalHistory::status, m_statusLine, &QLabel::setText);
-    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts,
-                                                      m_env.programFolder, this);
+    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts, m_busy,
+                                                      m_quit, m_env.programFolder, this);
     m_busy.addCommand(m_exportedSongs->action());
 
     // The hit list hands the rows it shows to the removal, which checks and orders them.
