@@ -1,6 +1,9 @@
 // Keyword files read from their bytes, one named case per shape of file, and written files read back.
 #include "keywords/KeywordListFile.h"
 #include "platform/Gbk.h"
+#include "platform/TextFile.h"
+#include "songs/ExportedCodes.h"
+#include "songs/SearchFileParser.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -108,6 +111,36 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"RemarksOnly", "||a\r\n\tb\r\n", {}, Problem::NoKeyword},
         FileCase{"LongLine", "a\r\nb\n" + QByteArray(100000, 'x'), {}, Problem::LongLine, 3}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// The import, the earlier exports and the keyword files judge a file's bytes alike.
+TEST(TextFileReaders, GiveOneVerdict)
+{
+    using platform::TextKind;
+    const QString text = u"80||00000001||青花瓷\r\n"_qs.repeated(20);
+    const std::pair<QByteArray, TextKind> inputs[] = {
+        {utf16(u"月亮代表我的心东风破青花瓷\r\n"_qs.repeated(20), true), TextKind::Utf16},
+        {QByteArray("PK\3\4\0\0\1\0", 8) + QByteArray(200, '\x20'), TextKind::Binary},
+        {platform::toGbk(text), TextKind::Text},
+        {"\xEF\xBB\xBF" + text.toUtf8(), TextKind::Text},
+    };
+    for (const auto &[bytes, kind] : inputs) {
+        SCOPED_TRACE(int(kind));
+        EXPECT_EQ(songs::parseSearchFile(bytes).kind, kind);
+        const auto codes = songs::findExportedCodes(bytes, {u"00000001"_qs}).problem;
+        using CodesProblem = songs::ExportedCodes::Problem;
+        EXPECT_EQ(codes == CodesProblem::None         ? TextKind::Text
+                      : codes == CodesProblem::Utf16  ? TextKind::Utf16
+                      : codes == CodesProblem::Binary ? TextKind::Binary
+                                                      : TextKind::Controls,
+                  kind);
+        const Problem keywords = keywords::parseKeywordFile(bytes).problem;
+        EXPECT_EQ(keywords == Problem::None         ? TextKind::Text
+                      : keywords == Problem::Utf16  ? TextKind::Utf16
+                      : keywords == Problem::Binary ? TextKind::Binary
+                                                    : TextKind::Controls,
+                  kind);
+    }
+}
 
 // Pasted text follows the file's rules, its size limit included, counted as the text's UTF-8 bytes.
 TEST(KeywordText, IsReadAsAFileHoldingItInUtf8)
