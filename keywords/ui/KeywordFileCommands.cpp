@@ -19,6 +19,7 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include <algorithm>
 #include <new>
 
 namespace keywords {
@@ -213,7 +214,8 @@ void KeywordFileCommands::PasteKeywords()
     try {
         const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
         const QString text = clipboardText(clipboard);
-        if (text.trimmed().isEmpty()) {
+        // Looked at in place: a huge text is not copied only to be refused.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); })) {
             const bool picture = clipboard && clipboard->hasImage();
             tell(picture ? QStringLiteral(
                      "剪贴板中是图片，没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。")
