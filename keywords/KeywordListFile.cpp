@@ -87,12 +87,6 @@ QString withinOneLine(const QString &text, bool tabsToo)
 
 } // namespace
 
-KeywordFileEncoding detectKeywordFileEncoding(QByteArrayView bytes)
-{
-    return platform::readText(bytes.toByteArray()).encoding == platform::TextEncoding::Utf8 ? KeywordFileEncoding::Utf8
-                                                                                            : KeywordFileEncoding::Gbk;
-}
-
 KeywordRow parseKeywordLine(QStringView line)
 {
     qsizetype cut = line.indexOf(u'\t');

@@ -18,10 +18,6 @@ inline constexpr int kMaxKeywordLineLength = 1000;
 
 enum class KeywordFileEncoding { Gbk, Utf8 };
 
-// The encoding of the whole file, never of a single line: UTF-8 when it starts with the UTF-8
-// byte-order mark, or when it is valid UTF-8 holding at least one non-ASCII character; else GBK.
-KeywordFileEncoding detectKeywordFileEncoding(QByteArrayView bytes);
-
 // One line cut into keyword and remark, both trimmed; an empty remark becomes "无", as when adding
 // by hand. The keyword ends at the first tab, or in a line without a tab at the first "||", so a
 // keyword holding "||" is read back whole from a written file.
