@@ -147,12 +147,10 @@ TextKind textKind(QByteArrayView head, bool zeroInsideText)
         return (utf16.clean && zeroPairs(head)) || utf16.common ? TextKind::Utf16 : TextKind::Binary;
     if (utf16.common)
         return TextKind::Utf16;
-    if (!isClean(decodeSample(head.sliced(utf8Mark ? 3 : 0)))) {
-        if (utf16.clean)
-            return TextKind::Utf16;
-        if (manyControlBytes(head))
-            return TextKind::Controls;
-    }
+    // Decoding the sample only matters when it could change the verdict.
+    const bool controls = manyControlBytes(head);
+    if ((utf16.clean || controls) && !isClean(decodeSample(head.sliced(utf8Mark ? 3 : 0))))
+        return utf16.clean ? TextKind::Utf16 : TextKind::Controls;
     return TextKind::Text;
 }
 
