@@ -133,8 +133,8 @@ void MainWindow::connectCommands()
     });
     connect(&m_songRemoval->history(), &songs::RemovalHistory::stepped, this,
             [this](const songs::RemovalFact &fact) { m_statusLine->setText(songs::removalStatusText(fact)); });
-    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts,
-                                                      m_env.programFolder, this);
+    m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts, m_busy,
+                                                      m_quit, m_env.programFolder, this);
     m_busy.addCommand(m_exportedSongs->action());
 
     // The hit list hands the rows it shows to the removal, which checks and orders them.

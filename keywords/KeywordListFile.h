@@ -18,28 +18,48 @@ inline constexpr int kMaxKeywordLineLength = 1000;
 
 enum class KeywordFileEncoding { Gbk, Utf8 };
 
-// The encoding of the whole file, never of a single line: UTF-8 when it starts with the UTF-8
-// byte-order mark, or when it is valid UTF-8 holding at least one non-ASCII character; else GBK.
-KeywordFileEncoding detectKeywordFileEncoding(QByteArrayView bytes);
-
 // One line cut into keyword and remark, both trimmed; an empty remark becomes "无", as when adding
 // by hand. The keyword ends at the first tab, or in a line without a tab at the first "||", so a
 // keyword holding "||" is read back whole from a written file.
 KeywordRow parseKeywordLine(QStringView line);
 
 struct KeywordFileContent {
+    enum class Problem {
+        None,
+        Missing,
+        Folder,
+        NotRegularFile,
+        CannotOpen,
+        ReadFailed,
+        TooBig,
+        Utf16,
+        Binary,           // zero bytes inside
+        Controls,         // control characters in such numbers as no text has
+        UnreadableBytes,  // bytes its encoding cannot read, on line
+        ControlCharacter, // other than tab and line ends, on line
+        LongLine,         // line has lineLength characters
+        Empty,
+        OnlyBlankLines,
+        NoKeyword, // lines with remarks only
+    };
     QList<KeywordRow> rows;      // in file order, repeated keywords included; 编号 is left at 0
     int linesWithoutKeyword = 0; // lines with a remark but nothing before it
-    QString problem;             // why the file cannot be used, in words for the user; empty when it can
+    Problem problem = Problem::None;
+    qsizetype line = 0;       // the line (from 1) the problem is on, where it is on one
+    qsizetype lineLength = 0; // of a line too long
+    qint64 size = 0;          // of a file too big, in bytes
+    QString systemText;       // the system's own words when opening or reading failed
 };
 
 // Reads the keywords of a file's bytes. Lines end in CR LF, LF or CR; blank lines are left out.
 // The whole file must read cleanly as GBK or UTF-8: bytes the encoding cannot read, control
 // characters other than tab and line ends, binary data and UTF-16 text (with or without its
 // byte-order mark), over-long lines and files without a keyword are refused with a problem.
-KeywordFileContent parseKeywordFile(QByteArrayView bytes);
+KeywordFileContent parseKeywordFile(QByteArray bytes);
 // The same for the file at path; a missing, unreadable or too big file, or a folder, is refused.
 KeywordFileContent readKeywordFile(const QString &path);
+// The same for a text held in memory, read as a file holding it in UTF-8 would be, size included.
+KeywordFileContent parseKeywordText(const QString &text);
 
 struct KeywordFileBytes {
     QByteArray bytes;

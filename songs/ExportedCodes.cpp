@@ -1,65 +1,32 @@
 // Reading the codes of earlier exports.
 #include "songs/ExportedCodes.h"
 
-#include "platform/Files.h"
-#include "platform/Gbk.h"
+#include "platform/TextFile.h"
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
-
-#include <QFileInfo>
-#include <QStringDecoder>
-
-#include <algorithm>
 
 namespace songs {
 
 namespace {
 
-constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+using Problem = ExportedCodes::Problem;
+
 // Longer than any song code a server knows; a longer line is prose or data, not a code.
 constexpr qsizetype kLongestCode = 64;
+// A search file is cut this much at a time, so that only these rows are held at once.
+constexpr qsizetype kSearchFilePieceBytes = 8 * 1024 * 1024;
 
-QString utf16Problem()
+ExportedCodes refusal(Problem problem, const QString &systemText = {})
 {
-    return QStringLiteral("文件是 UTF-16（Unicode）编码的，不是本程序导出的编码列表或搜歌文件。"
-                          "请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
+    ExportedCodes refused;
+    refused.problem = problem;
+    refused.systemText = systemText;
+    return refused;
 }
 
-// Text files hold no zero byte. UTF-16 text has one in every other byte for each ASCII character,
-// nearly all at even or all at odd offsets; elsewhere it is binary data.
-QString binaryProblem(QByteArrayView bytes)
+bool stopped(const std::atomic<bool> *stop)
 {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return utf16Problem();
-    qsizetype zeros[2] = {0, 0};
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\0')
-            ++zeros[i % 2];
-    }
-    const qsizetype more = std::max(zeros[0], zeros[1]);
-    const qsizetype fewer = std::min(zeros[0], zeros[1]);
-    if (more == 0)
-        return {};
-    if (more >= 2 && fewer * 10 <= more && more * 20 >= bytes.size())
-        return utf16Problem();
-    return QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
-}
-
-QString decode(QByteArrayView bytes)
-{
-    constexpr auto kStateless = QStringConverter::Flag::Stateless;
-    if (bytes.startsWith(kUtf8Bom))
-        return QStringDecoder(QStringConverter::Utf8, kStateless)(bytes.sliced(3));
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
-    if (ascii)
-        return QString::fromLatin1(bytes); // the same in GBK and UTF-8, and far quicker
-    {
-        QStringDecoder utf8(QStringConverter::Utf8, kStateless);
-        QString text = utf8(bytes);
-        if (!utf8.hasError())
-            return text;
-    }
-    return platform::fromGbk(bytes);
+    return stop && stop->load(std::memory_order_relaxed);
 }
 
 bool looksLikeCode(QStringView line)
@@ -75,74 +42,128 @@ bool looksLikeCode(QStringView line)
     return digit;
 }
 
-ExportedCodes codeListCodes(QStringView text)
+// A line without the white space and byte-order marks around it: two UTF-8 lists joined put a mark
+// at the start of a line, and a hand-edited list may have a blank before or after a code.
+QStringView trimmedCode(QStringView line)
+{
+    const auto blank = [](QChar c) { return c.isSpace() || c == QChar::ByteOrderMark; };
+    while (!line.isEmpty() && blank(line.front()))
+        line = line.sliced(1);
+    while (!line.isEmpty() && blank(line.back()))
+        line.chop(1);
+    return line;
+}
+
+bool contains(const QSet<QString> &codes, QStringView code)
+{
+    // A view of the line's own characters: no copy per line.
+    return codes.contains(QString::fromRawData(code.data(), code.size()));
+}
+
+ExportedCodes codeListCodes(const platform::TextFile &file, const QSet<QString> &wanted, const std::atomic<bool> *stop)
 {
     ExportedCodes result;
-    // About one code a line of nine or ten characters; growing the set step by step costs more.
-    result.codes.reserve(text.size() / 8 + 1);
     bool anyCode = false;
-    const auto take = [&](QStringView line) {
-        if (line.isEmpty())
-            return;
-        anyCode = anyCode || looksLikeCode(line);
-        result.codes.insert(line.toString());
-    };
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        take(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        take(text.sliced(start));
-    if (!anyCode) {
-        result.codes.clear();
-        result.problem = QStringLiteral("文件中没有一行像歌曲编码，不是本程序导出的编码列表或搜歌文件。");
-    }
+    const bool whole = platform::forEachTextLine(file, [&](QStringView line) {
+        const QStringView code = trimmedCode(line);
+        if (code.isEmpty())
+            return true;
+        anyCode = anyCode || looksLikeCode(code);
+        if (contains(wanted, code))
+            result.codes.insert(code.toString());
+        return !stopped(stop);
+    });
+    if (!whole)
+        return refusal(Problem::Stopped);
+    if (!anyCode)
+        return refusal(Problem::NoCodeLine);
     return result;
 }
 
-ExportedCodes searchFileCodes(QByteArrayView bytes)
+ExportedCodes searchFileCodes(QByteArrayView bytes, const QSet<QString> &wanted, const std::atomic<bool> *stop)
 {
-    // Exactly the codes the import would put into the song table from this file.
-    const ParsedSearchFile parsed = parseSearchFile(bytes);
+    // Exactly the codes the import would put into the song table from this file, a piece at a time.
     ExportedCodes result;
-    for (qsizetype row = 0; row < parsed.rows.rowCount(); ++row) {
-        const QStringView code = parsed.rows.cell(row, kCodeColumn);
-        if (!code.isEmpty())
-            result.codes.insert(code.toString());
+    bool anyCode = false;
+    for (qsizetype start = 0; start < bytes.size();) {
+        if (stopped(stop))
+            return refusal(Problem::Stopped);
+        const qsizetype crlf = bytes.indexOf("\r\n", std::min(start + kSearchFilePieceBytes, bytes.size()));
+        const qsizetype end = crlf < 0 ? bytes.size() : crlf + 2;
+        const ParsedSearchFile parsed = parseSearchFile(bytes.sliced(start, end - start));
+        for (qsizetype row = 0; row < parsed.rows.rowCount(); ++row) {
+            const QStringView code = parsed.rows.cell(row, kCodeColumn);
+            anyCode = anyCode || !code.isEmpty();
+            if (!code.isEmpty() && contains(wanted, code))
+                result.codes.insert(code.toString());
+        }
+        start = end;
     }
-    if (result.codes.isEmpty())
-        result.problem = QStringLiteral("搜歌文件中没有一首带编码的歌曲。");
+    if (!anyCode)
+        return refusal(Problem::NoSongWithCode);
     return result;
+}
+
+Problem problemOf(platform::TextFile::Reason reason)
+{
+    using Reason = platform::TextFile::Reason;
+    switch (reason) {
+    case Reason::Read:
+        return Problem::None;
+    case Reason::Missing:
+        return Problem::Missing;
+    case Reason::Folder:
+        return Problem::Folder;
+    case Reason::NotRegularFile:
+        return Problem::NotRegularFile;
+    case Reason::CannotOpen:
+        return Problem::CannotOpen;
+    case Reason::ReadFailed:
+        return Problem::ReadFailed;
+    case Reason::TooBig:
+        return Problem::TooBig;
+    case Reason::Utf16:
+        return Problem::Utf16;
+    case Reason::Binary:
+        return Problem::Binary;
+    case Reason::Controls:
+        return Problem::Controls;
+    }
+    return Problem::Binary;
+}
+
+ExportedCodes codesIn(const platform::TextFile &file, const QSet<QString> &wanted, const std::atomic<bool> *stop)
+{
+    if (!file.isRead())
+        return refusal(problemOf(file.reason), file.systemText);
+    if (file.bytes.indexOf("||") >= 0)
+        return searchFileCodes(file.bytes, wanted, stop);
+    return codeListCodes(file, wanted, stop);
 }
 
 } // namespace
 
-ExportedCodes parseExportedCodes(QByteArrayView bytes)
+ExportedCodes findExportedCodes(QByteArray bytes, const QSet<QString> &wanted, const std::atomic<bool> *stop)
 {
-    if (QString problem = binaryProblem(bytes); !problem.isEmpty())
-        return {{}, problem};
-    if (bytes.indexOf("||") >= 0)
-        return searchFileCodes(bytes);
-    return codeListCodes(decode(bytes));
+    return codesIn(platform::readText(std::move(bytes)), wanted, stop);
 }
 
-ExportedCodes readExportedCodes(const QString &path)
+ExportedCodes findExportedCodes(const QString &path, const QSet<QString> &wanted, const std::atomic<bool> *stop)
 {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > kMaxExportedCodesFileBytes)
-        return {{}, QStringLiteral("文件太大（超过%1 MB），不是本程序导出的编码列表或搜歌文件。")
-                        .arg(kMaxExportedCodesFileBytes / (1024 * 1024))};
-    QString whyNot;
-    const std::optional<QByteArray> bytes = platform::readWholeFile(path, whyNot);
-    if (!bytes)
-        return {{}, whyNot};
-    return parseExportedCodes(*bytes);
+    return codesIn(platform::readTextFile(path, kMaxExportedCodesFileBytes), wanted, stop);
+}
+
+QSet<QString> songCodes(const SongTableModel &table)
+{
+    QSet<QString> codes;
+    const int count = table.songCount();
+    codes.reserve(count);
+    for (int row = 0; row < count; ++row) {
+        const QStringView code = table.cellView(row, kCodeColumn);
+        if (!code.isEmpty())
+            codes.insert(code.toString());
+    }
+    return codes;
 }
 
 QList<int> rowsWithCodes(const SongTableModel &table, const QSet<QString> &codes)
@@ -153,8 +174,7 @@ QList<int> rowsWithCodes(const SongTableModel &table, const QSet<QString> &codes
     const int count = table.songCount();
     for (int row = 0; row < count; ++row) {
         const QStringView code = table.cellView(row, kCodeColumn);
-        // A view of the cell's own characters: no copy per row.
-        if (!code.isEmpty() && codes.contains(QString::fromRawData(code.data(), code.size())))
+        if (!code.isEmpty() && contains(codes, code))
             rows.append(row);
     }
     return rows;

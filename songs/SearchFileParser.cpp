@@ -2,6 +2,7 @@
 #include "songs/SearchFileParser.h"
 
 #include "platform/Gbk.h"
+#include "platform/TextFile.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -80,19 +81,6 @@ void parsePiece(Piece &piece)
         piece.rows = SongStore();
         piece.outOfMemory = true;
     }
-}
-
-// A byte-order mark, or zero bytes on one side of the byte pairs only, as ASCII text in UTF-16 has.
-bool looksLikeUtf16(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return true;
-    const qsizetype pairs = std::min<qsizetype>(bytes.size(), 1024) / 2;
-    qsizetype zeros[2] = {0, 0};
-    for (qsizetype i = 0; i < pairs * 2; ++i)
-        zeros[i % 2] += bytes[i] == '\0';
-    const qsizetype more = std::max(zeros[0], zeros[1]);
-    return std::min(zeros[0], zeros[1]) == 0 && more > 0 && more >= pairs / 4;
 }
 
 // Reads the file piece by piece into reused buffers, hands each piece to the workers and gathers the
@@ -264,8 +252,8 @@ private:
             for (size_t piece = 0; piece < m_zeroPiece; ++piece)
                 linesBefore += m_pieces[piece].lineCount;
             parsed.cutAtZeroByteLine = linesBefore + 1;
-            parsed.looksLikeUtf16 = looksLikeUtf16(m_head);
         }
+        parsed.kind = platform::textKind(m_head, m_zeroSeen && m_textAfterZero);
         // Each piece's storage becomes a block of the result as it is, so no row is copied again.
         std::vector<SongStore> rows;
         rows.reserve(m_pieces.size());
@@ -276,7 +264,7 @@ private:
         return parsed;
     }
 
-    static constexpr qsizetype kHeadBytes = 1024; // what the UTF-16 check looks at
+    static constexpr qsizetype kHeadBytes = platform::kTextSampleBytes; // what tells UTF-16 and binary data
 
     QIODevice &m_device;
     const qsizetype m_chunkBytes;

@@ -1,6 +1,7 @@
 // Cutting a search file into lines, fields and song rows.
 #pragma once
 
+#include "platform/TextFile.h"
 #include "songs/SongStore.h"
 
 #include <QByteArray>
@@ -45,8 +46,8 @@ struct ParsedSearchFile {
     qsizetype lineCount = 0;
     // The line (from 1) of the zero byte that ended the text while more followed; 0 when none did.
     qsizetype cutAtZeroByteLine = 0;
-    // The bytes look like UTF-16 text rather than GBK.
-    bool looksLikeUtf16 = false;
+    // What the file's bytes are, judged as every text file the program reads is.
+    platform::TextKind kind = platform::TextKind::Text;
     // Why the rows are to be thrown away, if they are: reading failed, or the file changed (another
     // program wrote to it) while it was read, so the rows match neither its old text nor its new.
     enum class Failure { None, ReadFailed, ChangedWhileRead };

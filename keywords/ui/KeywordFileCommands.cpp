@@ -11,12 +11,16 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QUrl>
-#include <QDir>
+#include <QTextDocumentFragment>
 #include <QTreeView>
+#include <QUrl>
+
+#include <algorithm>
+#include <new>
 
 namespace keywords {
 
@@ -39,6 +43,69 @@ QString importSummary(const QString &command, const KeywordInsertion &insertion,
     if (linesWithoutKeyword > 0)
         summary += QStringLiteral("；另有%1行没有关键词，已忽略").arg(linesWithoutKeyword);
     return summary + QStringLiteral("。");
+}
+
+// Why what was read holds no keywords to add, in words for the user; a clipboard is no file.
+QString refusalReason(const KeywordFileContent &content, bool clipboard)
+{
+    using Problem = KeywordFileContent::Problem;
+    const auto megabytes = [](qint64 size) { return QString::number(double(size) / (1024 * 1024), 'f', 1); };
+    const QString what = clipboard ? QStringLiteral("剪贴板中的文字") : QStringLiteral("文件");
+    const QString list = clipboard ? QStringLiteral("关键词列表") : QStringLiteral("关键词文件");
+    switch (content.problem) {
+    case Problem::None:
+        break;
+    case Problem::Missing:
+        return QStringLiteral("文件不存在。");
+    case Problem::Folder:
+        return QStringLiteral("这是一个文件夹，不是文件。");
+    case Problem::NotRegularFile:
+        return QStringLiteral("这不是普通文件。");
+    case Problem::CannotOpen:
+        return QStringLiteral("文件无法打开（%1）。").arg(content.systemText);
+    case Problem::ReadFailed:
+        return QStringLiteral("读取文件时出错（%1）。").arg(content.systemText);
+    case Problem::TooBig:
+        return QStringLiteral("%1太大（%2 MB），关键词文件最大为 %3 MB。")
+            .arg(what, megabytes(content.size), megabytes(kMaxKeywordFileBytes));
+    case Problem::Utf16:
+        return QStringLiteral("文件是 UTF-16（Unicode）编码的。请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
+    case Problem::Binary:
+        return clipboard ? QStringLiteral("剪贴板中的文字含有空字符，不是关键词列表。")
+                         : QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
+    case Problem::Controls:
+        return clipboard ? QStringLiteral("剪贴板中的文字含有大量控制字符，不是关键词列表。")
+                         : QStringLiteral("文件中含有二进制数据（大量控制字符），不是文本文件。");
+    case Problem::UnreadableBytes:
+        return QStringLiteral("第%1行有无法识别的字节：文件不是 GBK（ANSI）或 UTF-8 编码的文本。").arg(content.line);
+    case Problem::ControlCharacter:
+        return QStringLiteral("第%1行含有控制字符，不像是%2。").arg(content.line).arg(list);
+    case Problem::LongLine:
+        return QStringLiteral("第%1行有%2个字符，超过了%3个字符的上限，不像是%4中的一行。")
+            .arg(content.line)
+            .arg(content.lineLength)
+            .arg(kMaxKeywordLineLength)
+            .arg(list);
+    case Problem::Empty:
+        return clipboard ? QStringLiteral("剪贴板中没有文字。") : QStringLiteral("文件是空的。");
+    case Problem::OnlyBlankLines:
+        return QStringLiteral("%1中只有空行，没有关键词。").arg(what);
+    case Problem::NoKeyword:
+        return QStringLiteral("%1中没有关键词：每行应以关键词开头，其后可以有制表符或“||”和备注。").arg(what);
+    }
+    return {};
+}
+
+// The clipboard's text, also when it holds only HTML (a web page or a spreadsheet's cells).
+QString clipboardText(const QMimeData *clipboard)
+{
+    if (!clipboard)
+        return {};
+    if (clipboard->hasText())
+        return clipboard->text();
+    if (clipboard->hasHtml())
+        return QTextDocumentFragment::fromHtml(clipboard->html()).toPlainText();
+    return {};
 }
 
 QString exportSummary(const KeywordFileBytes &file, const QString &path)
@@ -120,40 +187,62 @@ void KeywordFileCommands::ImportKeywordFile()
 
 void KeywordFileCommands::importFile(const QString &path)
 {
-    const KeywordFileContent content = readKeywordFile(path);
-    if (!content.problem.isEmpty()) {
-        tell(QStringLiteral("从文件导入关键词失败：“%1”\r\n原因：%2\r\n关键词库没有改动。")
-                 .arg(native(path), content.problem),
-             mb::Ok | mb::IconWarning, QStringLiteral("导入失败"));
-        return;
+    const Words words{QStringLiteral("从文件导入关键词"), QStringLiteral("文件中的关键词"), QStringLiteral("导入成功"),
+                      QStringLiteral("导入失败")};
+    bool stored = false;
+    try {
+        const KeywordFileContent content = readKeywordFile(path);
+        if (content.problem != KeywordFileContent::Problem::None) {
+            tell(QStringLiteral("从文件导入关键词失败：“%1”\r\n原因：%2\r\n关键词库没有改动。")
+                     .arg(native(path), refusalReason(content, false)),
+                 mb::Ok | mb::IconWarning, words.failedTitle);
+            return;
+        }
+        storeKeywords(content, words, stored);
+    } catch (const std::bad_alloc &) {
+        tellOutOfMemory(words, stored);
     }
-    storeKeywords(content, {QStringLiteral("从文件导入关键词"), QStringLiteral("文件中的关键词"),
-                            QStringLiteral("导入成功"), QStringLiteral("导入失败")});
 }
 
 void KeywordFileCommands::PasteKeywords()
 {
     if (refuseChanges())
         return;
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    const QString text = clipboard && clipboard->hasText() ? clipboard->text() : QString();
-    if (text.trimmed().isEmpty()) {
-        const bool picture = clipboard && clipboard->hasImage();
-        tell(picture ? QStringLiteral("剪贴板中是图片，没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。")
-                     : QStringLiteral("剪贴板中没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。"),
-             mb::Ok | mb::IconInformation, QStringLiteral("粘贴关键词"));
-        return;
+    const Words words{QStringLiteral("粘贴关键词"), QStringLiteral("剪贴板中的关键词"), QStringLiteral("粘贴成功"),
+                      QStringLiteral("粘贴失败")};
+    bool stored = false;
+    try {
+        const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+        const QString text = clipboardText(clipboard);
+        // Looked at in place: a huge text is not copied only to be refused.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); })) {
+            const bool picture = clipboard && clipboard->hasImage();
+            tell(picture ? QStringLiteral(
+                     "剪贴板中是图片，没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。")
+                         : QStringLiteral("剪贴板中没有文字，无法粘贴关键词。\r\n请复制每行一个关键词的文字后再粘贴。"),
+                 mb::Ok | mb::IconInformation, QStringLiteral("粘贴关键词"));
+            return;
+        }
+        // The clipboard's text goes through the keyword file's own reading, so the same rules and
+        // refusals hold, its size included.
+        const KeywordFileContent content = parseKeywordText(text);
+        if (content.problem != KeywordFileContent::Problem::None) {
+            tell(QStringLiteral("粘贴关键词失败。\r\n原因：%1\r\n关键词库没有改动。").arg(refusalReason(content, true)),
+                 mb::Ok | mb::IconWarning, words.failedTitle);
+            return;
+        }
+        storeKeywords(content, words, stored);
+    } catch (const std::bad_alloc &) {
+        tellOutOfMemory(words, stored);
     }
-    // The clipboard's text goes through the keyword file's own reading, so the same rules and
-    // refusals hold; UTF-8 with its mark carries every character as it is.
-    const KeywordFileContent content = parseKeywordFile(QByteArray("\xEF\xBB\xBF") + text.toUtf8());
-    if (!content.problem.isEmpty()) {
-        tell(QStringLiteral("粘贴关键词失败。\r\n原因：%1\r\n关键词库没有改动。").arg(content.problem),
-             mb::Ok | mb::IconWarning, QStringLiteral("粘贴失败"));
-        return;
-    }
-    storeKeywords(content, {QStringLiteral("粘贴关键词"), QStringLiteral("剪贴板中的关键词"),
-                            QStringLiteral("粘贴成功"), QStringLiteral("粘贴失败")});
+}
+
+void KeywordFileCommands::tellOutOfMemory(const Words &words, bool stored)
+{
+    // Whatever the failure left behind is freed by now, so the message can be shown.
+    tell(stored ? QStringLiteral("%1：关键词已存入关键词库，但内存不足，关键词列表无法全部显示。").arg(words.command)
+                : QStringLiteral("%1失败：内存不足。%2没有导入，关键词库没有改动。").arg(words.command, words.what),
+         mb::Ok | mb::IconWarning, words.failedTitle);
 }
 
 void KeywordFileCommands::importDroppedFiles(const QStringList &paths)
@@ -165,7 +254,7 @@ void KeywordFileCommands::importDroppedFiles(const QStringList &paths)
     }
 }
 
-void KeywordFileCommands::storeKeywords(const KeywordFileContent &content, const Words &words)
+void KeywordFileCommands::storeKeywords(const KeywordFileContent &content, const Words &words, bool &stored)
 {
     const QString &command = words.command;
     const QString &what = words.what;
@@ -176,6 +265,7 @@ void KeywordFileCommands::storeKeywords(const KeywordFileContent &content, const
         tell(text::notChanged(m_store, QStringLiteral("%1没有导入。").arg(what)), mb::Ok | mb::IconWarning, failed);
         return;
     }
+    stored = insertion.outcome == Outcome::Saved;
     // The outcome is told only after the commit, with the rebuilt list behind the message.
     m_store.LoadKeywordList();
     switch (insertion.outcome) {

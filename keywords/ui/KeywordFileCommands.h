@@ -47,8 +47,9 @@ private:
         QString doneTitle;
         QString failedTitle;
     };
-    // Stores what was read, all in one change, and says how it went.
-    void storeKeywords(const KeywordFileContent &content, const Words &words);
+    // Stores what was read, all in one change, and says how it went; stored tells whether it was saved.
+    void storeKeywords(const KeywordFileContent &content, const Words &words, bool &stored);
+    void tellOutOfMemory(const Words &words, bool stored);
     bool refuseChanges();
     int tell(const QString &text, unsigned style, const QString &title = QString());
 

@@ -1,16 +1,23 @@
 // Removing the songs exported before.
 #include "songs/ui/ExportedSongsRemoval.h"
 
+#include "platform/BusyGate.h"
+#include "platform/FileErrors.h"
 #include "platform/Prompts.h"
+#include "platform/QuitRequest.h"
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongRemoval.h"
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QWidget>
+#include <QtConcurrentRun>
 
+#include <atomic>
 #include <new>
 
 namespace songs {
@@ -19,11 +26,54 @@ namespace mb = platform::mb;
 
 namespace {
 const QString kTitle = QStringLiteral("删除已导出过的歌曲");
+
+// Why a file cannot be used, in words for the user.
+QString refusalReason(const QString &path, const ExportedCodes &refused)
+{
+    using Problem = ExportedCodes::Problem;
+    switch (refused.problem) {
+    case Problem::Missing:
+    case Problem::Folder:
+    case Problem::NotRegularFile:
+    case Problem::CannotOpen:
+        return platform::describeReadFailure(path, refused.systemText);
+    case Problem::ReadFailed:
+        return platform::describeReadError(refused.systemText);
+    case Problem::TooBig:
+        return QStringLiteral("文件太大（超过%1 MB），不是本程序导出的编码列表或搜歌文件。")
+            .arg(kMaxExportedCodesFileBytes / (1024 * 1024));
+    case Problem::Utf16:
+        return QStringLiteral("文件是 UTF-16（Unicode）编码的，不是本程序导出的编码列表或搜歌文件。"
+                              "请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
+    case Problem::Binary:
+        return QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
+    case Problem::Controls:
+        return QStringLiteral("文件中含有二进制数据（大量控制字符），不是文本文件。");
+    case Problem::NoCodeLine:
+        return QStringLiteral("文件中没有一行像歌曲编码，不是本程序导出的编码列表或搜歌文件。");
+    case Problem::NoSongWithCode:
+        return QStringLiteral("搜歌文件中没有一首带编码的歌曲。");
+    case Problem::None:
+    case Problem::Stopped:
+        break;
+    }
+    return {};
+}
 } // namespace
 
+struct ExportedSongsRemoval::Found {
+    QSet<QString> codes; // of the song list, in the files
+    QString refusedPath; // the file that cannot be used, if any
+    ExportedCodes refusal;
+    bool outOfMemory = false;
+};
+
 ExportedSongsRemoval::ExportedSongsRemoval(SongTableModel &table, SongRemoval &removal, QWidget &list,
-                                           platform::Prompts &prompts, const QString &initialFolder, QObject *parent)
-    : QObject(parent), m_table(table), m_removal(removal), m_list(list), m_prompts(prompts), m_folder(initialFolder)
+                                           platform::Prompts &prompts, platform::BusyGate &busy,
+                                           const platform::QuitRequest &quit, const QString &initialFolder,
+                                           QObject *parent)
+    : QObject(parent), m_table(table), m_removal(removal), m_list(list), m_prompts(prompts), m_busy(busy), m_quit(quit),
+      m_folder(initialFolder)
 {
     m_action = new QAction(QStringLiteral("删除已导出过的歌曲..."), &list);
     m_action->setObjectName(QStringLiteral("菜单项_删除已导出过的歌曲"));
@@ -58,19 +108,25 @@ void ExportedSongsRemoval::removeSongsIn(const QStringList &paths)
 {
     QList<int> rows;
     try {
-        QSet<QString> codes;
-        for (const QString &path : paths) {
-            ExportedCodes file = readExportedCodes(path);
-            if (!file.problem.isEmpty()) {
-                m_prompts.messageBox(m_list.window(),
-                                     QStringLiteral("无法使用文件“%1”\r\n原因：%2\r\n歌曲列表没有改动。")
-                                         .arg(QDir::toNativeSeparators(path), file.problem),
-                                     mb::Ok | mb::IconWarning, kTitle);
-                return;
-            }
-            codes.unite(file.codes);
+        std::optional<Found> found;
+        {
+            // The window answers while the files are read, but nothing may change the table.
+            const platform::BusyGate::Hold busy(m_busy);
+            found = findWhileWindowAnswers(paths);
         }
-        rows = rowsWithCodes(m_table, codes);
+        if (!found)
+            return; // the program is ending
+        if (found->outOfMemory)
+            throw std::bad_alloc();
+        if (!found->refusedPath.isEmpty()) {
+            m_prompts.messageBox(m_list.window(),
+                                 QStringLiteral("无法使用文件“%1”\r\n原因：%2\r\n歌曲列表没有改动。")
+                                     .arg(QDir::toNativeSeparators(found->refusedPath),
+                                          refusalReason(found->refusedPath, found->refusal)),
+                                 mb::Ok | mb::IconWarning, kTitle);
+            return;
+        }
+        rows = rowsWithCodes(m_table, found->codes);
     } catch (const std::bad_alloc &) {
         m_prompts.messageBox(m_list.window(), QStringLiteral("内存不足，无法读取这些文件。歌曲列表没有改动。"),
                              mb::Ok | mb::IconWarning, kTitle);
@@ -89,6 +145,43 @@ void ExportedSongsRemoval::removeSongsIn(const QStringList &paths)
             .arg(rows.size());
     if (m_prompts.messageBox(m_list.window(), question, mb::YesNo | mb::IconWarning, kTitle) == mb::IdYes)
         m_removal.removeSongs(rows);
+}
+
+std::optional<ExportedSongsRemoval::Found> ExportedSongsRemoval::findWhileWindowAnswers(const QStringList &paths)
+{
+    // Only the song list's own codes are kept from the files, however many codes they hold.
+    const QSet<QString> wanted = songCodes(m_table);
+    std::atomic<bool> stop = false;
+    QFuture<Found> future = QtConcurrent::run([&stop, wanted, paths] {
+        Found found;
+        try {
+            for (const QString &path : paths) {
+                ExportedCodes file = findExportedCodes(path, wanted, &stop);
+                if (file.problem != ExportedCodes::Problem::None) {
+                    found.refusedPath = path;
+                    found.refusal = std::move(file);
+                    break;
+                }
+                found.codes.unite(file.codes);
+            }
+        } catch (const std::bad_alloc &) {
+            found = Found();
+            found.outOfMemory = true;
+        }
+        return found;
+    });
+    QEventLoop loop;
+    QFutureWatcher<Found> watcher;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished())
+        loop.exec(); // also ends when the program is ended
+    if (m_quit.isRequested() || !future.isFinished()) {
+        stop = true;
+        future.waitForFinished(); // the reading stops within a line or a piece
+        return std::nullopt;
+    }
+    return future.takeResult();
 }
 
 } // namespace songs

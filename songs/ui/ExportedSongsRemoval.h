@@ -4,9 +4,15 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QAction;
 class QWidget;
-namespace platform { class Prompts; }
+namespace platform {
+class BusyGate;
+class Prompts;
+class QuitRequest;
+} // namespace platform
 
 namespace songs {
 
@@ -16,9 +22,11 @@ class SongTableModel;
 class ExportedSongsRemoval : public QObject {
     Q_OBJECT
 public:
-    // Adds the entry (Ctrl+Shift+D) to the list's context menu.
+    // Adds the entry (Ctrl+Shift+D) to the list's context menu. The files are read on a worker while
+    // the window answers, with the gate held.
     ExportedSongsRemoval(SongTableModel &table, SongRemoval &removal, QWidget &list, platform::Prompts &prompts,
-                         const QString &initialFolder, QObject *parent = nullptr);
+                         platform::BusyGate &busy, const platform::QuitRequest &quit, const QString &initialFolder,
+                         QObject *parent = nullptr);
 
     // Asks for the earlier files, then, naming how many of how many, removes their songs.
     void RemoveExportedSongs();
@@ -28,10 +36,16 @@ public:
     QAction *action() const { return m_action; }
 
 private:
+    struct Found;
+    // The codes of the song list that the files hold, read on a worker; nothing once the program is ending.
+    std::optional<Found> findWhileWindowAnswers(const QStringList &paths);
+
     SongTableModel &m_table;
     SongRemoval &m_removal;
     QWidget &m_list;
     platform::Prompts &m_prompts;
+    platform::BusyGate &m_busy;
+    const platform::QuitRequest &m_quit;
     QString m_folder; // where the dialog starts: the program folder, then the folder chosen last
     QAction *m_action = nullptr;
 };

@@ -118,7 +118,7 @@ QString SongImport::zeroByteMessage(const QString &path, const ParsedSearchFile 
     QString text = QStringLiteral("文件“%1”在第%2行遇到零字节，导入到此为止，其后的内容没有导入。")
                        .arg(QDir::toNativeSeparators(path))
                        .arg(parsed.cutAtZeroByteLine);
-    if (parsed.looksLikeUtf16)
+    if (parsed.kind == platform::TextKind::Utf16)
         text += QStringLiteral("\r\n这个文件看来是UTF-16（Unicode）编码的，不是GBK文本：请先把它另存为GBK（ANSI）编码，再导入。");
     return text;
 }

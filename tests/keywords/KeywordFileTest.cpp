@@ -3,16 +3,18 @@
 #include "platform/Prompts.h"
 #include "songs/ui/SongListView.h"
 #include "tests/keywords/KeywordWindow.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/PinyinCollation.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
-#include <QDir>
 #include <gtest/gtest.h>
 
 using testing_support::fileBytes;
@@ -229,6 +231,27 @@ TEST(KeywordPaste, PastesByTheFileRulesAndCopiesAndFindsSongs)
     EXPECT_EQ(w.message(1), (Message{u"粘贴关键词：新增2个，跳过2个（已存在或重复）。"_qs, mb::Ok | mb::IconInformation,
                                      u"粘贴成功"_qs}));
     EXPECT_EQ(w.names(), (QStringList{u"爱情"_qs, u"青花瓷"_qs, u"abc"_qs}));
+
+    auto *html = new QMimeData; // a web page's selection: its text is taken
+    html->setHtml(u"<p>东风破</p>"_qs);
+    clipboard->setMimeData(html);
+    QTest::keyClick(w.list, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.message(2).text, u"粘贴关键词：新增1个，跳过0个（已存在或重复）。"_qs);
+    clipboard->setText(u"||只有备注"_qs);
+    QTest::keyClick(w.list, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.message(3).text,
+              u"粘贴关键词失败。\r\n原因：剪贴板中的文字中没有关键词：每行应以关键词开头，"
+              "其后可以有制表符或“||”和备注。\r\n关键词库没有改动。"_qs);
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    const QByteArray library = fileBytes(w.library());
+    clipboard->setText(u"k1234567\n"_qs.repeated(1500000));
+    {
+        const testing_support::MemoryLimit limit(4 << 20);
+        QTest::keyClick(w.list, Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(w.message(4).text, u"粘贴关键词失败：内存不足。剪贴板中的关键词没有导入，关键词库没有改动。"_qs);
+    EXPECT_EQ(fileBytes(w.library()), library);
+#endif
 
     w.addSongRows({{u"爱情\t买卖"_qs, u"慕容"_qs, {}, {}, {}, {}, {}, {}, u"00000001"_qs}, {u"Love"_qs}});
     auto &songList = w.t.window->songList();

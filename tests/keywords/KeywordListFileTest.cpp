@@ -1,6 +1,9 @@
 // Keyword files read from their bytes, one named case per shape of file, and written files read back.
 #include "keywords/KeywordListFile.h"
 #include "platform/Gbk.h"
+#include "platform/TextFile.h"
+#include "songs/ExportedCodes.h"
+#include "songs/SearchFileParser.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -10,7 +13,7 @@ using keywords::KeywordRow;
 
 namespace {
 
-const QString kUtf16 = u"文件是 UTF-16（Unicode）编码的"_qs;
+using Problem = keywords::KeywordFileContent::Problem;
 
 QByteArray utf16(const QString &text, bool littleEndian)
 {
@@ -45,7 +48,8 @@ struct FileCase {
     const char *name;
     QByteArray bytes;
     QList<KeywordRow> rows; // when it is read
-    QString problem;        // the start of the reason when it is refused
+    Problem problem = Problem::None;
+    qsizetype line = 0; // where it is refused
 };
 // Cases are named by their name alone: printed whole, the bytes' addresses would make every listing
 // of the tests name them differently.
@@ -59,41 +63,97 @@ class KeywordFileBytes : public ::testing::TestWithParam<FileCase> {};
 TEST_P(KeywordFileBytes, AreReadWholeInOneEncodingOrRefused)
 {
     const keywords::KeywordFileContent content = keywords::parseKeywordFile(GetParam().bytes);
-    if (GetParam().problem.isEmpty()) {
-        EXPECT_EQ(content.problem, QString());
-        EXPECT_EQ(content.rows, GetParam().rows);
-    } else {
-        EXPECT_TRUE(content.problem.startsWith(GetParam().problem)) << content.problem.toStdString();
-        EXPECT_TRUE(content.rows.isEmpty());
-    }
+    EXPECT_EQ(content.problem, GetParam().problem);
+    EXPECT_EQ(content.line, GetParam().line);
+    EXPECT_EQ(content.rows, GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, KeywordFileBytes,
     ::testing::Values(
-        FileCase{"GbkCrLf", platform::toGbk(withEnds(u"\r\n")), kMixedRows, {}},
-        FileCase{"Utf8WithBomLf", "\xEF\xBB\xBF" + withEnds(u"\n").toUtf8(), kMixedRows, {}},
-        FileCase{"Utf8Cr", withEnds(u"\r").toUtf8(), kMixedRows, {}},
+        FileCase{"GbkCrLf", platform::toGbk(withEnds(u"\r\n")), kMixedRows},
+        FileCase{"Utf8WithBomLf", "\xEF\xBB\xBF" + withEnds(u"\n").toUtf8(), kMixedRows},
+        FileCase{"Utf8Cr", withEnds(u"\r").toUtf8(), kMixedRows},
         // "一些" in GBK is valid UTF-8 too: only the whole file tells.
-        FileCase{"GbkThatLooksLikeUtf8InOneLine", platform::toGbk(u"一些\r\n东风破\r\n"_qs),
-                 {{0, u"一些"_qs, u"无"_qs}, {0, u"东风破"_qs, u"无"_qs}}, {}},
-        FileCase{"AsciiWord", "Beyond\r\n", {{0, u"Beyond"_qs, u"无"_qs}}, {}},
-        FileCase{"Utf16WithBom", "\xFF\xFE" + utf16(u"青花瓷\r\n"_qs, true), {}, kUtf16},
-        FileCase{"Utf16LeAsciiLines", utf16(u"青花瓷\r\nabc\r\n"_qs, true), {}, kUtf16},
-        FileCase{"Utf16LeOneCjkLineWithoutZeroBytes", QByteArray("\x68\x54\x70\x67\x26\x4F"), {}, kUtf16},
-        FileCase{"Utf16BeOneCjkLine", utf16(u"周杰伦"_qs, false), {}, kUtf16},
-        FileCase{"Utf16LeLongCjkLines", utf16(u"月亮代表我的心东风破青花瓷"_qs.repeated(40) + u"\r\n"_qs, true).repeated(10), {}, kUtf16},
-        FileCase{"RandomBytes", randomBytes(), {}, u"第"_qs},
-        FileCase{"GbkLineThenUtf8Line", platform::toGbk(u"青花瓷\r\n"_qs) + u"月亮代表我的心\r\n"_qs.toUtf8(), {},
-                 u"第2行有无法识别的字节"_qs},
-        FileCase{"ControlCharacter", "abc\r\nd\x01" "e\r\n", {}, u"第2行含有控制字符"_qs},
-        FileCase{"Utf8WithBomAndBadBytes", "\xEF\xBB\xBF" "abc\r\n\xFF\r\n", {}, u"第2行有无法识别的字节"_qs},
-        FileCase{"ZeroBytes", QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12), {}, u"文件中含有二进制数据（空字节）"_qs},
-        FileCase{"Empty", {}, {}, u"文件是空的。"_qs},
-        FileCase{"BlankLines", " \r\n\t\r\n\r\n", {}, u"文件中只有空行，没有关键词。"_qs},
-        FileCase{"RemarksOnly", "||a\r\n\tb\r\n", {}, u"文件中没有关键词"_qs},
-        FileCase{"LongLine", "a\r\nb\n" + QByteArray(100000, 'x'), {}, u"第3行有100000个字符，超过了1000个字符的上限"_qs}),
+        FileCase{"GbkThatLooksLikeUtf8InOneLine",
+                 platform::toGbk(u"一些\r\n东风破\r\n"_qs),
+                 {{0, u"一些"_qs, u"无"_qs}, {0, u"东风破"_qs, u"无"_qs}}},
+        FileCase{"AsciiWord", "Beyond\r\n", {{0, u"Beyond"_qs, u"无"_qs}}},
+        FileCase{"Utf16WithBom", "\xFF\xFE" + utf16(u"青花瓷\r\n"_qs, true), {}, Problem::Utf16},
+        FileCase{"Utf16LeAsciiLines", utf16(u"青花瓷\r\nabc\r\n"_qs, true), {}, Problem::Utf16},
+        FileCase{"Utf16LeOneCjkLineWithoutZeroBytes", QByteArray("\x68\x54\x70\x67\x26\x4F"), {}, Problem::Utf16},
+        FileCase{"Utf16BeOneCjkLine", utf16(u"周杰伦"_qs, false), {}, Problem::Utf16},
+        FileCase{"Utf16LeLongCjkLines",
+                 utf16(u"月亮代表我的心东风破青花瓷"_qs.repeated(40) + u"\r\n"_qs, true).repeated(10),
+                 {},
+                 Problem::Utf16},
+        FileCase{"RandomBytes", randomBytes(), {}, Problem::Controls},
+        FileCase{"GbkLineThenUtf8Line",
+                 platform::toGbk(u"青花瓷\r\n"_qs) + u"月亮代表我的心\r\n"_qs.toUtf8(),
+                 {},
+                 Problem::UnreadableBytes,
+                 2},
+        FileCase{"ControlCharacter",
+                 "abc\r\nd\x01"
+                 "e\r\n",
+                 {},
+                 Problem::ControlCharacter,
+                 2},
+        FileCase{"Utf8WithBomAndBadBytes",
+                 "\xEF\xBB\xBF"
+                 "abc\r\n\xFF\r\n",
+                 {},
+                 Problem::UnreadableBytes,
+                 2},
+        FileCase{"ZeroBytes", QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12), {}, Problem::Binary},
+        FileCase{"Empty", {}, {}, Problem::Empty},
+        FileCase{"BlankLines", " \r\n\t\r\n\r\n", {}, Problem::OnlyBlankLines},
+        FileCase{"RemarksOnly", "||a\r\n\tb\r\n", {}, Problem::NoKeyword},
+        FileCase{"LongLine", "a\r\nb\n" + QByteArray(100000, 'x'), {}, Problem::LongLine, 3}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// The import, the earlier exports and the keyword files judge a file's bytes alike.
+TEST(TextFileReaders, GiveOneVerdict)
+{
+    using platform::TextKind;
+    const QString text = u"80||00000001||青花瓷\r\n"_qs.repeated(20);
+    const std::pair<QByteArray, TextKind> inputs[] = {
+        {utf16(u"月亮代表我的心东风破青花瓷\r\n"_qs.repeated(20), true), TextKind::Utf16},
+        {QByteArray("PK\3\4\0\0\1\0", 8) + QByteArray(200, '\x20'), TextKind::Binary},
+        {platform::toGbk(text), TextKind::Text},
+        {"\xEF\xBB\xBF" + text.toUtf8(), TextKind::Text},
+    };
+    for (const auto &[bytes, kind] : inputs) {
+        SCOPED_TRACE(int(kind));
+        EXPECT_EQ(songs::parseSearchFile(bytes).kind, kind);
+        const auto codes = songs::findExportedCodes(bytes, {u"00000001"_qs}).problem;
+        using CodesProblem = songs::ExportedCodes::Problem;
+        EXPECT_EQ(codes == CodesProblem::None         ? TextKind::Text
+                      : codes == CodesProblem::Utf16  ? TextKind::Utf16
+                      : codes == CodesProblem::Binary ? TextKind::Binary
+                                                      : TextKind::Controls,
+                  kind);
+        const Problem keywords = keywords::parseKeywordFile(bytes).problem;
+        EXPECT_EQ(keywords == Problem::None         ? TextKind::Text
+                      : keywords == Problem::Utf16  ? TextKind::Utf16
+                      : keywords == Problem::Binary ? TextKind::Binary
+                                                    : TextKind::Controls,
+                  kind);
+    }
+}
+
+// Pasted text follows the file's rules, its size limit included, counted as the text's UTF-8 bytes.
+TEST(KeywordText, IsReadAsAFileHoldingItInUtf8)
+{
+    const QString manyLines = u"k1234567\n"_qs.repeated(1900000); // 17.1 MB
+    EXPECT_EQ(keywords::parseKeywordText(manyLines).problem, Problem::TooBig);
+    const keywords::KeywordFileContent chinese = keywords::parseKeywordText(u"青花瓷\n"_qs.repeated(1800000));
+    EXPECT_EQ(chinese.problem, Problem::TooBig) << "7.2 million characters, 18 MB in UTF-8";
+    EXPECT_EQ(chinese.size, 18000000);
+    EXPECT_EQ(keywords::parseKeywordText(u"||a\nb\t\u0001"_qs).problem, Problem::ControlCharacter);
+    EXPECT_EQ(keywords::parseKeywordText(u"青花瓷\t违禁\r\n"_qs).rows,
+              (QList<KeywordRow>{{0, u"青花瓷"_qs, u"违禁"_qs}}));
+}
 
 // Written files read back as the rows they were made from, in the encoding that holds them.
 struct WrittenCase {
@@ -115,7 +175,7 @@ TEST_P(WrittenKeywordFile, ReadsBack)
     EXPECT_EQ(file.encoding, GetParam().encoding);
     EXPECT_EQ(file.changedOnReading, GetParam().changedOnReading);
     const keywords::KeywordFileContent content = keywords::parseKeywordFile(file.bytes);
-    EXPECT_EQ(content.problem, QString());
+    EXPECT_EQ(content.problem, Problem::None);
     EXPECT_EQ(content.rows.size(), GetParam().rows.size());
     if (GetParam().changedOnReading == 0) {
         EXPECT_EQ(content.rows, GetParam().rows);

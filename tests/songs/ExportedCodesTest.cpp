@@ -2,6 +2,7 @@
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using songs::SongStore;
@@ -31,36 +32,68 @@ SongStore numbered(int first, int count)
 }
 } // namespace
 
+// Random bytes without a zero byte, with a "||" among them.
+QByteArray randomBytes()
+{
+    QRandomGenerator random(3);
+    QByteArray bytes = "||";
+    for (int i = 0; i < 3000; ++i)
+        bytes += char(random.bounded(1, 256));
+    return bytes;
+}
+
 TEST(ExportedCodes, ReadsCodeListsAndSearchFilesAndRefusesOtherFiles)
 {
+    using Problem = songs::ExportedCodes::Problem;
+    const QSet<QString> songCodes =
+        set({u"00000001", u"00000002", u"01", u"02", u"03", u"04", u"编码1", u"00000007", u"00000008"});
     const struct {
         const char *name;
         QByteArray bytes;
         QSet<QString> codes;
-        const char16_t *problem; // a piece of the reason, or null
+        Problem problem;
     } cases[] = {
-        {"CR LF, blank lines", "00000001\r\n\r\n00000002\r\n", set({u"00000001", u"00000002"}), nullptr},
-        {"LF and CR, exact text", "01\n 02\r03", set({u"01", u" 02", u"03"}), nullptr},
-        {"UTF-8 with BOM", "\xEF\xBB\xBF" "编码1\r\n", set({u"编码1"}), nullptr},
-        {"GBK", "\xB1\xE0\xC2\xEB" "1\r\n", set({u"编码1"}), nullptr},
+        {"CR LF, blank lines, codes the songs lack", "00000001\r\n\r\n00000002\r\n99\r\n",
+         set({u"00000001", u"00000002"}), Problem::None},
+        {"LF and CR", "01\n02\r03", set({u"01", u"02", u"03"}), Problem::None},
+        {"blanks and byte-order marks around codes",
+         "\xEF\xBB\xBF"
+         "01 \r\n\t02\r\n\xEF\xBB\xBF"
+         "03\r\n 04\xE3\x80\x80",
+         set({u"01", u"02", u"03", u"04"}), Problem::None},
+        {"UTF-8 with BOM",
+         "\xEF\xBB\xBF"
+         "编码1\r\n",
+         set({u"编码1"}), Problem::None},
+        {"GBK",
+         "\xB1\xE0\xC2\xEB"
+         "1\r\n",
+         set({u"编码1"}), Problem::None},
         {"search file: field 2, empty codes never", "80||00000007||a||歌\r\n80||||a||空\r\nx||y\r\n",
-         set({u"00000007"}), nullptr},
-        {"UTF-16", QByteArray("1\0" "2\0" "\r\0\n\0", 8), {}, u"UTF-16"},
-        {"binary", QByteArray("PK\3\4\0\0\1", 7), {}, u"二进制"},
-        {"prose", "这是一封信\r\nhello world\r\n", {}, u"编码"},
-        {"empty", "", {}, u"编码"},
+         set({u"00000007"}), Problem::None},
+        {"search file padded with zero bytes", "80||00000008||a||歌\r\n" + QByteArray(100, '\0'), set({u"00000008"}),
+         Problem::None},
+        {"UTF-16",
+         QByteArray("1\0"
+                    "2\0"
+                    "\r\0\n\0",
+                    8),
+         {},
+         Problem::Utf16},
+        {"binary", QByteArray("PK\3\4\0\0\1", 7), {}, Problem::Binary},
+        {"random bytes with bars", randomBytes(), {}, Problem::Controls},
+        {"prose", "这是一封信\r\nhello world\r\n", {}, Problem::NoCodeLine},
+        {"search file without codes", "a||||b\r\n", {}, Problem::NoSongWithCode},
+        {"empty", "", {}, Problem::NoCodeLine},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const songs::ExportedCodes read = songs::parseExportedCodes(c.bytes);
+        const songs::ExportedCodes read = songs::findExportedCodes(c.bytes, songCodes);
         EXPECT_EQ(read.codes, c.codes);
-        if (c.problem)
-            EXPECT_TRUE(read.problem.contains(QString::fromUtf16(c.problem))) << read.problem.toStdString();
-        else
-            EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
+        EXPECT_EQ(read.problem, c.problem);
     }
-    EXPECT_FALSE(songs::readExportedCodes(QStringLiteral("/nonexistent/codes.txt")).problem.isEmpty());
-    EXPECT_FALSE(songs::readExportedCodes(QStringLiteral("/")).problem.isEmpty());
+    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/nonexistent/codes.txt"), songCodes).problem, Problem::Missing);
+    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/"), songCodes).problem, Problem::Folder);
 }
 
 TEST(ExportedCodes, TheSongsFoundAreThoseWhoseCodeCellIsACodeExactly)

@@ -108,11 +108,12 @@ TEST(SearchFileEncoding, ZeroByteEndsTheTextAndItsLineIsKnown)
     EXPECT_EQ(parsed.lineCount, 2);
     EXPECT_EQ(parsed.rows.rowCount(), 2);
     EXPECT_EQ(parsed.cutAtZeroByteLine, 2);
-    EXPECT_FALSE(parsed.looksLikeUtf16);
+    EXPECT_EQ(parsed.kind, platform::TextKind::Binary);
 
     const auto padded = songs::parseSearchFile(record + QByteArray(64, '\0'));
     EXPECT_EQ(padded.rows.rowCount(), 1);
     EXPECT_EQ(padded.cutAtZeroByteLine, 0) << "padding at the end loses nothing";
+    EXPECT_EQ(padded.kind, platform::TextKind::Text);
 }
 
 TEST(SearchFileEncoding, Utf16FileAddsNoRowsAndIsRecognised)
@@ -124,7 +125,7 @@ TEST(SearchFileEncoding, Utf16FileAddsNoRowsAndIsRecognised)
         EXPECT_EQ(parsed.rows.rowCount(), 0);
         EXPECT_LE(parsed.lineCount, 1);
         EXPECT_EQ(parsed.cutAtZeroByteLine, 1);
-        EXPECT_TRUE(parsed.looksLikeUtf16);
+        EXPECT_EQ(parsed.kind, platform::TextKind::Utf16);
     }
 }
 
@@ -155,7 +156,7 @@ TEST(SearchFilePieces, EveryCutGivesTheResultOfOnePiece)
             SCOPED_TRACE(testing::Message() << what << ", pieces of " << chunk << " bytes");
             ASSERT_EQ(cut.lineCount, whole.lineCount);
             EXPECT_EQ(cut.cutAtZeroByteLine, whole.cutAtZeroByteLine);
-            EXPECT_EQ(cut.looksLikeUtf16, whole.looksLikeUtf16);
+            EXPECT_EQ(cut.kind, whole.kind);
             ASSERT_EQ(cut.rows.rowCount(), whole.rows.rowCount());
             for (qsizetype row = 0; row < whole.rows.rowCount(); ++row)
                 ASSERT_EQ(rowOf(cut.rows, row), rowOf(whole.rows, row)) << "row " << row;

@@ -3,6 +3,7 @@
 #include "songs/ui/SongRemoval.h"
 #include "platform/BusyGate.h"
 #include "songs/ui/SongListView.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestWindow.h"
 #include "ui/widgets/ReadOnlyTextBox.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using testing_support::gbk;
@@ -232,4 +234,34 @@ TEST(SongRemoval, ExportedSongsGoAndEveryRemovalCanBeUndoneAndRedone)
     redo->trigger();
     EXPECT_EQ(status(t), u"消息：重做删除，删除歌曲2首，剩余5首"_qs);
     EXPECT_EQ(t.window->songTable().cellText(0, 0), u"一"_qs) << "the second import's first song";
+}
+
+// A code list of millions of codes is read on a worker while the window answers, with the song
+// commands shut; when memory runs out the list and its undo history stay as they were.
+TEST(SongRemoval, ExportedSongsAreReadWhileTheWindowAnswersAndOutOfMemoryLosesNothing)
+{
+    TestWindow t;
+    importSongs(t, {{u"一"_qs, u"00000001"_qs}, {u"二"_qs, u"00000002"_qs}, {u"三"_qs, u"00000003"_qs}});
+    t.window->songRemoval().removeSongs({2});
+    QAction *removeExported = entry(t, u"删除已导出过的歌曲..."_qs);
+    const QString big = t.writeFile(u"big.txt"_qs, QByteArray("12345678\r\n").repeated(8000000) + "00000002\r\n");
+    bool gateShut = false;
+    QTimer::singleShot(0, [&] { gateShut = t.window->busyGate().isBusy() && !removeExported->isEnabled(); });
+    t.prompts.messages.clear();
+    t.prompts.answerFileDialog(big);
+    removeExported->trigger(); // answered No
+    EXPECT_TRUE(gateShut);
+    ASSERT_EQ(t.prompts.messageTexts(),
+              QStringList{u"歌曲列表的2首歌曲中有1首已在所选的文件中（以前导出过），确定从歌曲列表中删除这1首吗？"_qs});
+#ifdef KORVIA_HAVE_MEMORY_LIMIT
+    t.prompts.messages.clear();
+    {
+        const testing_support::MemoryLimit limit(16 << 20);
+        t.prompts.answerFileDialog(big);
+        removeExported->trigger();
+    }
+    EXPECT_EQ(t.prompts.messageTexts(), QStringList{u"内存不足，无法读取这些文件。歌曲列表没有改动。"_qs});
+    EXPECT_EQ(t.window->songTable().songCount(), 2);
+    ASSERT_NE(entry(t, u"撤销删除（1首）"_qs), nullptr);
+#endif
 }
