@@ -2,7 +2,7 @@
 #include "hits/KeywordHits.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordFinder.h"
+#include "text/KeywordFinder.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
@@ -12,7 +12,7 @@
 
 namespace hits {
 
-using keywords::KeywordFinder;
+using text::KeywordFinder;
 using keywords::KeywordListModel;
 using keywords::KeywordRow;
 

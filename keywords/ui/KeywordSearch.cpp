@@ -2,7 +2,7 @@
 #include "keywords/ui/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
-#include "keywords/KeywordFinder.h"
+#include "text/KeywordFinder.h"
 #include "keywords/ui/KeywordTexts.h"
 #include "text/KeywordMatchRule.h"
 #include "platform/Prompts.h"
@@ -28,7 +28,7 @@ void KeywordSearch::SearchKeywords()
     // One pass over the song names finds every keyword's first song; the messages then follow in
     // keyword order, exactly as a scan per keyword would give them.
     const int songCount = m_songs.songCount();
-    const std::vector<int> firstSongs = KeywordFinder(keywords).firstHits(
+    const std::vector<int> firstSongs = ::text::KeywordFinder(keywords).firstHits(
         songCount, [this](int row) { return m_songs.cellView(row, songs::kNameColumn); });
 
     for (int k = 0; k < keywordCount; ++k) {

@@ -1,12 +1,12 @@
 // The one-pass keyword finder, for first hits and for all hits, agrees with a plain scan.
-#include "keywords/KeywordFinder.h"
+#include "text/KeywordFinder.h"
 #include "text/KeywordMatchRule.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using text::containsKeyword;
-using keywords::KeywordFinder;
+using text::KeywordFinder;
 
 namespace {
 

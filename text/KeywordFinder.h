@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace keywords {
+namespace text {
 
 // Finds many keywords at once in many texts, in one pass over the texts (an Aho-Corasick automaton
 // over folded UTF-16 units). Keywords are told apart by their index in the list given.
@@ -37,4 +37,4 @@ private:
     std::vector<int> m_nodeKeywords;
 };
 
-} // namespace keywords
+} // namespace text

@@ -1,5 +1,5 @@
 // The Aho-Corasick finder of many keywords at once.
-#include "keywords/KeywordFinder.h"
+#include "text/KeywordFinder.h"
 
 #include "text/KeywordMatchRule.h"
 
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <deque>
 
-namespace keywords {
+namespace text {
 
 // Node 0 is the root. Edges leave the root through a table of every UTF-16 unit, because a text
 // with no hit spends almost all its steps there; other edges live in an open-addressing hash.
@@ -41,7 +41,7 @@ struct KeywordFinder::Automaton {
     // The state after reading ch from state: the longest keyword prefix the text now ends with.
     int step(int state, QChar ch) const
     {
-        const char16_t c = ::text::foldAsciiLetter(ch.unicode());
+        const char16_t c = foldAsciiLetter(ch.unicode());
         int next = child(state, c);
         while (next < 0 && state != 0) {
             state = fail[size_t(state)];
@@ -135,7 +135,7 @@ KeywordFinder::KeywordFinder(const QList<QString> &keywords) : m_automaton(std::
 {
     m_keywordNode.reserve(size_t(keywords.size()));
     for (const QString &keyword : keywords)
-        m_keywordNode.push_back(keyword.isEmpty() ? -1 : m_automaton->insert(::text::foldAsciiLetters(keyword)));
+        m_keywordNode.push_back(keyword.isEmpty() ? -1 : m_automaton->insert(foldAsciiLetters(keyword)));
     m_automaton->buildEdgeTable();
     m_automaton->buildFailLinks();
 
@@ -217,4 +217,4 @@ void KeywordFinder::allHits(int count, const std::function<QStringView(int)> &te
     }
 }
 
-} // namespace keywords
+} // namespace text
