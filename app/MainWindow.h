@@ -6,9 +6,9 @@
 #include "app/WebBand.h"
 #include "export/ui/CodeListExport.h"
 #include "keywords/ui/KeywordPanel.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/FileDialog.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "songs/SongTableModel.h"
 
 #include <QWidget>
@@ -47,7 +47,7 @@ public:
     // files, hold the gate and watch the keyword load through them.
     songs::SongTableModel &songTable() { return m_songTable; }
     songs::SongListView &songList() { return *m_songList; }
-    platform::BusyGate &busyGate() { return m_busy; }
+    songs::BusyGate &busyGate() { return m_busy; }
     keywords::KeywordStore &keywordStore() { return *m_keywordStore; }
     songs::SongRemoval &songRemoval() { return *m_songRemoval; }
 
@@ -67,8 +67,8 @@ private:
     AppEnvironment m_env;
     songs::SongTableModel m_songTable;
     platform::FileDialog m_sharedDialog; // 通用对话框_公用
-    platform::BusyGate m_busy; // the one way into every command on the whole song table
-    platform::QuitRequest m_quit;
+    songs::BusyGate m_busy; // the one way into every command on the whole song table
+    songs::QuitRequest m_quit;
 
     Toolbar m_toolbar;
     WebBand m_web;

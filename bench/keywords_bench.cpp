@@ -10,11 +10,11 @@
 #include "keywords/KeywordStore.h"
 #include "keywords/ui/KeywordTexts.h"
 #include "text/PinyinOrder.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "keywords/KeywordStoreFile.h"
 #include "platform/Gbk.h"
 #include "hits/ui/HitListWindow.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"
 #include "songs/SongTableModel.h"
@@ -54,7 +54,7 @@ struct Bench {
     std::unique_ptr<songs::SongListView> songList;
     keywords::KeywordPanel panel;
     bench_support::BenchPrompts prompts{true};
-    platform::QuitRequest quit;
+    songs::QuitRequest quit;
     std::unique_ptr<keywords::KeywordStore> store;
     std::unique_ptr<keywords::KeywordSearch> search;
     std::unique_ptr<keywords::KeywordFileCommands> files;
@@ -161,7 +161,7 @@ void BM_SearchSongsForKeyword(benchmark::State &state)
 // The hit list window, open over songs of which every 20th holds a keyword.
 struct HitListBench {
     Bench bench;
-    platform::BusyGate busy;
+    songs::BusyGate busy;
     bench_support::BenchShell shell;
     songs::SongRemoval removal;
     hits::HitListWindow list;

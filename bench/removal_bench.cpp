@@ -2,7 +2,7 @@
 // codes of a file imported twice.
 #include "bench/BenchPrompts.h"
 #include "bench/SearchFileGenerator.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongListView.h"
 #include "songs/ui/SongRemoval.h"
@@ -35,7 +35,7 @@ struct ShownTable {
     songs::SongTableModel table;
     songs::SongListView list{&table};
     bench_support::BenchPrompts prompts{/*answerYes=*/true};
-    platform::BusyGate busy;
+    songs::BusyGate busy;
     songs::SongRemoval removal{table, list, prompts, busy, nullptr};
 };
 

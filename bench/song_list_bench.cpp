@@ -3,7 +3,7 @@
 #include "bench/BenchPrompts.h"
 #include "bench/SearchFileGenerator.h"
 #include "songs/SongFind.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/RemovalHistory.h"
@@ -26,7 +26,7 @@ struct ShownTable {
     }
     songs::SongTableModel table;
     songs::SongListView list{&table};
-    platform::BusyGate busy;
+    songs::BusyGate busy;
     songs::RemovalHistory history{table, list, busy};
 };
 

@@ -2,9 +2,9 @@
 #include "app/MainWindow.h"
 #include "bench/BenchPrompts.h"
 #include "bench/SearchFileGenerator.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/FileDialog.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "platform/QtPrompts.h"
 #include "songs/ui/SongImport.h"
 #include "songs/ui/SongListView.h"
@@ -78,8 +78,8 @@ void importFile(benchmark::State &state, const QString &path, bool keeps = false
 {
     platform::QtPrompts prompts;
     platform::FileDialog dialog(prompts);
-    platform::BusyGate gate;
-    const platform::QuitRequest quit;
+    songs::BusyGate gate;
+    const songs::QuitRequest quit;
     double peakOverBaseMb = 0;
     double keptMb = 0;
     for (auto _ : state) {
@@ -166,8 +166,8 @@ void BM_ScrollSongList(benchmark::State &state)
     songs::SongTableModel table;
     platform::QtPrompts prompts;
     platform::FileDialog dialog(prompts);
-    platform::BusyGate gate;
-    const platform::QuitRequest quit;
+    songs::BusyGate gate;
+    const songs::QuitRequest quit;
     songs::SongImport(table, dialog, prompts, gate, quit, nullptr).LoadSearchFile(searchFilePath(300000));
     songs::SongListView view(&table);
     view.resize(838, 399);

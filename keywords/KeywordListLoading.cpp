@@ -4,7 +4,7 @@
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordSchema.h"
 #include "platform/Events.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 
 #include <optional>
 
@@ -23,7 +23,7 @@ void KeywordStore::LoadKeywordList()
         const int idColumn = rows.column(KeywordSchema::idColumn());
         const int nameColumn = rows.column(KeywordSchema::nameColumn());
         const int remarkColumn = rows.column(KeywordSchema::remarkColumn());
-        platform::EventPump pump(m_quit);
+        platform::EventPump pump([this] { return m_quit.isRequested(); });
         while (rows.next()) {
             if (!pump.tick())
                 break;

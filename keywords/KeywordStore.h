@@ -11,7 +11,7 @@
 #include <deque>
 #include <functional>
 
-namespace platform { class QuitRequest; }
+namespace songs { class QuitRequest; }
 
 namespace keywords {
 
@@ -70,7 +70,7 @@ public:
     // What the user is to be told later on (a waiting command cannot run: the library is still in
     // use) goes to tell, which the window shows. The library waits up to busyWaitMs for another
     // program's lock on it.
-    KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
+    KeywordStore(KeywordListModel &list, QString libraryFolder, const songs::QuitRequest &quit,
                  std::function<void(const StoreNotice &notice)> tell, int busyWaitMs = 5000);
 
     // Told, while an old Access file is converted and the conversion has run longer than a moment,
@@ -124,7 +124,7 @@ private:
 
     KeywordListModel &m_list;
     QString m_libraryFolder;
-    const platform::QuitRequest &m_quit;
+    const songs::QuitRequest &m_quit;
     std::function<void(const StoreNotice &notice)> m_tell;
     std::function<void(qint64 done, qint64 total)> m_progress;
     int m_busyWaitMs;

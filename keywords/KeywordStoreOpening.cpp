@@ -3,7 +3,7 @@
 
 #include "keywords/AccessConversion.h"
 #include "keywords/KeywordStoreFile.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ namespace {
 constexpr int kProgressAfterMs = 400;
 } // namespace
 
-KeywordStore::KeywordStore(KeywordListModel &list, QString libraryFolder, const platform::QuitRequest &quit,
+KeywordStore::KeywordStore(KeywordListModel &list, QString libraryFolder, const songs::QuitRequest &quit,
                            std::function<void(const StoreNotice &notice)> tell, int busyWaitMs)
     : m_list(list), m_libraryFolder(std::move(libraryFolder)), m_quit(quit), m_tell(std::move(tell)),
       m_busyWaitMs(busyWaitMs)

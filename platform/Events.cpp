@@ -1,27 +1,26 @@
 // Handling waiting window events.
 #include "platform/Events.h"
 
-#include "platform/QuitRequest.h"
-
 #include <QCoreApplication>
 
 namespace platform {
 
-EventPump::EventPump(const QuitRequest &quit, int intervalMs) : m_quit(quit), m_intervalMs(intervalMs)
+EventPump::EventPump(std::function<bool()> quitRequested, int intervalMs)
+    : m_quitRequested(std::move(quitRequested)), m_intervalMs(intervalMs)
 {
     m_clock.start();
 }
 
 bool EventPump::tick()
 {
-    return due() ? process() : !m_quit.isRequested();
+    return due() ? process() : !m_quitRequested();
 }
 
 bool EventPump::process()
 {
     QCoreApplication::processEvents();
     m_clock.restart();
-    return !m_quit.isRequested();
+    return !m_quitRequested();
 }
 
 } // namespace platform

@@ -4,7 +4,8 @@
 #include "export/CodeListFile.h"
 #include "ui/widgets/Accessibility.h"
 #include "platform/FileErrors.h"
-#include "platform/BusyGate.h"
+#include "songs/QuitRequest.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/Events.h"
 #include "platform/FileDialog.h"
 #include "platform/Prompts.h"
@@ -61,7 +62,7 @@ CodeListPanel buildCodeListPanel(QWidget *window)
 }
 
 CodeListExport::CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
-                               platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                               songs::BusyGate &busy, const songs::QuitRequest &quit, QWidget *dialogParent,
                                QObject *parent)
     : QObject(parent), m_panel(panel), m_table(table), m_prompts(prompts), m_busy(busy), m_quit(quit),
       m_dialogParent(dialogParent), m_dialog(prompts)
@@ -103,7 +104,7 @@ void CodeListExport::ExportCodeList()
     }
     QString failure;
     {
-        const platform::BusyGate::Hold hold(m_busy);
+        const songs::BusyGate::Hold hold(m_busy);
         showPanel();
         m_panel.codes->clear();
         m_panel.log->clear();
@@ -136,7 +137,7 @@ bool CodeListExport::listSongs(int count)
     // The rows never wait: the panel repaints, with the caption brought up to date, whenever a few
     // milliseconds of rows have gone by. The caption is set only then (and at the last row) because
     // setting it for every row would cost more than the rows themselves.
-    platform::EventPump events(m_quit);
+    platform::EventPump events([this] { return m_quit.isRequested(); });
     for (int i = 1; i <= count; ++i) {
         const QStringView code = m_table.cellView(i - 1, songs::kCodeColumn);
         const QStringView name = m_table.cellView(i - 1, songs::kNameColumn);

@@ -10,7 +10,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
-namespace platform { class BusyGate; class Prompts; class QuitRequest; }
+namespace platform { class Prompts; }
+namespace songs { class BusyGate; class QuitRequest; }
 namespace songs { class SongTableModel; }
 
 namespace exporting {
@@ -32,7 +33,7 @@ class CodeListExport : public QObject {
     Q_OBJECT
 public:
     CodeListExport(const CodeListPanel &panel, songs::SongTableModel &table, platform::Prompts &prompts,
-                   platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                   songs::BusyGate &busy, const songs::QuitRequest &quit, QWidget *dialogParent,
                    QObject *parent = nullptr);
 
     // Asks for a .txt file, lists every song's code and a log line in the panel, and writes the
@@ -57,8 +58,8 @@ private:
     CodeListPanel m_panel;
     songs::SongTableModel &m_table;
     platform::Prompts &m_prompts;
-    platform::BusyGate &m_busy;
-    const platform::QuitRequest &m_quit;
+    songs::BusyGate &m_busy;
+    const songs::QuitRequest &m_quit;
     QWidget *m_dialogParent;
     platform::FileDialog m_dialog;
 };

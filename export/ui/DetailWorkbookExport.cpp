@@ -3,7 +3,8 @@
 
 #include "export/DetailWorkbook.h"
 #include "export/ui/ExportProgressWindow.h"
-#include "platform/BusyGate.h"
+#include "songs/QuitRequest.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/Events.h"
 #include "platform/FileDialog.h"
 #include "platform/FileErrors.h"
@@ -22,7 +23,7 @@ namespace exporting {
 
 DetailWorkbookExport::DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog,
                                            platform::Prompts &prompts, platform::Shell &shell,
-                                           platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *window,
+                                           songs::BusyGate &busy, const songs::QuitRequest &quit, QWidget *window,
                                            QObject *parent)
     : QObject(parent), m_table(table), m_dialog(sharedDialog), m_prompts(prompts), m_shell(shell), m_busy(busy),
       m_quit(quit), m_window(window)
@@ -40,7 +41,7 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     if (!m_dialog.show(m_window))
         return;
     const QString path = m_dialog.fileName();
-    const platform::BusyGate::Hold busy(m_busy);
+    const songs::BusyGate::Hold busy(m_busy);
 
     QPointer<ExportProgressWindow> progress = new ExportProgressWindow(m_window);
     progress->show();
@@ -75,7 +76,7 @@ std::optional<QString> DetailWorkbookExport::writeBook(xls::WorkbookType type, c
     // rather than after every row: handling events and measuring the bar's text cost more than
     // writing the row, so a 300,000-song export takes about a second instead of many, while both
     // windows stay just as painted and responsive.
-    platform::EventPump events(m_quit);
+    platform::EventPump events([this] { return m_quit.isRequested(); });
     int position = 0;
     const auto showPosition = [&] {
         if (progress)

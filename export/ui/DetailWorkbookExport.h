@@ -9,7 +9,8 @@
 #include <optional>
 
 class QWidget;
-namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; class Shell; }
+namespace platform { class FileDialog; class Prompts; class Shell; }
+namespace songs { class BusyGate; class QuitRequest; }
 namespace songs { class SongTableModel; }
 
 namespace exporting {
@@ -24,7 +25,7 @@ class DetailWorkbookExport : public QObject {
     Q_OBJECT
 public:
     DetailWorkbookExport(songs::SongTableModel &table, platform::FileDialog &sharedDialog, platform::Prompts &prompts,
-                         platform::Shell &shell, platform::BusyGate &busy, const platform::QuitRequest &quit,
+                         platform::Shell &shell, songs::BusyGate &busy, const songs::QuitRequest &quit,
                          QWidget *window, QObject *parent = nullptr);
 
     // Asks for an .xls or .xlsx name with the shared dialog, writes the header and every song with the
@@ -47,8 +48,8 @@ private:
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;
     platform::Shell &m_shell;
-    platform::BusyGate &m_busy;
-    const platform::QuitRequest &m_quit;
+    songs::BusyGate &m_busy;
+    const songs::QuitRequest &m_quit;
     QWidget *m_window;
 };
 

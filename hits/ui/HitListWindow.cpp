@@ -8,7 +8,7 @@
 #include "keywords/KeywordStore.h"
 #include "hits/ui/PinyinSortProxy.h"
 #include "songs/TabText.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "export/ui/DetailWorkbookExport.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"

@@ -13,7 +13,8 @@ class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTreeView;
-namespace platform { class BusyGate; class Prompts; class Shell; }
+namespace platform { class Prompts; class Shell; }
+namespace songs { class BusyGate; }
 namespace keywords { class KeywordListModel; class KeywordStore; }
 namespace songs { class SongRemoval; class SongTableModel; }
 
@@ -28,7 +29,7 @@ struct HitListSources {
     const songs::SongTableModel &songs;
     platform::Prompts &prompts;
     platform::Shell &shell;
-    platform::BusyGate &busy; // the removal buttons join it: none while an export reads the song table
+    songs::BusyGate &busy; // the removal buttons join it: none while an export reads the song table
     QString dialogFolder;     // where the save dialog starts
     // Takes the confirmed songs out of the song table (song table rows in the order shown), and
     // undoes and redoes that as every removal.

@@ -1,10 +1,10 @@
 // Removing the songs exported before.
 #include "songs/ui/ExportedSongsRemoval.h"
 
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/FileErrors.h"
 #include "platform/Prompts.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongRemoval.h"
@@ -69,8 +69,8 @@ struct ExportedSongsRemoval::Found {
 };
 
 ExportedSongsRemoval::ExportedSongsRemoval(SongTableModel &table, SongRemoval &removal, QWidget &list,
-                                           platform::Prompts &prompts, platform::BusyGate &busy,
-                                           const platform::QuitRequest &quit, const QString &initialFolder,
+                                           platform::Prompts &prompts, songs::BusyGate &busy,
+                                           const songs::QuitRequest &quit, const QString &initialFolder,
                                            QObject *parent)
     : QObject(parent), m_table(table), m_removal(removal), m_list(list), m_prompts(prompts), m_busy(busy), m_quit(quit),
       m_folder(initialFolder)
@@ -111,7 +111,7 @@ void ExportedSongsRemoval::removeSongsIn(const QStringList &paths)
         std::optional<Found> found;
         {
             // The window answers while the files are read, but nothing may change the table.
-            const platform::BusyGate::Hold busy(m_busy);
+            const songs::BusyGate::Hold busy(m_busy);
             found = findWhileWindowAnswers(paths);
         }
         if (!found)

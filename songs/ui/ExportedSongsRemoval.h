@@ -9,13 +9,13 @@
 class QAction;
 class QWidget;
 namespace platform {
-class BusyGate;
 class Prompts;
-class QuitRequest;
 } // namespace platform
 
 namespace songs {
 
+class BusyGate;
+class QuitRequest;
 class SongRemoval;
 class SongTableModel;
 
@@ -25,7 +25,7 @@ public:
     // Adds the entry (Ctrl+Shift+D) to the list's context menu. The files are read on a worker while
     // the window answers, with the gate held.
     ExportedSongsRemoval(SongTableModel &table, SongRemoval &removal, QWidget &list, platform::Prompts &prompts,
-                         platform::BusyGate &busy, const platform::QuitRequest &quit, const QString &initialFolder,
+                         songs::BusyGate &busy, const songs::QuitRequest &quit, const QString &initialFolder,
                          QObject *parent = nullptr);
 
     // Asks for the earlier files, then, naming how many of how many, removes their songs.
@@ -44,8 +44,8 @@ private:
     SongRemoval &m_removal;
     QWidget &m_list;
     platform::Prompts &m_prompts;
-    platform::BusyGate &m_busy;
-    const platform::QuitRequest &m_quit;
+    songs::BusyGate &m_busy;
+    const songs::QuitRequest &m_quit;
     QString m_folder; // where the dialog starts: the program folder, then the folder chosen last
     QAction *m_action = nullptr;
 };

@@ -1,7 +1,7 @@
 // Undoing and redoing removals of songs.
 #include "songs/ui/RemovalHistory.h"
 
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/SongTableModel.h"
 
 #include <QAction>
@@ -46,7 +46,7 @@ QAction *addEntry(QWidget &list, const QString &name, const QString &description
 
 } // namespace
 
-RemovalHistory::RemovalHistory(SongTableModel &table, QWidget &list, platform::BusyGate &busy, QObject *parent)
+RemovalHistory::RemovalHistory(SongTableModel &table, QWidget &list, songs::BusyGate &busy, QObject *parent)
     : QObject(parent), m_table(table), m_busy(busy), m_steps(new QUndoStack(this))
 {
     m_undo = addEntry(list, QStringLiteral("菜单项_撤销删除"), QStringLiteral("把最近一次删除的歌曲放回原来的位置"));

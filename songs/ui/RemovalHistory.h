@@ -10,17 +10,16 @@
 class QAction;
 class QUndoStack;
 class QWidget;
-namespace platform { class BusyGate; }
-
 namespace songs {
 
+class BusyGate;
 class SongTableModel;
 
 class RemovalHistory : public QObject {
     Q_OBJECT
 public:
     // Adds "撤销删除（N首）" (Ctrl+Z) and "重做删除（N首）" (Ctrl+Y) to the list's context menu.
-    RemovalHistory(SongTableModel &table, QWidget &list, platform::BusyGate &busy, QObject *parent = nullptr);
+    RemovalHistory(SongTableModel &table, QWidget &list, songs::BusyGate &busy, QObject *parent = nullptr);
 
     // Removes these rows (ascending, each once, all in the table) as one step that can be undone.
     void removeSongs(const QList<int> &rows);
@@ -41,7 +40,7 @@ private:
     void updateCaptions();
 
     SongTableModel &m_table;
-    platform::BusyGate &m_busy;
+    songs::BusyGate &m_busy;
     QUndoStack *m_steps = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;

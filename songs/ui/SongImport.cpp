@@ -1,12 +1,12 @@
 // The search-file import commands.
 #include "songs/ui/SongImport.h"
 
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/FileDialog.h"
 #include "platform/FileErrors.h"
 #include "platform/Files.h"
 #include "platform/Prompts.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 
@@ -21,7 +21,7 @@
 namespace songs {
 
 SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts,
-                       platform::BusyGate &busy, const platform::QuitRequest &quit, QWidget *dialogParent,
+                       songs::BusyGate &busy, const songs::QuitRequest &quit, QWidget *dialogParent,
                        QObject *parent)
     : QObject(parent), m_table(table), m_dialog(dialog), m_prompts(prompts), m_busy(busy), m_quit(quit),
       m_dialogParent(dialogParent)
@@ -45,7 +45,7 @@ void SongImport::ImportDroppedFile(const QString &path)
 void SongImport::LoadSearchFile(const QString &path)
 {
     // The window answers while the file is cut, but nothing may start an export or change the table.
-    const platform::BusyGate::Hold busy(m_busy);
+    const songs::BusyGate::Hold busy(m_busy);
     std::optional<ParsedSearchFile> parsed;
     try {
         QString whyNot;

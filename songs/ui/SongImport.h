@@ -7,18 +7,20 @@
 #include <optional>
 
 class QWidget;
-namespace platform { class BusyGate; class FileDialog; class Prompts; class QuitRequest; }
+namespace platform { class FileDialog; class Prompts; }
 
 namespace songs {
 
+class BusyGate;
+class QuitRequest;
 class SongTableModel;
 struct ParsedSearchFile;
 
 class SongImport : public QObject {
     Q_OBJECT
 public:
-    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, platform::BusyGate &busy,
-               const platform::QuitRequest &quit, QWidget *dialogParent, QObject *parent = nullptr);
+    SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, songs::BusyGate &busy,
+               const songs::QuitRequest &quit, QWidget *dialogParent, QObject *parent = nullptr);
 
     // Asks for a search file with the shared open dialog and imports it.
     void ImportSearchFile();
@@ -44,8 +46,8 @@ private:
     SongTableModel &m_table;
     platform::FileDialog &m_dialog;
     platform::Prompts &m_prompts;
-    platform::BusyGate &m_busy;
-    const platform::QuitRequest &m_quit;
+    songs::BusyGate &m_busy;
+    const songs::QuitRequest &m_quit;
     QWidget *m_dialogParent;
 };
 

@@ -1,7 +1,7 @@
 // Taking songs out of the song table.
 #include "songs/ui/SongRemoval.h"
 
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "platform/Prompts.h"
 #include "songs/DuplicateCodes.h"
 #include "songs/SongTableModel.h"
@@ -29,7 +29,7 @@ QAction *addEntry(SongListView &list, const QString &name, const QString &captio
 } // namespace
 
 SongRemoval::SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts,
-                         platform::BusyGate &busy, QWidget *dialogParent, QObject *parent)
+                         songs::BusyGate &busy, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_table(table), m_list(list), m_prompts(prompts), m_busy(busy), m_dialogParent(dialogParent)
 {
     m_removeSelected = addEntry(list, QStringLiteral("菜单项_删除选中歌曲"), QStringLiteral("删除选中歌曲"));

@@ -8,12 +8,12 @@
 class QAction;
 class QWidget;
 namespace platform {
-class BusyGate;
 class Prompts;
 } // namespace platform
 
 namespace songs {
 
+class BusyGate;
 class RemovalHistory;
 class SongListView;
 class SongTableModel;
@@ -23,7 +23,7 @@ class SongRemoval : public QObject {
 public:
     // Adds "删除选中歌曲" (also the Delete key) and "删除重复编码的歌曲" to the song list's context menu.
     // Both join the gate: while it is held (an export reads the table) they are greyed out.
-    SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts, platform::BusyGate &busy,
+    SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts, songs::BusyGate &busy,
                 QWidget *dialogParent, QObject *parent = nullptr);
 
     // Asks, naming how many, and removes the songs selected in the song list.
@@ -52,7 +52,7 @@ private:
     SongTableModel &m_table;
     SongListView &m_list;
     platform::Prompts &m_prompts;
-    platform::BusyGate &m_busy;
+    songs::BusyGate &m_busy;
     QWidget *m_dialogParent;
     QAction *m_removeSelected = nullptr;
     QAction *m_removeDuplicates = nullptr;

@@ -100,7 +100,7 @@ TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
         planted->trigger();
     };
     {
-        const platform::BusyGate::Hold busy(t.window->busyGate());
+        const songs::BusyGate::Hold busy(t.window->busyGate());
         EXPECT_FALSE(importButton->isEnabled());
         EXPECT_FALSE(exportButton->isEnabled());
         tryEveryWayIn();

@@ -3,7 +3,7 @@
 // window's thread and stopped by the end of the program, and the list cutting what it shows.
 #include "keywords/KeywordStore.h"
 #include "keywords/KeywordListModel.h"
-#include "platform/QuitRequest.h"
+#include "songs/QuitRequest.h"
 #include "tests/keywords/access/AccessPages.h"
 #include "tests/support/LibraryFile.h"
 
@@ -24,7 +24,7 @@ struct Store {
     QTemporaryDir folder;
     QString path = folder.filePath(u"music.mdb"_qs);
     keywords::KeywordListModel list;
-    platform::QuitRequest quit;
+    songs::QuitRequest quit;
     QList<StoreNotice::Kind> told;
     keywords::KeywordStore store{list, folder.path(), quit, [this](const StoreNotice &n) { told.append(n.kind); }, 100};
 };

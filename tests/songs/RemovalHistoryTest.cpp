@@ -2,7 +2,7 @@
 // captions and the gate, and the status line's words for every fact.
 #include "songs/ui/RemovalHistory.h"
 
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/SongTableModel.h"
 
 #include <QAction>
@@ -33,7 +33,7 @@ TEST(RemovalHistory, StepsGoBackLatestFirstAndSayWhatTheyDid)
     }
     table.appendRows(std::move(rows));
     QWidget list;
-    platform::BusyGate gate;
+    songs::BusyGate gate;
     songs::RemovalHistory history(table, list, gate);
     QList<RemovalFact> facts;
     QObject::connect(&history, &songs::RemovalHistory::stepped, [&facts](const RemovalFact &fact) { facts << fact; });
@@ -58,7 +58,7 @@ TEST(RemovalHistory, StepsGoBackLatestFirstAndSayWhatTheyDid)
                                   {Kind::Undone, 2, 6},
                                   {Kind::Redone, 2, 4}}));
 
-    const platform::BusyGate::Hold hold(gate);
+    const songs::BusyGate::Hold hold(gate);
     EXPECT_FALSE(history.undoAction()->isEnabled());
     EXPECT_FALSE(history.redoAction()->isEnabled());
 }

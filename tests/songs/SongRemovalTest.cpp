@@ -1,7 +1,7 @@
 // Taking songs out of the song table through the real main window: the selected rows with the
 // Delete key, the repeated codes from the context menu, and the removal another command asks for.
 #include "songs/ui/SongRemoval.h"
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 #include "songs/ui/SongListView.h"
 #include "tests/support/MemoryLimit.h"
 #include "tests/support/TestWindow.h"
@@ -151,7 +151,7 @@ TEST(SongRemoval, NothingIsRemovedWhileAnExportRunsAndAnEmptiedTableExportsAsAnE
     });
     t.window->songList().selectRow(0);
     {
-        const platform::BusyGate::Hold hold(t.window->busyGate());
+        const songs::BusyGate::Hold hold(t.window->busyGate());
         EXPECT_FALSE(entry(t, u"删除选中歌曲"_qs)->isEnabled());
         EXPECT_FALSE(entry(t, u"删除重复编码的歌曲"_qs)->isEnabled());
         EXPECT_EQ(removal.removeSongs({0, 1}), 0);
@@ -227,7 +227,7 @@ TEST(SongRemoval, ExportedSongsGoAndEveryRemovalCanBeUndoneAndRedone)
     QAction *redo = entry(t, u"重做删除（2首）"_qs);
     ASSERT_NE(redo, nullptr);
     {
-        const platform::BusyGate::Hold hold(t.window->busyGate());
+        const songs::BusyGate::Hold hold(t.window->busyGate());
         EXPECT_FALSE(redo->isEnabled());
         EXPECT_FALSE(removeExported->isEnabled());
     }

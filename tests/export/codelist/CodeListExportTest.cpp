@@ -402,7 +402,7 @@ TEST(CodeListExport, ALongExportKeepsThePanelMovingAndHoldsOffOtherCommands)
     fillTable(t, kCount);
 
     QList<bool> busy;
-    QObject::connect(&t.window->busyGate(), &platform::BusyGate::busyChanged, [&busy](bool b) { busy << b; });
+    QObject::connect(&t.window->busyGate(), &songs::BusyGate::busyChanged, [&busy](bool b) { busy << b; });
     Panel panel(t);
     QAction *import = nullptr;
     for (QAction *action : t.find<QToolBar>(QStringLiteral("工具条_顶部"))->actions())

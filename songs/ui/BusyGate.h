@@ -8,7 +8,7 @@
 
 class QAction;
 
-namespace platform {
+namespace songs {
 
 class BusyGate : public QObject {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     int m_depth = 0;
 };
 
-} // namespace platform
+} // namespace songs

@@ -1,9 +1,9 @@
 // The gate into the song table's commands.
-#include "platform/BusyGate.h"
+#include "songs/ui/BusyGate.h"
 
 #include <QAction>
 
-namespace platform {
+namespace songs {
 
 void BusyGate::addCommand(QAction *command)
 {
@@ -31,4 +31,4 @@ void BusyGate::leave()
         Q_EMIT busyChanged(false);
 }
 
-} // namespace platform
+} // namespace songs

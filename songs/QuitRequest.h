@@ -1,7 +1,7 @@
 // The user's request to end the program, made while a long operation handles window events.
 #pragma once
 
-namespace platform {
+namespace songs {
 
 // The event loop ends as soon as it gets control back; a long operation that handles window events
 // meanwhile (the keyword load, the exports) sees the request at its next event round and stops
@@ -15,4 +15,4 @@ private:
     bool m_requested = false;
 };
 
-} // namespace platform
+} // namespace songs
