@@ -28,8 +28,8 @@ QByteArray codeListBytes(QStringView text)
 bool CodeListFile::save(const QString &path, QStringView text)
 {
     const QByteArray bytes = codeListBytes(text);
-    m_error = platform::saveFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
-    return m_error.isEmpty();
+    m_failure = platform::saveFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+    return !m_failure.failed();
 }
 
 } // namespace exporting

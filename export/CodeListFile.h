@@ -2,6 +2,8 @@
 // half-written file behind.
 #pragma once
 
+#include "platform/FileFailure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,11 +26,12 @@ public:
     // (or no file) is still there; a device such as /dev/null is written directly.
     bool save(const QString &path, QStringView text);
 
-    // After a failure: why, in words for the user (Chinese, the system's own words in brackets).
-    QString errorString() const { return m_error; }
+    // After a failure: why, and the system's own words.
+    const platform::FileFailure &failure() const { return m_failure; }
+    QString errorString() const { return m_failure.systemText; }
 
 private:
-    QString m_error;
+    platform::FileFailure m_failure;
 };
 
 } // namespace exporting

@@ -17,7 +17,7 @@ bool saveWorkbook(xls::TextWorkbook &book, const QString &path, const std::funct
             return true;
         if (file.failure() != platform::SaveFile::Failure::Content) {
             failure.kind = file.failure() == platform::SaveFile::Failure::Stopped ? Kind::Stopped : Kind::File;
-            failure.reason = file.errorString();
+            failure.file = file.fileFailure();
             return false;
         }
     }

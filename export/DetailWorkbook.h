@@ -2,6 +2,7 @@
 // leading zeros.
 #pragma once
 
+#include "platform/FileFailure.h"
 #include "songs/SongColumns.h"
 #include "xls/WorkbookType.h"
 
@@ -19,8 +20,9 @@ namespace exporting {
 struct WorkbookSaveFailure {
     enum class Kind { None, Stopped, File, TemporaryFolder, Workbook };
     Kind kind = Kind::None;
-    QString reason;         // File: why, in words for the user; otherwise the system's or library's text
-    QString folder;         // TemporaryFolder: the folder the workbook's own files could not be written in
+    platform::FileFailure file; // File: why the file could not be made, written or put in place
+    QString reason;             // TemporaryFolder and Workbook: the system's or the library's text
+    QString folder;             // TemporaryFolder: the folder the workbook's own files could not be written in
     bool folderFull = false;
 };
 

@@ -211,7 +211,7 @@ KeywordFileBytes keywordFileBytes(const QList<KeywordRow> &rows)
     return file;
 }
 
-QString saveKeywordFile(const QString &path, const QByteArray &bytes)
+platform::FileFailure saveKeywordFile(const QString &path, const QByteArray &bytes)
 {
     return platform::saveFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }

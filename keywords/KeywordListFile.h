@@ -4,6 +4,7 @@
 #pragma once
 
 #include "keywords/KeywordListModel.h"
+#include "platform/FileFailure.h"
 
 #include <QByteArray>
 #include <QList>
@@ -78,6 +79,6 @@ KeywordFileBytes keywordFileBytes(const QList<KeywordRow> &rows);
 
 // Makes the file at path hold these bytes, replacing it only once they are completely written.
 // Returns an empty text, or why it failed in words for the user.
-QString saveKeywordFile(const QString &path, const QByteArray &bytes);
+platform::FileFailure saveKeywordFile(const QString &path, const QByteArray &bytes);
 
 } // namespace keywords

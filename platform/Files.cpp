@@ -1,7 +1,7 @@
 // File-system helpers.
 #include "platform/Files.h"
 
-#include "platform/FileErrors.h"
+#include "platform/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,35 +11,23 @@ namespace platform {
 
 QByteArray readWholeFile(const QString &path)
 {
-    QString ignored;
-    return readWholeFile(path, ignored).value_or(QByteArray());
+    FileFailure ignored;
+    const std::unique_ptr<QFile> file = openRegularFile(path, ignored);
+    return file ? file->readAll() : QByteArray();
 }
 
-std::unique_ptr<QFile> openRegularFile(const QString &path, QString &whyNot)
+std::unique_ptr<QFile> openRegularFile(const QString &path, FileFailure &whyNot)
 {
     if (!QFileInfo(path).isFile()) {
-        whyNot = describeReadFailure(path, QString());
+        whyNot = readFailure(path, QString());
         return nullptr;
     }
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        whyNot = describeReadFailure(path, file->errorString());
+        whyNot = readFailure(path, file->errorString());
         return nullptr;
     }
     return file;
-}
-
-std::optional<QByteArray> readWholeFile(const QString &path, QString &whyNot)
-{
-    const std::unique_ptr<QFile> file = openRegularFile(path, whyNot);
-    if (!file)
-        return std::nullopt;
-    QByteArray bytes = file->readAll();
-    if (file->error() != QFileDevice::NoError) {
-        whyNot = describeReadError(file->errorString());
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 QString programFolder()

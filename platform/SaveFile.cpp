@@ -1,7 +1,7 @@
 // Saving a file so that a failure never leaves a half-written one behind.
 #include "platform/SaveFile.h"
 
-#include "platform/FileErrors.h"
+#include "platform/FileFailure.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -34,7 +34,7 @@ Target targetKind(const QString &path)
 
 // The system's error of the write that just failed, as the file reports it; Qt's error text alone
 // often says only "Unknown error".
-WriteError lastWriteError(const QFileDevice &file)
+FileFailure lastWriteError(const QFileDevice &file)
 {
 #ifdef Q_OS_WIN
     const DWORD code = GetLastError();
@@ -42,15 +42,15 @@ WriteError lastWriteError(const QFileDevice &file)
 #else
     const bool full = file.error() == QFileDevice::ResourceError;
 #endif
-    return {full, file.errorString()};
+    return writeFailure(full, file.errorString());
 }
 
 } // namespace
 
-bool SaveFile::fail(Failure failure, const QString &error)
+bool SaveFile::fail(Failure failure, FileFailure why)
 {
     m_failure = failure;
-    m_error = error;
+    m_why = std::move(why);
     return false;
 }
 
@@ -58,7 +58,7 @@ bool SaveFile::save(const QString &path, const std::function<bool(QIODevice &)> 
                     const std::function<bool()> &keepGoing)
 {
     m_failure = Failure::None;
-    m_error.clear();
+    m_why = {};
     // Writes and flushes; a failure of the content's own, with the file sound, is the content's to tell.
     const auto writeAll = [&](QFileDevice &file) {
 #ifdef Q_OS_WIN
@@ -69,20 +69,20 @@ bool SaveFile::save(const QString &path, const std::function<bool(QIODevice &)> 
                 return fail(Failure::Stopped);
             if (file.error() == QFileDevice::NoError)
                 return fail(Failure::Content);
-            return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
+            return fail(Failure::File, lastWriteError(file));
         }
         if (!file.flush())
-            return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
+            return fail(Failure::File, lastWriteError(file));
         return true;
     };
 
     switch (targetKind(path)) {
     case Target::Unsupported:
-        return fail(Failure::File, QStringLiteral("这不是普通文件，不能写入"));
+        return fail(Failure::File, {FileFailure::Reason::NotWritableKind, {}});
     case Target::Device: {
         QFile device(path);
         if (!device.open(QIODevice::WriteOnly))
-            return fail(Failure::File, describeOpenFailure(path, device.errorString()));
+            return fail(Failure::File, openFailure(path, device.errorString()));
         return writeAll(device);
     }
     case Target::RegularOrNew:
@@ -91,7 +91,7 @@ bool SaveFile::save(const QString &path, const std::function<bool(QIODevice &)> 
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(Failure::File, describeOpenFailure(path, file.errorString()));
+        return fail(Failure::File, openFailure(path, file.errorString()));
     if (!writeAll(file)) {
         file.cancelWriting();
         return false;
@@ -102,21 +102,19 @@ bool SaveFile::save(const QString &path, const std::function<bool(QIODevice &)> 
     }
     if (!file.commit()) {
         if (file.error() == QFileDevice::RenameError)
-            return fail(Failure::File, QStringLiteral("无法用新文件替换原有文件，文件可能正被其他程序使用（")
-                                           + file.errorString() + QStringLiteral("）"));
-        return fail(Failure::File, describeWriteFailure(lastWriteError(file)));
+            return fail(Failure::File, {FileFailure::Reason::ReplaceRefused, file.errorString()});
+        return fail(Failure::File, lastWriteError(file));
     }
     return true;
 }
 
-QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent)
+FileFailure saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent)
 {
     SaveFile file;
     if (file.save(path, writeContent))
         return {};
-    // Only a failure of the file itself is left without words; the device says what it can.
-    return file.failure() == SaveFile::Failure::File ? file.errorString()
-                                                     : describeWriteFailure({false, QString()});
+    // A content that could not be written with the file sound is still a write that failed.
+    return file.failure() == SaveFile::Failure::File ? file.fileFailure() : writeFailure(false, QString());
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // Saving a file so that a failure never leaves a half-written one behind.
 #pragma once
 
+#include "platform/FileFailure.h"
+
 #include <QString>
 
 #include <functional>
@@ -13,18 +15,17 @@ namespace platform {
 // when a write fails. A regular file (or a new one) is replaced only once the new content is
 // completely on disk, so after a failure the old file (or no file) is still there; a device such as
 // /dev/null is written into, never replaced; a pipe or a socket, which would wait for a reader and
-// hang the program, is refused. Empty on success, else why not, in words for the user (Chinese, the
-// system's own words in brackets when they add something).
-QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent);
+// hang the program, is refused. On success a failure with no reason, else why not.
+FileFailure saveFile(const QString &path, const std::function<bool(QIODevice &)> &writeContent);
 
-// The same as a writer: save() returns false on a failure, which failure() and errorString() then
-// describe. keepGoing, when given, is asked before the new file takes the old one's place; a false
+// The same as a writer: save() returns false on a failure, which failure() and, for a failure of the
+// file, fileFailure() and errorString() (the system's own words) then describe. keepGoing, when given, is asked before the new file takes the old one's place; a false
 // answer leaves the old file as it was.
 class SaveFile {
 public:
     enum class Failure {
         None,
-        File,     // the file could not be made, written or put in place: errorString() says why
+        File,     // the file could not be made, written or put in place: fileFailure() says why
         Content,  // writeContent failed with the file itself still sound: the content's writer says why
         Stopped,  // keepGoing said no
     };
@@ -32,13 +33,14 @@ public:
     bool save(const QString &path, const std::function<bool(QIODevice &)> &writeContent,
               const std::function<bool()> &keepGoing = {});
     Failure failure() const { return m_failure; }
-    QString errorString() const { return m_error; }
+    const FileFailure &fileFailure() const { return m_why; }
+    QString errorString() const { return m_why.systemText; }
 
 private:
-    bool fail(Failure failure, const QString &error = {});
+    bool fail(Failure failure, FileFailure why = {});
 
     Failure m_failure = Failure::None;
-    QString m_error;
+    FileFailure m_why;
 };
 
 } // namespace platform

@@ -3,7 +3,7 @@
 
 #include "export/CodeListFile.h"
 #include "ui/widgets/Accessibility.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "songs/QuitRequest.h"
 #include "songs/ui/BusyGate.h"
 #include "platform/Events.h"
@@ -121,7 +121,7 @@ void CodeListExport::ExportCodeList()
         } catch (const std::bad_alloc &) {
             // The panel's lists go first: they hold most of the memory.
             m_panel.codes->clear();
-            failure = showFailure(path, count, platform::outOfMemoryReason());
+            failure = showFailure(path, count, ui::outOfMemoryReason());
         }
     }
     if (!failure.isEmpty())
@@ -163,13 +163,13 @@ QString CodeListExport::writeFile(const QString &path, int count)
     CodeListFile file;
     if (file.save(path, codeListText(m_table, count)))
         return {};
-    return showFailure(path, count, file.errorString());
+    return showFailure(path, count, ui::fileFailureReason(file.failure()));
 }
 
 QString CodeListExport::showFailure(const QString &path, int count, const QString &reason)
 {
     // The log's lines say every song was exported; they would now be untrue.
-    const QString failure = platform::writeFailureMessage(path, reason);
+    const QString failure = ui::writeFailureMessage(path, reason);
     m_panel.log->setPlainText(failure);
     m_panel.progress->setText(QStringLiteral("操作进程： 共有%1个/导出失败").arg(count));
     return failure;

@@ -7,7 +7,7 @@
 #include "songs/ui/BusyGate.h"
 #include "platform/Events.h"
 #include "platform/FileDialog.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
@@ -50,7 +50,7 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     try {
         failure = writeBook(xls::workbookTypeFor(path, m_dialog.filterIndex()), path, progress);
     } catch (const std::bad_alloc &) {
-        failure = platform::writeFailureMessage(path, platform::outOfMemoryReason());  // the workbook's memory is given back by now
+        failure = ui::writeFailureMessage(path, ui::outOfMemoryReason());  // the workbook's memory is given back by now
     }
     delete progress.data();
     if (!failure)
@@ -108,11 +108,11 @@ QString workbookFailureMessage(const QString &path, const WorkbookSaveFailure &f
 {
     switch (failure.kind) {
     case WorkbookSaveFailure::Kind::TemporaryFolder:
-        return platform::temporaryFolderFailureMessage(failure.folder, {failure.folderFull, failure.reason});
+        return ui::temporaryFolderFailureMessage(failure.folder, platform::writeFailure(failure.folderFull, failure.reason));
     case WorkbookSaveFailure::Kind::Workbook:
-        return platform::writeFailureMessage(path, platform::describeWriteFailure({false, failure.reason}));
+        return ui::writeFailureMessage(path, platform::writeFailure(false, failure.reason));
     default:
-        return platform::writeFailureMessage(path, failure.reason);
+        return ui::writeFailureMessage(path, failure.file);
     }
 }
 

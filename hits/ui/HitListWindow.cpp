@@ -10,7 +10,7 @@
 #include "songs/TabText.h"
 #include "songs/ui/BusyGate.h"
 #include "export/ui/DetailWorkbookExport.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "songs/SongTableModel.h"
@@ -294,7 +294,7 @@ void HitListWindow::ExportHitList()
         if (!saveHitListWorkbook(*m_sorted, path, type, failure))
             message = exporting::workbookFailureMessage(path, failure);
     } catch (const std::bad_alloc &) {
-        message = platform::writeFailureMessage(path, platform::outOfMemoryReason());
+        message = ui::writeFailureMessage(path, ui::outOfMemoryReason());
     }
     if (!message.isEmpty()) {
         m_sources.prompts.messageBox(this, message, platform::mb::Ok | platform::mb::IconWarning, QString());

@@ -5,7 +5,7 @@
 #include "keywords/KeywordListModel.h"
 #include "keywords/KeywordStore.h"
 #include "keywords/ui/KeywordTexts.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
 #include "ui/widgets/ListContextMenu.h"
 
@@ -303,9 +303,9 @@ void KeywordFileCommands::exportFile(const QString &path)
     for (int i = 0; i < list.count(); ++i)
         rows.append(list.row(i));
     const KeywordFileBytes file = keywordFileBytes(rows);
-    const QString failure = saveKeywordFile(path, file.bytes);
-    if (!failure.isEmpty()) {
-        tell(platform::writeFailureMessage(path, failure), mb::Ok | mb::IconWarning, QStringLiteral("导出失败"));
+    const platform::FileFailure failure = saveKeywordFile(path, file.bytes);
+    if (failure.failed()) {
+        tell(ui::writeFailureMessage(path, failure), mb::Ok | mb::IconWarning, QStringLiteral("导出失败"));
         return;
     }
     tell(exportSummary(file, path), mb::Ok | mb::IconInformation, QStringLiteral("导出成功"));

@@ -2,7 +2,7 @@
 #include "songs/ui/ExportedSongsRemoval.h"
 
 #include "songs/ui/BusyGate.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
 #include "songs/QuitRequest.h"
 #include "songs/ExportedCodes.h"
@@ -36,9 +36,9 @@ QString refusalReason(const QString &path, const ExportedCodes &refused)
     case Problem::Folder:
     case Problem::NotRegularFile:
     case Problem::CannotOpen:
-        return platform::describeReadFailure(path, refused.systemText);
+        return ui::fileFailureReason(platform::readFailure(path, refused.systemText));
     case Problem::ReadFailed:
-        return platform::describeReadError(refused.systemText);
+        return ui::fileFailureReason({platform::FileFailure::Reason::ReadError, refused.systemText});
     case Problem::TooBig:
         return QStringLiteral("文件太大（超过%1 MB），不是本程序导出的编码列表或搜歌文件。")
             .arg(kMaxExportedCodesFileBytes / (1024 * 1024));

@@ -3,7 +3,7 @@
 
 #include "songs/ui/BusyGate.h"
 #include "platform/FileDialog.h"
-#include "platform/FileErrors.h"
+#include "ui/texts/FileMessages.h"
 #include "platform/Files.h"
 #include "platform/Prompts.h"
 #include "songs/QuitRequest.h"
@@ -48,17 +48,17 @@ void SongImport::LoadSearchFile(const QString &path)
     const songs::BusyGate::Hold busy(m_busy);
     std::optional<ParsedSearchFile> parsed;
     try {
-        QString whyNot;
+        platform::FileFailure whyNot;
         const std::unique_ptr<QFile> file = platform::openRegularFile(path, whyNot);
         if (!file) {
-            warn(platform::readFailureMessage(path, whyNot));
+            warn(ui::readFailureMessage(path, whyNot));
             return;
         }
         parsed = parseWhileWindowAnswers(*file);
         if (!parsed)
             return; // the program is ending
         if (parsed->failure == ParsedSearchFile::Failure::ReadFailed) {
-            warn(platform::readFailureMessage(path, platform::describeReadError(parsed->readError)));
+            warn(ui::readFailureMessage(path, platform::FileFailure{platform::FileFailure::Reason::ReadError, parsed->readError}));
             return;
         }
         if (parsed->failure == ParsedSearchFile::Failure::ChangedWhileRead) {

@@ -61,20 +61,21 @@ TEST(CodeListFile, ANameThatCannotBeCreatedIsReportedAndCreatesNothing)
     QFile plain(plainFile);
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
+    using Reason = platform::FileFailure::Reason;
     struct Case {
         const char *name;
         QString path;
-        QString reason;
+        Reason reason;
     };
     const Case cases[] = {
-        {"missing_folder", folder.filePath(QStringLiteral("gone/codes.txt")), u"文件夹不存在"_qs},
-        {"folder_as_name", folder.path(), u"这是一个文件夹"_qs},
-        {"file_as_folder", plainFile + QStringLiteral("/codes.txt"), u"不是文件夹"_qs},
+        {"missing_folder", folder.filePath(QStringLiteral("gone/codes.txt")), Reason::MissingFolder},
+        {"folder_as_name", folder.path(), Reason::Folder},
+        {"file_as_folder", plainFile + QStringLiteral("/codes.txt"), Reason::PathNotFolder},
     };
     for (const Case &c : cases) {
         CodeListFile file;
         EXPECT_FALSE(file.save(c.path, u"12345678\r\n")) << c.name;
-        EXPECT_TRUE(file.errorString().contains(c.reason)) << c.name << ": " << file.errorString().toStdString();
+        EXPECT_EQ(file.failure().reason, c.reason) << c.name << ": " << file.errorString().toStdString();
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{u"plain.txt"_qs});
