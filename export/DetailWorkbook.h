@@ -18,7 +18,7 @@ namespace exporting {
 
 // How a workbook save ended, for the words the window shows.
 struct WorkbookSaveFailure {
-    enum class Kind { None, Stopped, File, TemporaryFolder, Workbook };
+    enum class Kind { None, Stopped, File, TemporaryFolder, Workbook, OutOfMemory };
     Kind kind = Kind::None;
     platform::FileFailure file; // File: why the file could not be made, written or put in place
     QString reason;             // TemporaryFolder and Workbook: the system's or the library's text

@@ -17,7 +17,6 @@
 #include <QProgressBar>
 
 #include <new>
-#include <optional>
 
 namespace exporting {
 
@@ -46,18 +45,20 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     QPointer<ExportProgressWindow> progress = new ExportProgressWindow(m_window);
     progress->show();
 
-    std::optional<QString> failure;
+    WorkbookSaveFailure failure;
+    bool saved = false;
     try {
-        failure = writeBook(xls::workbookTypeFor(path, m_dialog.filterIndex()), path, progress);
+        saved = writeBook(xls::workbookTypeFor(path, m_dialog.filterIndex()), path, progress, failure);
     } catch (const std::bad_alloc &) {
-        failure = ui::writeFailureMessage(path, ui::outOfMemoryReason());  // the workbook's memory is given back by now
+        failure.kind = WorkbookSaveFailure::Kind::OutOfMemory; // the workbook's memory is given back by now
     }
     delete progress.data();
-    if (!failure)
-        return;  // the program is ending: nothing is saved, reported or opened
+    if (failure.kind == WorkbookSaveFailure::Kind::Stopped)
+        return; // the program is ending: nothing is saved, reported or opened
 
-    if (!failure->isEmpty()) {
-        m_prompts.messageBox(m_window, *failure, platform::mb::Ok | platform::mb::IconWarning, QString());
+    if (!saved) {
+        m_prompts.messageBox(m_window, workbookFailureMessage(path, failure),
+                             platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
     m_prompts.messageBox(m_window, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,
@@ -65,8 +66,8 @@ void DetailWorkbookExport::ExportDetailWorkbook()
     m_shell.openDocument(path);
 }
 
-std::optional<QString> DetailWorkbookExport::writeBook(xls::WorkbookType type, const QString &path,
-                                                       const QPointer<ExportProgressWindow> &progress)
+bool DetailWorkbookExport::writeBook(xls::WorkbookType type, const QString &path,
+                                     const QPointer<ExportProgressWindow> &progress, WorkbookSaveFailure &failure)
 {
     DetailWorkbook book(type);
     const int songCount = m_table.songCount();
@@ -85,8 +86,10 @@ std::optional<QString> DetailWorkbookExport::writeBook(xls::WorkbookType type, c
     for (int song = 0; song < songCount; ++song) {
         if (events.due()) {
             showPosition();
-            if (!events.process())
-                return std::nullopt;
+            if (!events.process()) {
+                failure.kind = WorkbookSaveFailure::Kind::Stopped;
+                return false;
+            }
         }
         if (!book.appendSong(m_table, song))
             break;  // the save says why
@@ -97,11 +100,9 @@ std::optional<QString> DetailWorkbookExport::writeBook(xls::WorkbookType type, c
     Q_EMIT savingStarted();
     // The window keeps answering while the file is finished, so that closing it ends the program
     // there too, the older file kept.
-    if (book.save(path, [&events] { return events.tick(); }))
-        return QString();
-    if (book.failure().kind == WorkbookSaveFailure::Kind::Stopped)
-        return std::nullopt;
-    return workbookFailureMessage(path, book.failure());
+    const bool saved = book.save(path, [&events] { return events.tick(); });
+    failure = book.failure();
+    return saved;
 }
 
 QString workbookFailureMessage(const QString &path, const WorkbookSaveFailure &failure)
@@ -109,6 +110,8 @@ QString workbookFailureMessage(const QString &path, const WorkbookSaveFailure &f
     switch (failure.kind) {
     case WorkbookSaveFailure::Kind::TemporaryFolder:
         return ui::temporaryFolderFailureMessage(failure.folder, platform::writeFailure(failure.folderFull, failure.reason));
+    case WorkbookSaveFailure::Kind::OutOfMemory:
+        return ui::writeFailureMessage(path, ui::outOfMemoryReason());
     case WorkbookSaveFailure::Kind::Workbook:
         return ui::writeFailureMessage(path, platform::writeFailure(false, failure.reason));
     default:

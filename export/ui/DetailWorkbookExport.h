@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <optional>
 
 class QWidget;
 namespace platform { class FileDialog; class Prompts; class Shell; }
@@ -39,10 +38,10 @@ Q_SIGNALS:
     void savingStarted();
 
 private:
-    // Every song into a workbook of the type, then the workbook saved at path: empty on success, else
-    // the message; nothing when the end of the program was asked for meanwhile.
-    std::optional<QString> writeBook(xls::WorkbookType type, const QString &path,
-                                     const QPointer<ExportProgressWindow> &progress);
+    // Every song into a workbook of the type, then the workbook saved at path; false on a failure,
+    // which failure then describes (Stopped when the end of the program was asked for meanwhile).
+    bool writeBook(xls::WorkbookType type, const QString &path, const QPointer<ExportProgressWindow> &progress,
+                   WorkbookSaveFailure &failure);
 
     songs::SongTableModel &m_table;
     platform::FileDialog &m_dialog;

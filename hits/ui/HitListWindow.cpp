@@ -288,16 +288,16 @@ void HitListWindow::ExportHitList()
         return;
     const QString path = m_dialog.fileName();
     const xls::WorkbookType type = xls::workbookTypeFor(path, m_dialog.filterIndex());
-    QString message;
+    exporting::WorkbookSaveFailure failure;
+    bool saved = false;
     try {
-        exporting::WorkbookSaveFailure failure;
-        if (!saveHitListWorkbook(*m_sorted, path, type, failure))
-            message = exporting::workbookFailureMessage(path, failure);
+        saved = saveHitListWorkbook(*m_sorted, path, type, failure);
     } catch (const std::bad_alloc &) {
-        message = ui::writeFailureMessage(path, ui::outOfMemoryReason());
+        failure.kind = exporting::WorkbookSaveFailure::Kind::OutOfMemory;
     }
-    if (!message.isEmpty()) {
-        m_sources.prompts.messageBox(this, message, platform::mb::Ok | platform::mb::IconWarning, QString());
+    if (!saved) {
+        m_sources.prompts.messageBox(this, exporting::workbookFailureMessage(path, failure),
+                                     platform::mb::Ok | platform::mb::IconWarning, QString());
         return;
     }
     m_sources.prompts.messageBox(this, QStringLiteral("导出成功!"), platform::mb::Ok | platform::mb::IconInformation,
