@@ -20,6 +20,7 @@
 #include "xls/WorkbookType.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,6 +97,7 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
     connect(m_removeSelected, &QPushButton::clicked, m_removeSelectedCommand, &QAction::trigger);
     connect(m_export, &QPushButton::clicked, this, &HitListWindow::ExportHitList);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_folded, &QCheckBox::toggled, this, &HitListWindow::scheduleRefresh);
 
     m_refreshPending = true;
     showCounts();
@@ -110,6 +112,15 @@ void HitListWindow::buildControls()
     m_counts->setWordWrap(true);
     m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    const QString foldedCaption = QStringLiteral("繁简、全半角、空格和标点视为相同");
+    m_folded = named(new QCheckBox(foldedCaption, this), QStringLiteral("选择框_视为相同写法"), foldedCaption);
+    m_folded->setChecked(true);
+    m_onlyAsWritten = new QLabel(this);
+    ui::nameControl(m_onlyAsWritten, QStringLiteral("标签_只按原写法命中"));
+    m_onlyAsWritten->setWordWrap(true);
+    m_onlyAsWritten->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_onlyAsWritten->hide();
+
     m_model = new HitListModel(this);
     m_sorted = new PinyinSortProxy(this);
     m_sorted->setSourceModel(m_model);
@@ -122,7 +133,7 @@ void HitListWindow::buildControls()
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120};
+    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120, 180};
     for (int column = 0; column < HitListModel::ColumnCount; ++column)
         m_list->header()->resizeSection(column, widths[column]);
     // Song list order until a column header is clicked.
@@ -158,6 +169,8 @@ void HitListWindow::buildControls()
     buttons->addWidget(m_close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_counts);
+    layout->addWidget(m_folded);
+    layout->addWidget(m_onlyAsWritten);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 }
@@ -165,8 +178,10 @@ void HitListWindow::buildControls()
 void HitListWindow::refresh()
 {
     m_refreshPending = false;
-    m_model->setHits(KeywordHits::find(m_sources.keywords, m_sources.songs), m_sources.songs);
+    const HitRule rule = m_folded->isChecked() ? HitRule::Folded : HitRule::AsWritten;
+    m_model->setHits(KeywordHits::find(m_sources.keywords, m_sources.songs, rule), m_sources.songs);
     showCounts();
+    showKeywordsHitOnlyAsWritten();
     updateButtons();
 }
 
@@ -178,6 +193,7 @@ void HitListWindow::scheduleRefresh()
     m_refreshPending = true;
     m_model->clear();
     showCounts();
+    showKeywordsHitOnlyAsWritten();
     updateButtons();
     // A zero timer lets a run of changes (a song appended cell by cell, a keyword list refilled row
     // by row) end before the hits are found once.
@@ -212,6 +228,20 @@ void HitListWindow::showCounts()
     }
     m_counts->setText(QStringLiteral("共 %1 首歌曲命中关键词：").arg(hits.count())
                       + perRemark.join(QStringLiteral("，")));
+}
+
+void HitListWindow::showKeywordsHitOnlyAsWritten()
+{
+    // A long list of such keywords is named in part, with their number.
+    constexpr qsizetype kNamed = 30;
+    const QStringList &keywords = m_model->hits().hitOnlyAsWritten();
+    m_onlyAsWritten->setVisible(!m_refreshPending && !keywords.isEmpty());
+    if (keywords.isEmpty())
+        return;
+    QString names = keywords.first(std::min(kNamed, keywords.size())).join(QStringLiteral("、"));
+    if (keywords.size() > kNamed)
+        names += QStringLiteral(" 等 %1 个").arg(keywords.size());
+    m_onlyAsWritten->setText(QStringLiteral("去掉空格和标点后不足两个字的关键词只按原写法命中：") + names);
 }
 
 void HitListWindow::updateButtons()
