@@ -10,9 +10,6 @@
 namespace songs {
 
 namespace {
-constexpr int kSearchedColumns[] = {songs::kNameColumn, songs::kSingerColumn, songs::kCodeColumn};
-constexpr int kSpelledColumns[] = {songs::kNameColumn, songs::kSingerColumn}; // names a person says
-
 // The most characters one character becomes under NFKC (U+FDFA), and so the most initials it gives:
 // a text shorter than the query by more than that cannot match it, however long the query.
 constexpr qsizetype kLongestNormalForm = 18;
@@ -47,28 +44,29 @@ SongQuery::SongQuery(QStringView text)
 {
     const QString folded = text::fold(m_text);
     if (folded.size() >= text::kMinimumFoldedKeyword)
-        m_folded = folded;
+        m_folded.emplace(folded);
 }
 
 std::optional<FoundBy> SongQuery::match(const SongTableModel &table, int row, QString &scratch) const
 {
     if (m_text.isEmpty())
         return std::nullopt;
-    for (const int column : kSearchedColumns) {
-        if (text::containsKeyword(table.cellView(row, column), m_text))
-            return FoundBy::Text;
-    }
-    if (!m_folded.isEmpty()) {
-        for (const int column : kSpelledColumns) {
-            const QStringView cell = table.cellView(row, column);
-            if (cell.size() * kLongestNormalForm >= m_folded.size() && text::fold(cell, scratch).contains(m_folded))
+    const QStringView name = table.cellView(row, kNameColumn);
+    const QStringView singer = table.cellView(row, kSingerColumn);
+    if (text::containsKeyword(name, m_text) || text::containsKeyword(singer, m_text)
+        || text::containsKeyword(table.cellView(row, kCodeColumn), m_text))
+        return FoundBy::Text;
+    // A cell too short to give the text sought is not looked at: a long text costs no more than a short one.
+    const auto mayGive = [](QStringView cell, qsizetype length) { return cell.size() * kLongestNormalForm >= length; };
+    if (m_folded) {
+        for (const QStringView cell : {name, singer}) {
+            if (mayGive(cell, m_folded->size()) && m_folded->foundIn(cell, scratch))
                 return FoundBy::Variant;
         }
     }
     if (!m_initials.isEmpty()) {
-        for (const int column : kSpelledColumns) {
-            const QStringView cell = table.cellView(row, column);
-            if (cell.size() * kLongestNormalForm >= m_text.size() && m_initials.matches(cell))
+        for (const QStringView cell : {name, singer}) {
+            if (mayGive(cell, m_text.size()) && m_initials.matches(cell))
                 return FoundBy::Initials;
         }
     }

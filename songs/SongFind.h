@@ -5,6 +5,7 @@
 // pinyin initials of the name or singer (ddeq for 大地恩情).
 #pragma once
 
+#include "text/Fold.h"
 #include "text/PinyinInitials.h"
 
 #include <QString>
@@ -41,7 +42,7 @@ public:
 
 private:
     QString m_text;
-    QString m_folded; // empty when the fold is shorter than two characters
+    std::optional<text::FoldSearch> m_folded; // none when the fold is shorter than two characters
     text::InitialsQuery m_initials;
 };
 
