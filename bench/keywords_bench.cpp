@@ -20,12 +20,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QWidget>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <memory>

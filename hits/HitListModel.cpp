@@ -55,10 +55,12 @@ const QString &HitListModel::cellText(size_t hit, int column) const
 
 QVariant HitListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString captions[ColumnCount] = {
-        songs::columnCaptions()[songs::kNameColumn], songs::columnCaptions()[songs::kSingerColumn],
-        songs::columnCaptions()[songs::kCodeColumn], QStringLiteral("命中关键词"), QStringLiteral("备注"),
-        QStringLiteral("歌名中的写法")};
+    static const QString captions[ColumnCount] = {songs::columnCaptions()[songs::kNameColumn],
+                                                  songs::columnCaptions()[songs::kSingerColumn],
+                                                  songs::columnCaptions()[songs::kCodeColumn],
+                                                  QStringLiteral("命中关键词"),
+                                                  QStringLiteral("备注"),
+                                                  QStringLiteral("歌名中的写法")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::InitialSortOrderRole)

@@ -1,6 +1,7 @@
 // The rows of the hit list: per hit song its name, singer and code, the keywords it holds, their
-// remarks and the pieces of the name they hit. The song cells are copied when the hits are set, so the list never reads a song table
-// that has changed or gone; its song rows are right until the table's rows change.
+// remarks and the pieces of the name they hit. The song cells are copied when the hits are set, so the
+// list never reads a song table that has changed or gone; its song rows are right until the table's
+// rows change.
 #pragma once
 
 #include "hits/KeywordHits.h"

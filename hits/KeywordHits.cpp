@@ -35,7 +35,8 @@ void findAsWritten(const std::vector<text::FoldedKeyword> &keywords, const songs
     written.reserve(qsizetype(keywords.size()));
     for (const text::FoldedKeyword &keyword : keywords)
         written.append(keyword.written);
-    KeywordFinder(written).allHits(songs.songCount(), [&songs](int row) { return nameOf(songs, row); }, found);
+    KeywordFinder(written).allHits(
+        songs.songCount(), [&songs](int row) { return nameOf(songs, row); }, found);
 }
 
 // One automaton holds the keywords as written and, after them, the folds that may hit. It reads each

@@ -21,9 +21,8 @@ bool isLineBreak(QChar c)
 
 bool isAsciiLetters(QStringView text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
 }
 } // namespace
 
@@ -39,8 +38,7 @@ QString withoutLineBreaks(QStringView text)
 }
 
 SongQuery::SongQuery(QStringView text)
-    : m_text(withoutLineBreaks(text)),
-      m_initials(isAsciiLetters(m_text) ? QStringView(m_text) : QStringView())
+    : m_text(withoutLineBreaks(text)), m_initials(isAsciiLetters(m_text) ? QStringView(m_text) : QStringView())
 {
     const QString folded = text::fold(m_text);
     if (folded.size() >= text::kMinimumFoldedKeyword)

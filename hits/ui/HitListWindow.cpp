@@ -20,14 +20,14 @@
 #include "xls/WorkbookType.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 #include <QTreeView>

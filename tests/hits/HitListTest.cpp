@@ -11,9 +11,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTest>
@@ -77,11 +77,10 @@ TEST(HitList, OpensByShortcutOrContextMenuAndListsTheHitsWithCountsPerRemark)
     EXPECT_EQ(h.window->windowTitle(), u"关键词命中列表"_qs);
     EXPECT_EQ(h.list->accessibleName(), u"命中列表"_qs);
     EXPECT_EQ(h.rows(),
-              (QList<QStringList>{{u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00000300"_qs, u"爱"_qs, u"违禁"_qs, u"爱"_qs},
-                                  {u"Love Story"_qs, u"Taylor"_qs, u"00000200"_qs, u"LOVE"_qs, u"版权纠纷"_qs,
-                                   u"Love"_qs},
-                                  {u"東方之珠 爱"_qs, u"罗大佑"_qs, u"00000050"_qs, u"爱、東"_qs, u"违禁"_qs,
-                                   u"爱、東"_qs}}));
+              (QList<QStringList>{
+                  {u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00000300"_qs, u"爱"_qs, u"违禁"_qs, u"爱"_qs},
+                  {u"Love Story"_qs, u"Taylor"_qs, u"00000200"_qs, u"LOVE"_qs, u"版权纠纷"_qs, u"Love"_qs},
+                  {u"東方之珠 爱"_qs, u"罗大佑"_qs, u"00000050"_qs, u"爱、東"_qs, u"违禁"_qs, u"爱、東"_qs}}));
     EXPECT_EQ(h.counts(), u"共 3 首歌曲命中关键词：违禁 2 首，版权纠纷 1 首"_qs);
 
     // The same entry sits in both lists' context menus; using it again brings the one window back.
@@ -180,8 +179,8 @@ TEST(HitList, ExportsTheListAsShownToAWorkbook)
     const QString path = h.w.t.path(u"命中.xls"_qs);
     h.w.t.prompts.answerFileDialog(path);
     h.click(u"按钮_导出命中列表"_qs);
-    const QStringList header = {u"歌曲名字"_qs, u"歌手名字"_qs, u"歌曲编码"_qs, u"命中关键词"_qs, u"备注"_qs,
-                               u"歌名中的写法"_qs};
+    const QStringList header = {u"歌曲名字"_qs,   u"歌手名字"_qs, u"歌曲编码"_qs,
+                                u"命中关键词"_qs, u"备注"_qs,     u"歌名中的写法"_qs};
     EXPECT_EQ(xls_readers::checkWithXlrd(path, {QList<QStringList>{header} + shown}).toStdString(), "");
     EXPECT_EQ(h.w.t.prompts.messageTexts(), QStringList{u"导出成功!"_qs});
     EXPECT_EQ(h.w.t.shell.documents, QStringList{path});

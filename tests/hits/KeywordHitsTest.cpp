@@ -168,8 +168,8 @@ TEST(KeywordHits, FoldedRowsKeepTodaysHitsAndAddTheWrittenVariants)
         int hit = 0;
         for (int row = 0; row < l.songs.songCount(); ++row) {
             SCOPED_TRACE(names[row].toStdString() + (rule == hits::HitRule::Folded ? " folded" : " as written"));
-            const QString expected = QString::fromUtf16(rule == hits::HitRule::Folded ? cases[row].folded
-                                                                                       : cases[row].asWritten);
+            const QString expected =
+                QString::fromUtf16(rule == hits::HitRule::Folded ? cases[row].folded : cases[row].asWritten);
             if (expected.isEmpty()) {
                 EXPECT_TRUE(hit == hits.count() || hits.songRow(hit) != row);
                 continue;

@@ -27,13 +27,14 @@ TEST(SongFind, StepsThroughEverySongTheRulesFindAndSaysHowAndWraps)
 {
     // name, singer, code; the language and file columns are never looked at
     songs::SongTableModel songs;
-    fill(songs, {{u"Love Story"_qs, u"Taylor"_qs, u"00000001"_qs},
-                 {u"青花瓷"_qs, u"周杰伦"_qs, u"00000002"_qs},
-                 {u"ＬＯＶＥ"_qs, u"x"_qs, u"00000003"_qs},
-                 {u"情歌"_qs, u"love"_qs, u"00000004"_qs},
-                 {u"長城"_qs, u"鄧麗君"_qs, u"00000005"_qs},
-                 {u"大地　恩情"_qs, u"群星"_qs, u"00000006"_qs},
-                 {u"甲歌15"_qs, u"乾隆"_qs, u"00000007"_qs}});
+    fill(songs,
+         {{u"Love Story"_qs, u"Taylor"_qs, u"00000001"_qs},
+          {u"青花瓷"_qs, u"周杰伦"_qs, u"00000002"_qs},
+          {u"ＬＯＶＥ"_qs, u"x"_qs, u"00000003"_qs},
+          {u"情歌"_qs, u"love"_qs, u"00000004"_qs},
+          {u"長城"_qs, u"鄧麗君"_qs, u"00000005"_qs},
+          {u"大地　恩情"_qs, u"群星"_qs, u"00000006"_qs},
+          {u"甲歌15"_qs, u"乾隆"_qs, u"00000007"_qs}});
     const struct {
         const char16_t *text;
         int from;
