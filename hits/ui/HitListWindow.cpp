@@ -67,7 +67,7 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     named(this, QStringLiteral("窗口_命中列表"), QStringLiteral("关键词命中列表"));
     setWindowTitle(QStringLiteral("关键词命中列表"));
-    resize(820, 480);
+    resize(960, 480);
     buildControls();
 
     m_dialog.setMode(platform::FileDialog::Mode::Save);
@@ -133,7 +133,7 @@ void HitListWindow::buildControls()
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120, 180};
+    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120, 160};
     for (int column = 0; column < HitListModel::ColumnCount; ++column)
         m_list->header()->resizeSection(column, widths[column]);
     // Song list order until a column header is clicked.
