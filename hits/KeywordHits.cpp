@@ -39,24 +39,33 @@ void findAsWritten(const std::vector<text::FoldedKeyword> &keywords, const songs
         songs.songCount(), [&songs](int row) { return nameOf(songs, row); }, found);
 }
 
-// One automaton holds the keywords as written and, after them, the folds that may hit. It reads each
-// name, then the name's fold when folding changes it: the written keywords count in the name, the
-// folds in the fold, which for a name that folds to itself is the name. Folds live one name at a time.
+// One automaton holds the keywords as written and, after them, the folds that may hit and differ from
+// their keyword in more than the case of A to Z (most keywords fold to themselves). It reads each name,
+// then the name's fold when folding changes it: the written keywords count in the name, the folds in
+// the fold, which for a name that folds to itself is the name. Folds live one name at a time.
 void findFolded(const std::vector<text::FoldedKeyword> &keywords, const songs::SongTableModel &songs,
                 const Found &found)
 {
     const int writtenCount = int(keywords.size());
     QList<QString> patterns;
+    std::vector<char> foldsAsWritten(keywords.size(), 0); // the pattern as written stands for its fold too
     std::vector<int> keywordOfFold;
+    bool anyFolded = false;
     for (const text::FoldedKeyword &keyword : keywords)
         patterns.append(keyword.written);
     for (int k = 0; k < writtenCount; ++k) {
-        if (keywords[size_t(k)].hitsFolded()) {
-            patterns.append(keywords[size_t(k)].folded);
+        const text::FoldedKeyword &keyword = keywords[size_t(k)];
+        if (!keyword.hitsFolded())
+            continue;
+        anyFolded = true;
+        if (keyword.folded == text::foldAsciiLetters(keyword.written)) {
+            foldsAsWritten[size_t(k)] = 1;
+        } else {
+            patterns.append(keyword.folded);
             keywordOfFold.push_back(k);
         }
     }
-    if (keywordOfFold.empty()) {
+    if (!anyFolded) {
         findAsWritten(keywords, songs, found);
         return;
     }
@@ -92,11 +101,11 @@ void findFolded(const std::vector<text::FoldedKeyword> &keywords, const songs::S
             }
             const bool inName = text % 2 == 0;
             for (const int pattern : hit) {
-                if (pattern < writtenCount) {
-                    if (inName)
-                        pending.push_back(pattern);
-                } else if (!inName || foldsToItself) {
-                    pending.push_back(keywordOfFold[size_t(pattern - writtenCount)]);
+                if (pattern >= writtenCount) {
+                    if (!inName || foldsToItself)
+                        pending.push_back(keywordOfFold[size_t(pattern - writtenCount)]);
+                } else if (inName || foldsAsWritten[size_t(pattern)]) {
+                    pending.push_back(pattern);
                 }
             }
         });
