@@ -46,16 +46,21 @@ const QString &HitListModel::cellText(size_t hit, int column) const
         return m_songs[hit].code;
     case KeywordsColumn:
         return m_keywords[hit];
-    default:
+    case RemarksColumn:
         return m_remarks[hit];
+    default:
+        return m_pieces[hit];
     }
 }
 
 QVariant HitListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString captions[ColumnCount] = {
-        songs::columnCaptions()[songs::kNameColumn], songs::columnCaptions()[songs::kSingerColumn],
-        songs::columnCaptions()[songs::kCodeColumn], QStringLiteral("命中关键词"), QStringLiteral("备注")};
+    static const QString captions[ColumnCount] = {songs::columnCaptions()[songs::kNameColumn],
+                                                  songs::columnCaptions()[songs::kSingerColumn],
+                                                  songs::columnCaptions()[songs::kCodeColumn],
+                                                  QStringLiteral("命中关键词"),
+                                                  QStringLiteral("备注"),
+                                                  QStringLiteral("歌名中的写法")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::InitialSortOrderRole)
@@ -75,6 +80,7 @@ void HitListModel::setHits(KeywordHits hits, const songs::SongTableModel &table)
     m_songs.clear();
     m_keywords.clear();
     m_remarks.clear();
+    m_pieces.clear();
     m_songs.reserve(size_t(m_hits.count()));
     for (int hit = 0; hit < m_hits.count(); ++hit) {
         const int song = m_hits.songRow(hit);
@@ -82,6 +88,7 @@ void HitListModel::setHits(KeywordHits hits, const songs::SongTableModel &table)
                            table.cellText(song, songs::kCodeColumn)});
         m_keywords.push_back(m_hits.keywords(hit).join(kListSeparator));
         m_remarks.push_back(m_hits.remarks(hit).join(kListSeparator));
+        m_pieces.push_back(m_hits.piecesIn(hit, table.cellView(song, songs::kNameColumn)).join(kListSeparator));
     }
     endResetModel();
 }
@@ -93,6 +100,7 @@ void HitListModel::clear()
     m_songs.clear();
     m_keywords.clear();
     m_remarks.clear();
+    m_pieces.clear();
     endResetModel();
 }
 

@@ -1,6 +1,7 @@
-// The rows of the hit list: per hit song its name, singer and code, the keywords it holds and their
-// remarks. The song cells are copied when the hits are set, so the list never reads a song table
-// that has changed or gone; its song rows are right until the table's rows change.
+// The rows of the hit list: per hit song its name, singer and code, the keywords it holds, their
+// remarks and the pieces of the name they hit. The song cells are copied when the hits are set, so the
+// list never reads a song table that has changed or gone; its song rows are right until the table's
+// rows change.
 #pragma once
 
 #include "hits/KeywordHits.h"
@@ -16,7 +17,7 @@ namespace hits {
 class HitListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { NameColumn, SingerColumn, CodeColumn, KeywordsColumn, RemarksColumn, ColumnCount };
+    enum Column { NameColumn, SingerColumn, CodeColumn, KeywordsColumn, RemarksColumn, PiecesColumn, ColumnCount };
     // The role under which a row gives its song's row in the song table.
     static constexpr int SongRowRole = Qt::UserRole;
     // The role under which a cell gives its text whole, for exports. Display, tooltip and
@@ -49,6 +50,7 @@ private:
     std::vector<SongCells> m_songs;  // per hit
     std::vector<QString> m_keywords; // per hit, joined
     std::vector<QString> m_remarks;
+    std::vector<QString> m_pieces; // per hit, joined: the name's pieces its keywords hit, as written
 };
 
 } // namespace hits

@@ -169,6 +169,37 @@ bool isDroppedCategory(QChar::Category category)
     }
 }
 
+FoldSearch::FoldSearch(const QString &folded) : m_folded(folded), m_mayGiveFirst(0x10000 / 64, 0)
+{
+    if (m_folded.isEmpty())
+        return;
+    const char16_t first = m_folded[0].unicode();
+    const Table &entries = table();
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        const Entry entry = entries[c];
+        // A character that normalises with its neighbours may give any character.
+        const bool may = entry.kind == Kind::Normalise || entry.joinsPrevious
+            || (entry.kind == Kind::Keep && c == first) || (entry.kind == Kind::Map && entry.target == first);
+        if (may)
+            m_mayGiveFirst[c / 64] |= quint64(1) << (c % 64);
+    }
+}
+
+bool FoldSearch::mayHoldFirst(QStringView text) const
+{
+    for (const QChar each : text) {
+        const char16_t c = each.unicode();
+        if (m_mayGiveFirst[c / 64] & (quint64(1) << (c % 64)))
+            return true;
+    }
+    return false;
+}
+
+bool FoldSearch::foundIn(QStringView text, QString &scratch) const
+{
+    return !m_folded.isEmpty() && mayHoldFirst(text) && fold(text, scratch).contains(m_folded);
+}
+
 QStringView fold(QStringView text, QString &scratch)
 {
     qsizetype unchanged = firstChange(text);

@@ -20,6 +20,24 @@ QString fold(const QString &text);
 // then holds the fold. Reusing one scratch string over many texts allocates only when it grows.
 QStringView fold(QStringView text, QString &scratch);
 
+// A folded text looked for in the folds of many texts. A text none of whose characters can fold to
+// the first character sought is passed over without being folded: one bit per character, looked up
+// in a map of 8 KB made once for the search.
+class FoldSearch {
+public:
+    // folded is a fold, as fold() gives it.
+    explicit FoldSearch(const QString &folded);
+
+    bool foundIn(QStringView text, QString &scratch) const;
+    qsizetype size() const { return m_folded.size(); }
+
+private:
+    bool mayHoldFirst(QStringView text) const;
+
+    QString m_folded;
+    std::vector<quint64> m_mayGiveFirst; // per BMP character: it folds to the first, or may with others
+};
+
 // Whether folding drops characters of this category.
 bool isDroppedCategory(QChar::Category category);
 

@@ -22,12 +22,13 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 #include <QTreeView>
@@ -67,7 +68,7 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     named(this, QStringLiteral("窗口_命中列表"), QStringLiteral("关键词命中列表"));
     setWindowTitle(QStringLiteral("关键词命中列表"));
-    resize(820, 480);
+    resize(960, 480);
     buildControls();
 
     m_dialog.setMode(platform::FileDialog::Mode::Save);
@@ -97,6 +98,7 @@ HitListWindow::HitListWindow(const HitListSources &sources, QWidget *parent)
     connect(m_removeSelected, &QPushButton::clicked, m_removeSelectedCommand, &QAction::trigger);
     connect(m_export, &QPushButton::clicked, this, &HitListWindow::ExportHitList);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_folded, &QCheckBox::toggled, this, &HitListWindow::scheduleRefresh);
 
     m_refreshPending = true;
     showCounts();
@@ -111,6 +113,15 @@ void HitListWindow::buildControls()
     m_counts->setWordWrap(true);
     m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    const QString foldedCaption = QStringLiteral("繁简、全半角、空格和标点视为相同");
+    m_folded = named(new QCheckBox(foldedCaption, this), QStringLiteral("选择框_视为相同写法"), foldedCaption);
+    m_folded->setChecked(true);
+    m_onlyAsWritten = new QLabel(this);
+    ui::nameControl(m_onlyAsWritten, QStringLiteral("标签_只按原写法命中"));
+    m_onlyAsWritten->setWordWrap(true);
+    m_onlyAsWritten->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_onlyAsWritten->hide();
+
     m_model = new HitListModel(this);
     m_sorted = new PinyinSortProxy(this);
     m_sorted->setSourceModel(m_model);
@@ -123,7 +134,7 @@ void HitListWindow::buildControls()
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120};
+    const int widths[HitListModel::ColumnCount] = {220, 130, 90, 180, 120, 160};
     for (int column = 0; column < HitListModel::ColumnCount; ++column)
         m_list->header()->resizeSection(column, widths[column]);
     // Song list order until a column header is clicked.
@@ -159,6 +170,8 @@ void HitListWindow::buildControls()
     buttons->addWidget(m_close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_counts);
+    layout->addWidget(m_folded);
+    layout->addWidget(m_onlyAsWritten);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 }
@@ -166,8 +179,10 @@ void HitListWindow::buildControls()
 void HitListWindow::refresh()
 {
     m_refreshPending = false;
-    m_model->setHits(KeywordHits::find(m_sources.keywords, m_sources.songs), m_sources.songs);
+    const HitRule rule = m_folded->isChecked() ? HitRule::Folded : HitRule::AsWritten;
+    m_model->setHits(KeywordHits::find(m_sources.keywords, m_sources.songs, rule), m_sources.songs);
     showCounts();
+    showKeywordsHitOnlyAsWritten();
     updateButtons();
 }
 
@@ -179,6 +194,7 @@ void HitListWindow::scheduleRefresh()
     m_refreshPending = true;
     m_model->clear();
     showCounts();
+    showKeywordsHitOnlyAsWritten();
     updateButtons();
     // A zero timer lets a run of changes (a song appended cell by cell, a keyword list refilled row
     // by row) end before the hits are found once.
@@ -213,6 +229,20 @@ void HitListWindow::showCounts()
     }
     m_counts->setText(QStringLiteral("共 %1 首歌曲命中关键词：").arg(hits.count())
                       + perRemark.join(QStringLiteral("，")));
+}
+
+void HitListWindow::showKeywordsHitOnlyAsWritten()
+{
+    // A long list of such keywords is named in part, with their number.
+    constexpr qsizetype kNamed = 30;
+    const QStringList &keywords = m_model->hits().hitOnlyAsWritten();
+    m_onlyAsWritten->setVisible(!m_refreshPending && !keywords.isEmpty());
+    if (keywords.isEmpty())
+        return;
+    QString names = keywords.first(std::min(kNamed, keywords.size())).join(QStringLiteral("、"));
+    if (keywords.size() > kNamed)
+        names += QStringLiteral(" 等 %1 个").arg(keywords.size());
+    m_onlyAsWritten->setText(QStringLiteral("去掉空格和标点后不足两个字的关键词只按原写法命中：") + names);
 }
 
 void HitListWindow::updateButtons()

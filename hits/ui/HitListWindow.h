@@ -1,5 +1,6 @@
-// The hit list window: every song whose name holds a keyword, with its keywords and remarks, the
-// songs per remark above it; sorting by column, showing a song in the song list, removing the songs
+// The hit list window: every song whose name holds a keyword, with its keywords, their remarks and
+// the pieces of the name they hit, the songs per remark above it; written variants of a keyword hit
+// too unless the user turns that off; sorting by column, showing a song in the song list, removing the songs
 // from the song list and exporting the list as a workbook.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -60,6 +62,7 @@ private:
     void scheduleRefresh();
     void refreshWhenListReady();
     void showCounts();
+    void showKeywordsHitOnlyAsWritten();
     void updateButtons();
     QList<int> songRowsOf(const QList<int> &shownRows) const;
     void copySelectedHits();
@@ -70,6 +73,8 @@ private:
     HitListModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
     QLabel *m_counts = nullptr;
+    QCheckBox *m_folded = nullptr; // checked: the folded rule, else the keywords as written
+    QLabel *m_onlyAsWritten = nullptr;
     QTreeView *m_list = nullptr;
     QPushButton *m_removeAll = nullptr;
     QPushButton *m_removeSelected = nullptr;

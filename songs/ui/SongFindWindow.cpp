@@ -72,6 +72,12 @@ SongFindWindow::SongFindWindow(const songs::SongTableModel &table, QAbstractItem
     connect(findNextEntry, &QAction::triggered, this, &SongFindWindow::findNext);
     connect(findPreviousEntry, &QAction::triggered, this, &SongFindWindow::findPrevious);
     connect(m_text, &QLineEdit::returnPressed, this, &SongFindWindow::findNext);
+    // A pasted spreadsheet cell ends in a line break, which no song holds: it is dropped as it comes.
+    connect(m_text, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString kept = withoutLineBreaks(text);
+        if (kept.size() != text.size())
+            m_text->setText(kept);
+    });
     connect(next, &QPushButton::clicked, this, &SongFindWindow::findNext);
     connect(previous, &QPushButton::clicked, this, &SongFindWindow::findPrevious);
 }
@@ -87,7 +93,7 @@ void SongFindWindow::showBar()
 
 void SongFindWindow::find(bool forward)
 {
-    const QString text = m_text->text();
+    const QString text = withoutLineBreaks(m_text->text());
     if (text.isEmpty()) {
         if (!isVisible())
             showBar();
@@ -100,6 +106,10 @@ void SongFindWindow::find(bool forward)
         return;
     }
     QString said = QStringLiteral("找到第%1首：%2").arg(found.row + 1).arg(m_table.cellText(found.row, songs::kNameColumn));
+    if (found.by == FoundBy::Variant)
+        said += QStringLiteral("（按繁简写法）");
+    else if (found.by == FoundBy::Initials)
+        said += QStringLiteral("（按拼音首字母）");
     if (found.wrapped)
         said.prepend(forward ? QStringLiteral("已到最后一首，从第一首起继续查找。")
                              : QStringLiteral("已到第一首，从最后一首起继续查找。"));

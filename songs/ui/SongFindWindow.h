@@ -1,5 +1,6 @@
 // "查找歌曲...": a small window beside the main window that finds songs one after another by a
-// piece of their name, singer or code. It is not modal; the song list stays usable.
+// piece of their name, singer or code, a written variant of it, or the pinyin initials of the name
+// or singer (songs/SongFind.h); the result line says how a song was found. It is not modal; the song list stays usable.
 #pragma once
 
 #include <QDialog>

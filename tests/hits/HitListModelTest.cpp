@@ -52,10 +52,10 @@ TEST_P(HitListCells, AreCutForShowingAndWholeForExports)
 
     HitListModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setHits(hits::KeywordHits::find(keywordList, table), table);
+    model.setHits(hits::KeywordHits::find(keywordList, table, hits::HitRule::Folded), table);
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.index(0, 0).data(HitListModel::SongRowRole), 1);
-    const QStringList row = {GetParam().shown, singer, code, u"a、A"_qs, u"违禁、商业"_qs};
+    const QStringList row = {GetParam().shown, singer, code, u"a、A"_qs, u"违禁、商业"_qs, u"a、a"_qs};
     for (int column = 0; column < HitListModel::ColumnCount; ++column) {
         const QModelIndex index = model.index(0, column);
         for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})

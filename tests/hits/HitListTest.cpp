@@ -11,8 +11,9 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTest>
@@ -76,9 +77,10 @@ TEST(HitList, OpensByShortcutOrContextMenuAndListsTheHitsWithCountsPerRemark)
     EXPECT_EQ(h.window->windowTitle(), u"关键词命中列表"_qs);
     EXPECT_EQ(h.list->accessibleName(), u"命中列表"_qs);
     EXPECT_EQ(h.rows(),
-              (QList<QStringList>{{u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00000300"_qs, u"爱"_qs, u"违禁"_qs},
-                                  {u"Love Story"_qs, u"Taylor"_qs, u"00000200"_qs, u"LOVE"_qs, u"版权纠纷"_qs},
-                                  {u"東方之珠 爱"_qs, u"罗大佑"_qs, u"00000050"_qs, u"爱、東"_qs, u"违禁"_qs}}));
+              (QList<QStringList>{
+                  {u"爱情买卖"_qs, u"慕容晓晓"_qs, u"00000300"_qs, u"爱"_qs, u"违禁"_qs, u"爱"_qs},
+                  {u"Love Story"_qs, u"Taylor"_qs, u"00000200"_qs, u"LOVE"_qs, u"版权纠纷"_qs, u"Love"_qs},
+                  {u"東方之珠 爱"_qs, u"罗大佑"_qs, u"00000050"_qs, u"爱、東"_qs, u"违禁"_qs, u"爱、東"_qs}}));
     EXPECT_EQ(h.counts(), u"共 3 首歌曲命中关键词：违禁 2 首，版权纠纷 1 首"_qs);
 
     // The same entry sits in both lists' context menus; using it again brings the one window back.
@@ -177,7 +179,8 @@ TEST(HitList, ExportsTheListAsShownToAWorkbook)
     const QString path = h.w.t.path(u"命中.xls"_qs);
     h.w.t.prompts.answerFileDialog(path);
     h.click(u"按钮_导出命中列表"_qs);
-    const QStringList header = {u"歌曲名字"_qs, u"歌手名字"_qs, u"歌曲编码"_qs, u"命中关键词"_qs, u"备注"_qs};
+    const QStringList header = {u"歌曲名字"_qs,   u"歌手名字"_qs, u"歌曲编码"_qs,
+                                u"命中关键词"_qs, u"备注"_qs,     u"歌名中的写法"_qs};
     EXPECT_EQ(xls_readers::checkWithXlrd(path, {QList<QStringList>{header} + shown}).toStdString(), "");
     EXPECT_EQ(h.w.t.prompts.messageTexts(), QStringList{u"导出成功!"_qs});
     EXPECT_EQ(h.w.t.shell.documents, QStringList{path});
@@ -187,6 +190,49 @@ TEST(HitList, ExportsTheListAsShownToAWorkbook)
     ASSERT_EQ(h.w.t.prompts.messages.size(), 2);
     EXPECT_TRUE(h.w.t.prompts.messages[1].text.startsWith(u"导出失败"_qs));
     EXPECT_EQ(h.w.t.prompts.messages[1].style, mb::Ok | mb::IconWarning);
+}
+
+// Written variants hit by default, with the piece of the name each keyword hit; the check box turns
+// that off and on again, and the counts follow the rows shown.
+TEST(HitList, TheCheckBoxSwitchesBetweenFoldedAndAsWrittenHits)
+{
+    REQUIRE_PINYIN_ORDER();
+    KeywordWindow w{{{1, u"东方红"_qs, u"违禁"_qs}, {2, u"爱!"_qs, u"商业"_qs}}};
+    w.addSongs({u"東方 紅"_qs, u"爱!你"_qs, u"《东》方·红"_qs, u"东方黄"_qs});
+    QApplication::setActiveWindow(w.t.window.get());
+    QTest::keyClick(w.t.window.get(), Qt::Key_L, Qt::ControlModifier);
+    auto *window = w.t.find<QWidget>(u"窗口_命中列表"_qs);
+    ASSERT_NE(window, nullptr);
+    auto *box = window->findChild<QCheckBox *>(u"选择框_视为相同写法"_qs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(box->text(), u"繁简、全半角、空格和标点视为相同"_qs);
+    EXPECT_EQ(box->accessibleName(), box->text());
+    EXPECT_EQ(box->accessibleDescription(), u"选择框_视为相同写法"_qs);
+    auto *list = window->findChild<QTreeView *>(u"超级列表框_命中列表"_qs);
+    const auto column = [list](int at) {
+        QStringList cells;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            cells << list->model()->index(row, at).data().toString();
+        return cells;
+    };
+    const auto counts = [window] { return window->findChild<QLabel *>(u"标签_命中统计"_qs)->text(); };
+    auto *onlyAsWritten = window->findChild<QLabel *>(u"标签_只按原写法命中"_qs);
+    EXPECT_EQ(list->model()->headerData(5, Qt::Horizontal).toString(), u"歌名中的写法"_qs);
+    EXPECT_EQ(column(5), (QStringList{u"東方 紅"_qs, u"爱!"_qs, u"东》方·红"_qs}));
+    EXPECT_EQ(counts(), u"共 3 首歌曲命中关键词：违禁 2 首，商业 1 首"_qs);
+    EXPECT_TRUE(onlyAsWritten->isVisible());
+    EXPECT_TRUE(onlyAsWritten->text().endsWith(u"：爱!"_qs)) << onlyAsWritten->text().toStdString();
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(column(0), QStringList{u"爱!你"_qs});
+    EXPECT_EQ(counts(), u"共 1 首歌曲命中关键词：商业 1 首"_qs);
+    EXPECT_FALSE(onlyAsWritten->isVisible());
+
+    box->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(column(0), (QStringList{u"東方 紅"_qs, u"爱!你"_qs, u"《东》方·红"_qs}));
 }
 
 // One confirmation naming the count; only a Yes takes the songs out of the song list, whatever the

@@ -75,7 +75,7 @@ Expected reference(const Library &l)
 void expectAgreement(const Library &l)
 {
     const Expected e = reference(l);
-    const KeywordHits hits = KeywordHits::find(l.keywords, l.songs);
+    const KeywordHits hits = KeywordHits::find(l.keywords, l.songs, hits::HitRule::AsWritten);
     ASSERT_EQ(hits.count(), e.rows.size());
     for (int h = 0; h < hits.count(); ++h) {
         EXPECT_EQ(hits.songRow(h), e.rows[h]);
@@ -108,7 +108,7 @@ TEST(KeywordHits, AgreeWithAPlainScanOnTheTraps)
                      u"a|b"_qs, u"华"_qs});
     expectAgreement(l);
 
-    const KeywordHits hits = KeywordHits::find(l.keywords, l.songs);
+    const KeywordHits hits = KeywordHits::find(l.keywords, l.songs, hits::HitRule::AsWritten);
     EXPECT_EQ(hits.count(), 6); // 青花瓷 and 华 hold no keyword
     EXPECT_EQ(hits.songRow(2), 2);
     EXPECT_EQ(hits.keywords(2), QStringList{u"Ａ"_qs}) << "a full-width letter is not A";
@@ -118,6 +118,84 @@ TEST(KeywordHits, AgreeWithAPlainScanOnTheTraps)
     ASSERT_FALSE(hits.remarkCounts().empty());
     EXPECT_EQ(hits.remarkCounts().front().remark, u"违禁"_qs);
     EXPECT_EQ(hits.remarkCounts().front().songs, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Per song name: the keywords it holds and the pieces they hit under the folded rule, then the
+// keywords it holds as written; near misses hold none.
+struct FoldedCase {
+    const char16_t *name;
+    const char16_t *folded;
+    const char16_t *pieces;
+    const char16_t *asWritten;
+};
+
+TEST(KeywordHits, FoldedRowsKeepTodaysHitsAndAddTheWrittenVariants)
+{
+    const FoldedCase cases[] = {
+        {u"东方红", u"东方红", u"东方红", u"东方红"},
+        {u"東方 紅", u"东方红、東", u"東方 紅、東", u"東"},
+        {u"《东》方·红", u"东方红", u"东》方·红", u""},
+        {u"东方·\u0301红", u"东方红", u"东方·\u0301红", u""}, // the accent goes with the dot
+        {u"\uE000东方红\uFFFD", u"东方红", u"东方红", u"东方红"},
+        {u"我愛ＫＴＶ", u"ktv", u"ＫＴＶ", u""},
+        {u"KTV 金曲", u"ktv", u"KTV", u"ktv"},
+        {u"爱!情", u"爱!", u"爱!", u"爱!"},
+        {u"a——b", u"——", u"——", u"——"},
+        {u"东方a红", u"", u"", u""},
+        {u"东方1红", u"", u"", u""},
+        {u"东方黄", u"", u"", u""},
+        {u"爱情", u"", u"", u""},
+        {u"东\xD800方红", u"", u"", u""}, // an unpaired surrogate stays, as a character
+        {u"ＫＸＴＶ", u"", u"", u""},
+    };
+    QStringList names;
+    for (const FoldedCase &c : cases)
+        names << QString::fromUtf16(c.name);
+    const Library l({{u"东方红"_qs, u"违禁"_qs},
+                     {u"ktv"_qs, u"商业"_qs},
+                     {u"爱!"_qs, u"违禁"_qs},
+                     {u"——"_qs, u"违禁"_qs},
+                     {u"東"_qs, u"版权纠纷"_qs},
+                     {u"爱!"_qs, u"商业"_qs}},
+                    names);
+
+    for (const hits::HitRule rule : {hits::HitRule::Folded, hits::HitRule::AsWritten}) {
+        const KeywordHits hits = KeywordHits::find(l.keywords, l.songs, rule);
+        int hit = 0;
+        for (int row = 0; row < l.songs.songCount(); ++row) {
+            SCOPED_TRACE(names[row].toStdString() + (rule == hits::HitRule::Folded ? " folded" : " as written"));
+            const QString expected =
+                QString::fromUtf16(rule == hits::HitRule::Folded ? cases[row].folded : cases[row].asWritten);
+            if (expected.isEmpty()) {
+                EXPECT_TRUE(hit == hits.count() || hits.songRow(hit) != row);
+                continue;
+            }
+            ASSERT_LT(hit, hits.count());
+            ASSERT_EQ(hits.songRow(hit), row);
+            QStringList keywords = hits.keywords(hit);
+            keywords.removeDuplicates(); // 爱! stands twice in the library, with two remarks
+            EXPECT_EQ(keywords.join(u'、'), expected);
+            if (rule == hits::HitRule::Folded) {
+                QStringList pieces = hits.piecesIn(hit, names[row]);
+                pieces.removeDuplicates();
+                EXPECT_EQ(pieces.join(u'、'), QString::fromUtf16(cases[row].pieces));
+            }
+            ++hit;
+        }
+        EXPECT_EQ(hit, hits.count());
+        EXPECT_EQ(hits.hitOnlyAsWritten(),
+                  rule == hits::HitRule::Folded ? (QStringList{u"爱!"_qs, u"——"_qs, u"東"_qs}) : QStringList());
+    }
+    // Each song counts once per remark, whichever way its keywords hit.
+    const KeywordHits folded = KeywordHits::find(l.keywords, l.songs, hits::HitRule::Folded);
+    ASSERT_EQ(folded.remarkCounts().size(), 3u);
+    EXPECT_EQ(folded.remarkCounts()[0].remark, u"违禁"_qs);
+    EXPECT_EQ(folded.remarkCounts()[0].songs, 7); // five 东方红, 爱!情 and a——b
+    EXPECT_EQ(folded.remarkCounts()[1].songs, 3); // 商业: two ktv and 爱!情
 }
 
 } // namespace

@@ -93,8 +93,17 @@ TEST(Fold, EqualsNormalisingTheWholeText)
         const int length = int(random.bounded(1, 9));
         for (int i = 0; i < length; ++i)
             text += pool[int(random.bounded(pool.size()))];
-        ASSERT_EQ(text::fold(text), foldAtOnce(text)) << text.toStdString();
+        const QString folded = foldAtOnce(text);
+        ASSERT_EQ(text::fold(text), folded) << text.toStdString();
+        // A search passes over a text only when its fold lacks the text sought.
+        QString scratch;
+        for (qsizetype i = 0; i < folded.size(); ++i)
+            ASSERT_TRUE(text::FoldSearch(folded.sliced(i, 1)).foundIn(text, scratch)) << text.toStdString();
     }
+    QString scratch;
+    EXPECT_FALSE(text::FoldSearch(u"東"_qs).foundIn(u"東方 紅!", scratch));
+    EXPECT_FALSE(text::FoldSearch(u"A"_qs).foundIn(u"ＡＢ", scratch));
+    EXPECT_TRUE(text::FoldSearch(u"ab"_qs).foundIn(u"ＡＢ", scratch));
     for (char32_t c = 0; c < 0x10000; ++c) {
         const QString one{QChar(char16_t(c))};
         ASSERT_EQ(text::fold(one), foldAtOnce(one)) << int(c);
