@@ -17,7 +17,7 @@
 #include "songs/ui/SongListView.h"
 #include "songs/ui/ExportedSongsRemoval.h"
 #include "songs/ui/RemovalHistory.h"
-#include "songs/ui/RemovalStatus.h"
+#include "songs/ui/SongStatus.h"
 #include "songs/ui/SongCopy.h"
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/Accessibility.h"
@@ -65,7 +65,7 @@ void MainWindow::buildControls()
     ui::nameControl(m_songList, QStringLiteral("超级列表框_主窗口"), QStringLiteral("歌曲列表"));
     m_songList->setGeometry(2, 64, 838, 399);
 
-    m_statusLine = new ui::ClickableLabel(QStringLiteral("消息：无"), this);
+    m_statusLine = new ui::ClickableLabel(songs::idleStatusText(), this);
     ui::nameControl(m_statusLine, QStringLiteral("透明标签2"));
     m_statusLine->setGeometry(6, 460, 408, 24);
     m_statusLine->setStyleSheet(QStringLiteral("color: red;"));
@@ -118,15 +118,12 @@ void MainWindow::connectCommands()
     connect(m_toolbar.quit, &QAction::triggered, this, &MainWindow::endProgram);
     connect(m_import, &songs::SongImport::fileImported, this, &MainWindow::showLineCount);
 
-    // The search walks the keyword list, so it waits for a load under way; 按钮6 searches for the
-    // current keyword alone.
-    connect(m_keywordPanel.searchButton, &QPushButton::clicked, this,
-            [this] { m_keywordStore->runWhenListReady([this] { m_keywordSearch->SearchKeywords(); }); });
-    connect(m_keywordPanel.searchOneButton, &QPushButton::clicked, m_keywordSearch,
-            &keywords::KeywordSearch::SearchSongsForKeyword);
+    m_keywordSearch->attachButtons(m_keywordPanel.searchButton, m_keywordPanel.searchOneButton, *m_keywordStore,
+                                   m_busy);
     connect(m_keywordSearch, &keywords::KeywordSearch::songFound, this, &MainWindow::showFoundSong);
 
-    // Removal adds its entries to the song list's context menu and joins them to the gate.
+    // Each command on the song table adds its entries to the song list's context menu and joins them
+    // to the gate itself.
     m_songRemoval = new songs::SongRemoval(m_songTable, *m_songList, m_env.prompts, m_busy, this, this);
     connect(m_songRemoval, &songs::SongRemoval::songsRemoved, this, [this](int removed, int remaining) {
         m_statusLine->setText(songs::removalStatusText({songs::RemovalFact::Kind::Removed, removed, remaining}));
@@ -135,7 +132,6 @@ void MainWindow::connectCommands()
             [this](const songs::RemovalFact &fact) { m_statusLine->setText(songs::removalStatusText(fact)); });
     m_exportedSongs = new songs::ExportedSongsRemoval(m_songTable, *m_songRemoval, *m_songList, m_env.prompts, m_busy,
                                                       m_quit, m_env.programFolder, this);
-    m_busy.addCommand(m_exportedSongs->action());
 
     // The hit list hands the rows it shows to the removal, which checks and orders them.
     m_hitList = new hits::HitListCommand({*m_keywordPanel.listModel, *m_keywordStore, m_songTable, m_env.prompts,
@@ -154,17 +150,11 @@ void MainWindow::connectCommands()
 void MainWindow::connectSongCommands()
 {
     // While an export runs, nothing may start another export or an import, or change the song table:
-    // every command on the whole table joins the gate, which closes them all while it is held.
-    for (QAction *command : {m_toolbar.importSearchFile, m_toolbar.exportWorkbook, m_toolbar.exportCodes})
-        m_busy.addCommand(command);
-
-    connect(m_toolbar.importSearchFile, &QAction::triggered, m_import, &songs::SongImport::ImportSearchFile);
-    connect(m_toolbar.exportWorkbook, &QAction::triggered, m_workbookExport,
-            &exporting::DetailWorkbookExport::ExportDetailWorkbook);
-    connect(m_toolbar.exportCodes, &QAction::triggered, m_codeListExport, &exporting::CodeListExport::ExportCodeList);
-    connect(m_songList, &songs::SongListView::fileDropped, m_import, [this](const QString &path) {
-        m_busy.runIfOpen([this, &path] { m_import->ImportDroppedFile(path); });
-    });
+    // each command takes its toolbar entry and joins it to the gate, which closes them all while held.
+    m_import->attach(m_toolbar.importSearchFile);
+    m_workbookExport->attach(m_toolbar.exportWorkbook);
+    m_codeListExport->attach(m_toolbar.exportCodes);
+    connect(m_songList, &songs::SongListView::fileDropped, m_import, &songs::SongImport::ImportDroppedFile);
 
     // The hidden buttons run the toolbar's commands and are closed with them.
     const std::pair<QPushButton *, QAction *> buttons[] = {{m_importButton, m_toolbar.importSearchFile},
@@ -199,10 +189,9 @@ int MainWindow::runEventLoop()
 
 void MainWindow::showLineCount(qsizetype lineCount)
 {
-    // The count covers every line read, skipped ones included; a file without lines leaves the
-    // status line as it was.
-    if (lineCount > 0)
-        m_statusLine->setText(QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount));
+    const QString text = songs::importStatusText(lineCount);
+    if (!text.isEmpty())
+        m_statusLine->setText(text);
 }
 
 void MainWindow::showFoundSong(int row)

@@ -3,6 +3,7 @@
 
 #include "app/Icons.h"
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAction>
 #include <QEvent>
@@ -22,10 +23,8 @@ public:
 QAction *addEntry(QToolBar *toolbar, ToolbarPicture picture, const QString &caption, const QString &tooltip,
                   NoTooltip *noTooltip)
 {
-    QAction *action = toolbar->addAction(toolbarIcon(picture), caption);
-    action->setObjectName(caption);
-    if (!tooltip.isEmpty())
-        action->setToolTip(tooltip);
+    QAction *action = ui::addCommand(
+        toolbar, {.name = caption, .caption = caption, .description = tooltip, .icon = toolbarIcon(picture)});
     // The entry is known by its caption: the caption names it for people and for automation alike.
     if (QWidget *button = toolbar->widgetForAction(action)) {
         ui::nameControl(button, caption);

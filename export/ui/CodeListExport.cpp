@@ -13,6 +13,7 @@
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -94,6 +95,12 @@ void CodeListExport::hidePanel()
 {
     m_panel.frame->hide();
     m_panel.log->hide();
+}
+
+void CodeListExport::attach(QAction *command)
+{
+    connect(command, &QAction::triggered, this, &CodeListExport::ExportCodeList);
+    m_busy.addCommand(command);
 }
 
 void CodeListExport::ExportCodeList()

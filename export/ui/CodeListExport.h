@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -36,6 +37,9 @@ public:
                    songs::BusyGate &busy, const songs::QuitRequest &quit, QWidget *dialogParent,
                    QObject *parent = nullptr);
 
+    // Runs ExportCodeList when command is triggered; the command joins the gate, so it is closed
+    // while an export or an import runs.
+    void attach(QAction *command);
     // Asks for a .txt file, lists every song's code and a log line in the panel, and writes the
     // codes to the file, one per CR LF line.
     void ExportCodeList();

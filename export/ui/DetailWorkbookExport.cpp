@@ -13,6 +13,7 @@
 #include "songs/SongTableModel.h"
 #include "xls/WorkbookType.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QProgressBar>
 
@@ -27,6 +28,12 @@ DetailWorkbookExport::DetailWorkbookExport(songs::SongTableModel &table, platfor
     : QObject(parent), m_table(table), m_dialog(sharedDialog), m_prompts(prompts), m_shell(shell), m_busy(busy),
       m_quit(quit), m_window(window)
 {
+}
+
+void DetailWorkbookExport::attach(QAction *command)
+{
+    connect(command, &QAction::triggered, this, &DetailWorkbookExport::ExportDetailWorkbook);
+    m_busy.addCommand(command);
 }
 
 void DetailWorkbookExport::ExportDetailWorkbook()

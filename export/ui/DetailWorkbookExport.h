@@ -7,6 +7,7 @@
 #include <QPointer>
 
 
+class QAction;
 class QWidget;
 namespace platform { class FileDialog; class Prompts; class Shell; }
 namespace songs { class BusyGate; class QuitRequest; }
@@ -27,6 +28,9 @@ public:
                          platform::Shell &shell, songs::BusyGate &busy, const songs::QuitRequest &quit,
                          QWidget *window, QObject *parent = nullptr);
 
+    // Runs ExportDetailWorkbook when command is triggered; the command joins the gate, so it is
+    // closed while an export or an import runs.
+    void attach(QAction *command);
     // Asks for an .xls or .xlsx name with the shared dialog, writes the header and every song with the
     // progress window up, saves, reports and opens the file.
     void ExportDetailWorkbook();

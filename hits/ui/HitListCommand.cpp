@@ -1,6 +1,7 @@
 // Opening the hit list.
 #include "hits/ui/HitListCommand.h"
 
+#include "ui/widgets/Commands.h"
 #include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
@@ -9,11 +10,12 @@ namespace hits {
 
 HitListCommand::HitListCommand(const HitListSources &sources, QWidget *window)
     : QObject(window), m_sources(sources), m_window(window),
-      m_entry(new QAction(QStringLiteral("列出全部命中歌曲..."), this))
+      m_entry(ui::makeCommand(this,
+                              {.name = QStringLiteral("菜单项_列出命中歌曲"),
+                               .caption = QStringLiteral("列出全部命中歌曲..."),
+                               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_L)},
+                               .shortcutInMenu = true}))
 {
-    m_entry->setObjectName(QStringLiteral("菜单项_列出命中歌曲"));
-    m_entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_entry->setShortcutVisibleInContextMenu(true);
     connect(m_entry, &QAction::triggered, this, &HitListCommand::ListKeywordHits);
 }
 
@@ -23,11 +25,12 @@ void HitListCommand::addEntryPoints(const QList<QWidget *> &lists)
     // Each menu gets an entry of its own, which shows the window's shortcut; it is in no list's
     // actions, so Ctrl+L stays the window's alone.
     for (QWidget *list : lists) {
-        auto *entry = new QAction(m_entry->text(), list);
-        entry->setObjectName(m_entry->objectName());
-        entry->setShortcut(m_entry->shortcut());
-        entry->setShortcutContext(Qt::WidgetShortcut);
-        entry->setShortcutVisibleInContextMenu(true);
+        QAction *entry = ui::makeCommand(list,
+                                         {.name = m_entry->objectName(),
+                                          .caption = m_entry->text(),
+                                          .shortcuts = {m_entry->shortcut()},
+                                          .context = Qt::WidgetShortcut,
+                                          .shortcutInMenu = true});
         connect(entry, &QAction::triggered, this, &HitListCommand::ListKeywordHits);
         ui::ListContextMenu::install(list)->addOwnEntry(entry);
     }

@@ -18,6 +18,7 @@
 #include "songs/ui/SongRemoval.h"
 #include "ui/widgets/ListContextMenu.h"
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/Commands.h"
 #include "xls/WorkbookType.h"
 
 #include <QAction>
@@ -148,11 +149,11 @@ void HitListWindow::buildControls()
     m_close = makeButton(this, QStringLiteral("按钮_关闭命中列表"), QStringLiteral("关闭"));
 
     // Ctrl+C copies the selected rows as shown, every column in list order, as tab-separated text.
-    auto *copy = new QAction(QStringLiteral("复制选中歌曲"), m_list);
-    copy->setObjectName(QStringLiteral("菜单项_复制命中歌曲"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_list->addAction(copy);
+    QAction *copy = ui::addCommand(m_list,
+                                   {.name = QStringLiteral("菜单项_复制命中歌曲"),
+                                    .caption = QStringLiteral("复制选中歌曲"),
+                                    .shortcuts = {QKeySequence::Copy},
+                                    .context = Qt::WidgetWithChildrenShortcut});
     ui::ListContextMenu::install(m_list);
     connect(copy, &QAction::triggered, this, &HitListWindow::copySelectedHits);
 

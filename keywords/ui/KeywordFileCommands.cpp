@@ -7,6 +7,7 @@
 #include "keywords/ui/KeywordTexts.h"
 #include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
+#include "ui/widgets/Commands.h"
 #include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
@@ -143,14 +144,25 @@ KeywordFileCommands::KeywordFileCommands(const KeywordPanel &panel, KeywordStore
 
     // Other commands on the keyword list add their own entries to the same menu.
     ui::ListContextMenu::install(m_panel.list);
-    m_importAction = addListAction(QStringLiteral("菜单项_导入关键词"), QStringLiteral("从文件导入关键词..."),
-                                   QStringLiteral("从文本文件导入关键词，每行一个，其后可以有制表符或“||”和备注"));
-    m_exportAction = addListAction(QStringLiteral("菜单项_导出关键词"), QStringLiteral("导出关键词到文件..."),
-                                   QStringLiteral("把关键词库保存为文本文件，每行一个关键词、一个制表符和备注"));
-    m_pasteAction = addListAction(QStringLiteral("菜单项_粘贴关键词"), QStringLiteral("粘贴关键词"),
-                                  QStringLiteral("把剪贴板中的文字作为关键词加入关键词库，规则与从文件导入相同"));
-    m_pasteAction->setShortcut(QKeySequence::Paste);
-    m_pasteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // A menu entry's accessible name is its caption; the description goes where a status line or
+    // tooltip shows it.
+    m_importAction =
+        ui::addCommand(m_panel.list,
+                       {.name = QStringLiteral("菜单项_导入关键词"),
+                        .caption = QStringLiteral("从文件导入关键词..."),
+                        .description = QStringLiteral("从文本文件导入关键词，每行一个，其后可以有制表符或“||”和备注")});
+    m_exportAction =
+        ui::addCommand(m_panel.list,
+                       {.name = QStringLiteral("菜单项_导出关键词"),
+                        .caption = QStringLiteral("导出关键词到文件..."),
+                        .description = QStringLiteral("把关键词库保存为文本文件，每行一个关键词、一个制表符和备注")});
+    m_pasteAction =
+        ui::addCommand(m_panel.list,
+                       {.name = QStringLiteral("菜单项_粘贴关键词"),
+                        .caption = QStringLiteral("粘贴关键词"),
+                        .shortcuts = {QKeySequence::Paste},
+                        .context = Qt::WidgetWithChildrenShortcut,
+                        .description = QStringLiteral("把剪贴板中的文字作为关键词加入关键词库，规则与从文件导入相同")});
     connect(m_pasteAction, &QAction::triggered, this,
             [this] { m_store.runWhenListReady([this] { PasteKeywords(); }); });
     // A keyword file dropped on the list is imported as with the menu entry.
@@ -162,18 +174,6 @@ KeywordFileCommands::KeywordFileCommands(const KeywordPanel &panel, KeywordStore
             [this] { m_store.runWhenListReady([this] { ImportKeywordFile(); }); });
     connect(m_exportAction, &QAction::triggered, this,
             [this] { m_store.runWhenListReady([this] { ExportKeywordFile(); }); });
-}
-
-QAction *KeywordFileCommands::addListAction(const QString &name, const QString &caption, const QString &description)
-{
-    // A menu entry's accessible name is its caption; the description goes where a status line or
-    // tooltip shows it.
-    auto *action = new QAction(caption, m_panel.list);
-    action->setObjectName(name);
-    action->setStatusTip(description);
-    action->setToolTip(description);
-    m_panel.list->addAction(action);
-    return action;
 }
 
 void KeywordFileCommands::ImportKeywordFile()

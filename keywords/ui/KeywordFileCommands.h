@@ -37,7 +37,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *addListAction(const QString &name, const QString &caption, const QString &description);
     void importFile(const QString &path);
     void exportFile(const QString &path);
     // The messages' words for where the keywords came from.

@@ -2,12 +2,17 @@
 #include "keywords/ui/KeywordSearch.h"
 
 #include "keywords/KeywordListModel.h"
+#include "keywords/KeywordStore.h"
 #include "text/KeywordFinder.h"
 #include "keywords/ui/KeywordTexts.h"
 #include "text/KeywordMatchRule.h"
 #include "platform/Prompts.h"
 #include "songs/SongColumns.h"
 #include "songs/SongTableModel.h"
+#include "songs/ui/BusyGate.h"
+
+#include <QAction>
+#include <QPushButton>
 
 namespace keywords {
 
@@ -15,6 +20,22 @@ KeywordSearch::KeywordSearch(const KeywordListModel &list, const songs::SongTabl
                              platform::Prompts &prompts, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_list(list), m_songs(songs), m_prompts(prompts), m_dialogParent(dialogParent)
 {
+}
+
+void KeywordSearch::attachButtons(QPushButton *searchAll, QPushButton *searchOne, KeywordStore &store,
+                                  songs::BusyGate &gate)
+{
+    auto *all = new QAction(this);
+    connect(all, &QAction::triggered, this, [this, &store] { store.runWhenListReady([this] { SearchKeywords(); }); });
+    auto *one = new QAction(this);
+    connect(one, &QAction::triggered, this, &KeywordSearch::SearchSongsForKeyword);
+    const std::pair<QPushButton *, QAction *> commands[] = {{searchAll, all}, {searchOne, one}};
+    for (const auto &[button, command] : commands) {
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+        gate.addCommand(command);
+        button->setEnabled(command->isEnabled());
+    }
 }
 
 void KeywordSearch::SearchKeywords()

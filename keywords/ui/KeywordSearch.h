@@ -4,13 +4,16 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
+class QPushButton;
 class QWidget;
 namespace platform { class Prompts; }
-namespace songs { class SongTableModel; }
+namespace songs { class BusyGate; class SongTableModel; }
 
 namespace keywords {
 
 class KeywordListModel;
+class KeywordStore;
 
 class KeywordSearch : public QObject {
     Q_OBJECT
@@ -18,6 +21,11 @@ public:
     // Messages go to the prompts, over dialogParent.
     KeywordSearch(const KeywordListModel &list, const songs::SongTableModel &songs, platform::Prompts &prompts,
                   QWidget *dialogParent, QObject *parent = nullptr);
+
+    // Gives 按钮4 and 按钮6 their commands. Both read the song table, which an export reads row by
+    // row while the window answers, so both join the gate: greyed out, they ignore every trigger.
+    // 按钮4 waits for a keyword load under way.
+    void attachButtons(QPushButton *searchAll, QPushButton *searchOne, KeywordStore &store, songs::BusyGate &gate);
 
     // Looks for every keyword in the song names, reports the first song of each, then the end.
     void SearchKeywords();

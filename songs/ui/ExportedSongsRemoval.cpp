@@ -8,6 +8,7 @@
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongRemoval.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAction>
 #include <QDir>
@@ -75,15 +76,16 @@ ExportedSongsRemoval::ExportedSongsRemoval(SongTableModel &table, SongRemoval &r
     : QObject(parent), m_table(table), m_removal(removal), m_list(list), m_prompts(prompts), m_busy(busy), m_quit(quit),
       m_folder(initialFolder)
 {
-    m_action = new QAction(QStringLiteral("删除已导出过的歌曲..."), &list);
-    m_action->setObjectName(QStringLiteral("菜单项_删除已导出过的歌曲"));
-    const QString description = QStringLiteral("选择以前导出的编码列表或搜歌文件，从歌曲列表中删除其中已有的歌曲");
-    m_action->setStatusTip(description);
-    m_action->setToolTip(description);
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    m_action->setShortcutContext(Qt::WindowShortcut);
-    list.addAction(m_action);
+    m_action = ui::addCommand(
+        &list,
+        {.name = QStringLiteral("菜单项_删除已导出过的歌曲"),
+         .caption = QStringLiteral("删除已导出过的歌曲..."),
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+         .context = Qt::WindowShortcut,
+         .description = QStringLiteral("选择以前导出的编码列表或搜歌文件，从歌曲列表中删除其中已有的歌曲")});
     connect(m_action, &QAction::triggered, this, &ExportedSongsRemoval::RemoveExportedSongs);
+    // It changes the table, so an export under way keeps it closed.
+    m_busy.addCommand(m_action);
 }
 
 void ExportedSongsRemoval::RemoveExportedSongs()

@@ -22,8 +22,8 @@ class SongTableModel;
 class ExportedSongsRemoval : public QObject {
     Q_OBJECT
 public:
-    // Adds the entry (Ctrl+Shift+D) to the list's context menu. The files are read on a worker while
-    // the window answers, with the gate held.
+    // Adds the entry (Ctrl+Shift+D) to the list's context menu and joins it to the gate. The files
+    // are read on a worker while the window answers, with the gate held.
     ExportedSongsRemoval(SongTableModel &table, SongRemoval &removal, QWidget &list, platform::Prompts &prompts,
                          songs::BusyGate &busy, const songs::QuitRequest &quit, const QString &initialFolder,
                          QObject *parent = nullptr);
@@ -32,8 +32,6 @@ public:
     void RemoveExportedSongs();
     // The same for files already chosen.
     void removeSongsIn(const QStringList &paths);
-
-    QAction *action() const { return m_action; }
 
 private:
     struct Found;

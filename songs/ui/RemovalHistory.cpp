@@ -3,6 +3,7 @@
 
 #include "songs/ui/BusyGate.h"
 #include "songs/SongTableModel.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAction>
 #include <QUndoStack>
@@ -31,28 +32,24 @@ private:
     const SongStore m_songs;
 };
 
-QAction *addEntry(QWidget &list, const QString &name, const QString &description)
-{
-    auto *action = new QAction(&list);
-    action->setObjectName(name);
-    action->setStatusTip(description);
-    action->setToolTip(description);
-    // Anywhere in the window, so that a removal from the hit list can be undone at once; edit boxes
-    // keep their own Ctrl+Z.
-    action->setShortcutContext(Qt::WindowShortcut);
-    list.addAction(action);
-    return action;
-}
-
 } // namespace
 
 RemovalHistory::RemovalHistory(SongTableModel &table, QWidget &list, songs::BusyGate &busy, QObject *parent)
     : QObject(parent), m_table(table), m_busy(busy), m_steps(new QUndoStack(this))
 {
-    m_undo = addEntry(list, QStringLiteral("菜单项_撤销删除"), QStringLiteral("把最近一次删除的歌曲放回原来的位置"));
-    m_undo->setShortcut(QKeySequence::Undo);
-    m_redo = addEntry(list, QStringLiteral("菜单项_重做删除"), QStringLiteral("再次删除刚才放回的歌曲"));
-    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // Anywhere in the window, so that a removal from the hit list can be undone at once; edit boxes
+    // keep their own Ctrl+Z. The captions follow the steps.
+    m_undo = ui::addCommand(&list,
+                            {.name = QStringLiteral("菜单项_撤销删除"),
+                             .shortcuts = {QKeySequence::Undo},
+                             .context = Qt::WindowShortcut,
+                             .description = QStringLiteral("把最近一次删除的歌曲放回原来的位置")});
+    m_redo = ui::addCommand(
+        &list,
+        {.name = QStringLiteral("菜单项_重做删除"),
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         .context = Qt::WindowShortcut,
+         .description = QStringLiteral("再次删除刚才放回的歌曲")});
     connect(m_undo, &QAction::triggered, this, &RemovalHistory::undoRemoval);
     connect(m_redo, &QAction::triggered, this, &RemovalHistory::redoRemoval);
     connect(m_steps, &QUndoStack::indexChanged, this, &RemovalHistory::updateCaptions);

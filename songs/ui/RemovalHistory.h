@@ -2,7 +2,7 @@
 // ends. Songs that come back take the places they had; rows imported since stay after them.
 #pragma once
 
-#include "songs/ui/RemovalStatus.h"
+#include "songs/ui/SongStatus.h"
 
 #include <QList>
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "songs/SongTableModel.h"
 #include "songs/TabText.h"
 #include "songs/ui/SongListView.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,12 +14,12 @@ namespace songs {
 
 QAction *addSongCopyEntry(SongListView &list, const SongTableModel &table)
 {
-    auto *action = new QAction(QStringLiteral("复制选中歌曲"), &list);
-    action->setObjectName(QStringLiteral("菜单项_复制选中歌曲"));
-    action->setShortcut(QKeySequence::Copy);
-    // Only in the song list: elsewhere Ctrl+C copies what the focused control holds.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    list.addAction(action);
+    // Ctrl+C only in the song list: elsewhere it copies what the focused control holds.
+    QAction *action = ui::addCommand(&list,
+                                     {.name = QStringLiteral("菜单项_复制选中歌曲"),
+                                      .caption = QStringLiteral("复制选中歌曲"),
+                                      .shortcuts = {QKeySequence::Copy},
+                                      .context = Qt::WidgetWithChildrenShortcut});
     QObject::connect(action, &QAction::triggered, &list, [&list, &table] {
         const QList<int> rows = list.selectedSongRows();
         if (rows.isEmpty())

@@ -4,6 +4,7 @@
 #include "songs/SongFind.h"
 #include "songs/SongTableModel.h"
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -14,18 +15,6 @@
 #include <QVBoxLayout>
 
 namespace songs {
-
-namespace {
-QAction *listEntry(QAbstractItemView &list, const QString &name, const QString &caption, const QKeySequence &key)
-{
-    auto *action = new QAction(caption, &list);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WindowShortcut);
-    list.addAction(action);
-    return action;
-}
-} // namespace
 
 SongFindWindow::SongFindWindow(const songs::SongTableModel &table, QAbstractItemView &list, QWidget *window)
     : QDialog(window, Qt::Tool), m_table(table), m_list(list)
@@ -59,11 +48,13 @@ SongFindWindow::SongFindWindow(const songs::SongTableModel &table, QAbstractItem
     layout->addLayout(buttons);
     layout->addWidget(m_result);
 
-    m_open = listEntry(list, QStringLiteral("菜单项_查找歌曲"), QStringLiteral("查找歌曲..."), QKeySequence::Find);
-    QAction *findNextEntry = listEntry(list, QStringLiteral("菜单项_查找下一个"), QStringLiteral("查找下一个"),
-                                       QKeySequence(Qt::Key_F3));
-    QAction *findPreviousEntry = listEntry(list, QStringLiteral("菜单项_查找上一个"), QStringLiteral("查找上一个"),
-                                           QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    m_open =
+        ui::addCommand(&list, {QStringLiteral("菜单项_查找歌曲"), QStringLiteral("查找歌曲..."), {QKeySequence::Find}});
+    QAction *findNextEntry = ui::addCommand(
+        &list, {QStringLiteral("菜单项_查找下一个"), QStringLiteral("查找下一个"), {QKeySequence(Qt::Key_F3)}});
+    QAction *findPreviousEntry = ui::addCommand(
+        &list,
+        {QStringLiteral("菜单项_查找上一个"), QStringLiteral("查找上一个"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)}});
     // F3 and Shift+F3 work in this window too.
     addAction(findNextEntry);
     addAction(findPreviousEntry);

@@ -10,6 +10,7 @@
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
 
+#include <QAction>
 #include <QDir>
 #include <QEventLoop>
 #include <QFutureWatcher>
@@ -28,6 +29,12 @@ SongImport::SongImport(SongTableModel &table, platform::FileDialog &dialog, plat
 {
 }
 
+void SongImport::attach(QAction *command)
+{
+    connect(command, &QAction::triggered, this, &SongImport::ImportSearchFile);
+    m_busy.addCommand(command);
+}
+
 void SongImport::ImportSearchFile()
 {
     m_dialog.setMode(platform::FileDialog::Mode::Open);
@@ -39,7 +46,8 @@ void SongImport::ImportSearchFile()
 
 void SongImport::ImportDroppedFile(const QString &path)
 {
-    LoadSearchFile(path);
+    // A drop has no action to grey out: the gate turns it away itself.
+    m_busy.runIfOpen([this, &path] { LoadSearchFile(path); });
 }
 
 void SongImport::LoadSearchFile(const QString &path)

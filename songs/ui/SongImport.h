@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QAction;
 class QWidget;
 namespace platform { class FileDialog; class Prompts; }
 
@@ -22,9 +23,12 @@ public:
     SongImport(SongTableModel &table, platform::FileDialog &dialog, platform::Prompts &prompts, songs::BusyGate &busy,
                const songs::QuitRequest &quit, QWidget *dialogParent, QObject *parent = nullptr);
 
+    // Runs ImportSearchFile when command is triggered; the command joins the gate, so it is closed
+    // while an export runs.
+    void attach(QAction *command);
     // Asks for a search file with the shared open dialog and imports it.
     void ImportSearchFile();
-    // Imports a file dropped on the song list, without a dialog.
+    // Imports a file dropped on the song list, without a dialog, unless the gate is held.
     void ImportDroppedFile(const QString &path);
     // Reads the file and appends its song records to the table. A file that cannot be read, one too
     // big for the memory left, or one another program changes while it is read, is refused with a

@@ -7,6 +7,7 @@
 #include "songs/SongTableModel.h"
 #include "songs/ui/RemovalHistory.h"
 #include "songs/ui/SongListView.h"
+#include "ui/widgets/Commands.h"
 
 #include <QAction>
 
@@ -18,26 +19,20 @@ namespace mb = platform::mb;
 
 namespace {
 const QString kTitle = QStringLiteral("删除歌曲");
-
-QAction *addEntry(SongListView &list, const QString &name, const QString &caption)
-{
-    auto *action = new QAction(caption, &list);
-    action->setObjectName(name);
-    list.addAction(action);
-    return action;
-}
 } // namespace
 
 SongRemoval::SongRemoval(SongTableModel &table, SongListView &list, platform::Prompts &prompts,
                          songs::BusyGate &busy, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_table(table), m_list(list), m_prompts(prompts), m_busy(busy), m_dialogParent(dialogParent)
 {
-    m_removeSelected = addEntry(list, QStringLiteral("菜单项_删除选中歌曲"), QStringLiteral("删除选中歌曲"));
-    m_removeSelected->setShortcut(QKeySequence::Delete);
-    // Only while the song list has the focus: elsewhere Delete belongs to the focused control.
-    m_removeSelected->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_removeDuplicates =
-        addEntry(list, QStringLiteral("菜单项_删除重复编码的歌曲"), QStringLiteral("删除重复编码的歌曲"));
+    // Delete only while the song list has the focus: elsewhere it belongs to the focused control.
+    m_removeSelected = ui::addCommand(&list,
+                                      {.name = QStringLiteral("菜单项_删除选中歌曲"),
+                                       .caption = QStringLiteral("删除选中歌曲"),
+                                       .shortcuts = {QKeySequence::Delete},
+                                       .context = Qt::WidgetWithChildrenShortcut});
+    m_removeDuplicates = ui::addCommand(
+        &list, {.name = QStringLiteral("菜单项_删除重复编码的歌曲"), .caption = QStringLiteral("删除重复编码的歌曲")});
 
     m_history = new RemovalHistory(table, list, busy, this);
 

@@ -76,7 +76,8 @@ TEST(Toolbar, ImportEntryOpensTheSharedDialogInTheProgramFolder)
 
 // While a long operation holds the gate, no way in starts the import or an export: not the toolbar,
 // not the hidden buttons, not a dropped file, not a command that only joined the gate (it changes
-// the table and has no check of its own); all of them open again together.
+// the table and has no check of its own), and the keyword search, which reads the table, neither;
+// all of them open again together.
 TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
 {
     TestWindow t;
@@ -91,6 +92,8 @@ TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
         t.writeFile(QStringLiteral("songs.txt"), testing_support::gbk(QStringLiteral("a||12345678||c\r\n")));
     auto *importButton = t.find<QPushButton>(QStringLiteral("按钮1"));
     auto *exportButton = t.find<QPushButton>(QStringLiteral("按钮2"));
+    auto *searchButton = t.find<QPushButton>(QStringLiteral("按钮4"));
+    auto *searchOneButton = t.find<QPushButton>(QStringLiteral("按钮6"));
     const auto tryEveryWayIn = [&] {
         for (const char16_t *entry : {u"导入8位编码", u"导出明细Excel", u"导出8位编码"})
             t.clickToolbar(QString::fromUtf16(entry));
@@ -98,22 +101,30 @@ TEST(Toolbar, TheBusyGateHoldsOffEveryWayIntoTheSongCommands)
         exportButton->click();
         Q_EMIT t.window->songList().fileDropped(file);
         planted->trigger();
+        Q_EMIT searchButton->clicked(); // as a click would, even on a greyed-out button
     };
     {
         const songs::BusyGate::Hold busy(t.window->busyGate());
         EXPECT_FALSE(importButton->isEnabled());
         EXPECT_FALSE(exportButton->isEnabled());
+        EXPECT_FALSE(searchButton->isEnabled());
+        EXPECT_FALSE(searchOneButton->isEnabled());
         tryEveryWayIn();
         EXPECT_TRUE(t.prompts.dialogs.isEmpty());
+        EXPECT_TRUE(t.prompts.messages.isEmpty());
         EXPECT_EQ(t.window->songTable().songCount(), 0);
     }
     EXPECT_TRUE(importButton->isEnabled());
     EXPECT_TRUE(exportButton->isEnabled());
+    EXPECT_TRUE(searchButton->isEnabled());
+    EXPECT_TRUE(searchOneButton->isEnabled());
     for (int i = 0; i < 5; ++i)
         t.prompts.answerFileDialog(std::nullopt);
     tryEveryWayIn();
     EXPECT_EQ(t.prompts.dialogs.size(), 5);
     EXPECT_EQ(t.window->songTable().songCount(), 2);
+    ASSERT_FALSE(t.prompts.messages.isEmpty());
+    EXPECT_EQ(t.prompts.messages.last().text, QStringLiteral("搜索结束"));
 }
 
 // "退出" and the close box end the program with code 0 at once, also in the middle of the start-up

@@ -1,7 +1,17 @@
-// The status line's words for removals of songs.
-#include "songs/ui/RemovalStatus.h"
+// The words of the song list's status line.
+#include "songs/ui/SongStatus.h"
 
 namespace songs {
+
+QString idleStatusText()
+{
+    return QStringLiteral("消息：无");
+}
+
+QString importStatusText(qsizetype lineCount)
+{
+    return lineCount > 0 ? QStringLiteral("消息：共分析出歌曲数%1个").arg(lineCount) : QString();
+}
 
 QString removalStatusText(const RemovalFact &fact)
 {
