@@ -45,34 +45,6 @@ std::pair<Problem, qsizetype> uncleanProblem(QStringView text)
     return {Problem::None, 0};
 }
 
-Problem problemOf(platform::TextFile::Reason reason)
-{
-    using Reason = platform::TextFile::Reason;
-    switch (reason) {
-    case Reason::Read:
-        return Problem::None;
-    case Reason::Missing:
-        return Problem::Missing;
-    case Reason::Folder:
-        return Problem::Folder;
-    case Reason::NotRegularFile:
-        return Problem::NotRegularFile;
-    case Reason::CannotOpen:
-        return Problem::CannotOpen;
-    case Reason::ReadFailed:
-        return Problem::ReadFailed;
-    case Reason::TooBig:
-        return Problem::TooBig;
-    case Reason::Utf16:
-        return Problem::Utf16;
-    case Reason::Binary:
-        return Problem::Binary;
-    case Reason::Controls:
-        return Problem::Controls;
-    }
-    return Problem::Binary;
-}
-
 // A text as it can stand in one line of the file: line breaks, control characters (which reading
 // refuses) and, in the keyword, tabs (which would end it early) become blanks.
 QString withinOneLine(const QString &text, bool tabsToo)
@@ -112,7 +84,7 @@ KeywordFileContent keywordsIn(const platform::TextFile &file)
 {
     KeywordFileContent content;
     if (!file.isRead()) {
-        content.problem = problemOf(file.reason);
+        content.reading = file.reason;
         content.size = file.size;
         content.systemText = file.systemText;
         return content;
@@ -165,7 +137,7 @@ KeywordFileContent parseKeywordText(const QString &text)
 {
     // No encoding takes fewer bytes than characters: a text with more is refused before it is copied.
     KeywordFileContent tooBig;
-    tooBig.problem = Problem::TooBig;
+    tooBig.reading = platform::TextFile::Reason::TooBig;
     if (text.size() > kMaxKeywordFileBytes) {
         tooBig.size = text.size();
         return tooBig;

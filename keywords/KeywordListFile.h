@@ -5,6 +5,7 @@
 
 #include "keywords/KeywordListModel.h"
 #include "platform/FileFailure.h"
+#include "platform/TextFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -25,17 +26,9 @@ enum class KeywordFileEncoding { Gbk, Utf8 };
 KeywordRow parseKeywordLine(QStringView line);
 
 struct KeywordFileContent {
+    // What is wrong with a file that was read as text.
     enum class Problem {
         None,
-        Missing,
-        Folder,
-        NotRegularFile,
-        CannotOpen,
-        ReadFailed,
-        TooBig,
-        Utf16,
-        Binary,           // zero bytes inside
-        Controls,         // control characters in such numbers as no text has
         UnreadableBytes,  // bytes its encoding cannot read, on line
         ControlCharacter, // other than tab and line ends, on line
         LongLine,         // line has lineLength characters
@@ -45,11 +38,14 @@ struct KeywordFileContent {
     };
     QList<KeywordRow> rows;      // in file order, repeated keywords included; 编号 is left at 0
     int linesWithoutKeyword = 0; // lines with a remark but nothing before it
+    platform::TextFile::Reason reading = platform::TextFile::Reason::Read;
+    QString systemText; // the system's own words when opening or reading failed
+    qint64 size = 0;    // of a file too big, in bytes
     Problem problem = Problem::None;
     qsizetype line = 0;       // the line (from 1) the problem is on, where it is on one
     qsizetype lineLength = 0; // of a line too long
-    qint64 size = 0;          // of a file too big, in bytes
-    QString systemText;       // the system's own words when opening or reading failed
+
+    bool refused() const { return reading != platform::TextFile::Reason::Read || problem != Problem::None; }
 };
 
 // Reads the keywords of a file's bytes. Lines end in CR LF, LF or CR; blank lines are left out.

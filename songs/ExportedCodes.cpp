@@ -16,11 +16,10 @@ constexpr qsizetype kLongestCode = 64;
 // A search file is cut this much at a time, so that only these rows are held at once.
 constexpr qsizetype kSearchFilePieceBytes = 8 * 1024 * 1024;
 
-ExportedCodes refusal(Problem problem, const QString &systemText = {})
+ExportedCodes refusal(Problem problem)
 {
     ExportedCodes refused;
     refused.problem = problem;
-    refused.systemText = systemText;
     return refused;
 }
 
@@ -104,38 +103,14 @@ ExportedCodes searchFileCodes(QByteArrayView bytes, const QSet<QString> &wanted,
     return result;
 }
 
-Problem problemOf(platform::TextFile::Reason reason)
-{
-    using Reason = platform::TextFile::Reason;
-    switch (reason) {
-    case Reason::Read:
-        return Problem::None;
-    case Reason::Missing:
-        return Problem::Missing;
-    case Reason::Folder:
-        return Problem::Folder;
-    case Reason::NotRegularFile:
-        return Problem::NotRegularFile;
-    case Reason::CannotOpen:
-        return Problem::CannotOpen;
-    case Reason::ReadFailed:
-        return Problem::ReadFailed;
-    case Reason::TooBig:
-        return Problem::TooBig;
-    case Reason::Utf16:
-        return Problem::Utf16;
-    case Reason::Binary:
-        return Problem::Binary;
-    case Reason::Controls:
-        return Problem::Controls;
-    }
-    return Problem::Binary;
-}
-
 ExportedCodes codesIn(const platform::TextFile &file, const QSet<QString> &wanted, const std::atomic<bool> *stop)
 {
-    if (!file.isRead())
-        return refusal(problemOf(file.reason), file.systemText);
+    if (!file.isRead()) {
+        ExportedCodes unread;
+        unread.reading = file.reason;
+        unread.systemText = file.systemText;
+        return unread;
+    }
     if (file.bytes.indexOf("||") >= 0)
         return searchFileCodes(file.bytes, wanted, stop);
     return codeListCodes(file, wanted, stop);

@@ -2,6 +2,8 @@
 // that only the songs not sent to the song server before are left to export.
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSet>
@@ -18,24 +20,19 @@ class SongTableModel;
 inline constexpr qint64 kMaxExportedCodesFileBytes = 512LL * 1024 * 1024;
 
 struct ExportedCodes {
+    // What is wrong with a file that was read as text.
     enum class Problem {
         None,
-        Missing,
-        Folder,
-        NotRegularFile,
-        CannotOpen,
-        ReadFailed,
-        TooBig,
-        Utf16,
-        Binary,         // zero bytes inside
-        Controls,       // control characters in such numbers as no text has
         NoCodeLine,     // a file that is neither a code list nor a search file
         NoSongWithCode, // a search file without a song that has a code
         Stopped,        // the program is ending
     };
     QSet<QString> codes; // the codes asked about that the file holds
-    Problem problem = Problem::None;
+    platform::TextFile::Reason reading = platform::TextFile::Reason::Read;
     QString systemText; // the system's own words when opening or reading failed
+    Problem problem = Problem::None;
+
+    bool refused() const { return reading != platform::TextFile::Reason::Read || problem != Problem::None; }
 };
 
 // Which of the wanted codes a file's bytes hold. A file with a line holding "||" is a search file:

@@ -53,30 +53,35 @@ QString refusalReason(const KeywordFileContent &content, bool clipboard)
     const auto megabytes = [](qint64 size) { return QString::number(double(size) / (1024 * 1024), 'f', 1); };
     const QString what = clipboard ? QStringLiteral("剪贴板中的文字") : QStringLiteral("文件");
     const QString list = clipboard ? QStringLiteral("关键词列表") : QStringLiteral("关键词文件");
+    using Reason = platform::TextFile::Reason;
+    switch (content.reading) {
+    case Reason::Read:
+        break;
+    case Reason::Missing:
+        return QStringLiteral("文件不存在。");
+    case Reason::Folder:
+        return QStringLiteral("这是一个文件夹，不是文件。");
+    case Reason::NotRegularFile:
+        return QStringLiteral("这不是普通文件。");
+    case Reason::CannotOpen:
+        return QStringLiteral("文件无法打开（%1）。").arg(content.systemText);
+    case Reason::ReadFailed:
+        return QStringLiteral("读取文件时出错（%1）。").arg(content.systemText);
+    case Reason::TooBig:
+        return QStringLiteral("%1太大（%2 MB），关键词文件最大为 %3 MB。")
+            .arg(what, megabytes(content.size), megabytes(kMaxKeywordFileBytes));
+    case Reason::Utf16:
+        return QStringLiteral("文件是 UTF-16（Unicode）编码的。请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
+    case Reason::Binary:
+        return clipboard ? QStringLiteral("剪贴板中的文字含有空字符，不是关键词列表。")
+                         : ui::notTextFileReason(content.reading);
+    case Reason::Controls:
+        return clipboard ? QStringLiteral("剪贴板中的文字含有大量控制字符，不是关键词列表。")
+                         : ui::notTextFileReason(content.reading);
+    }
     switch (content.problem) {
     case Problem::None:
         break;
-    case Problem::Missing:
-        return QStringLiteral("文件不存在。");
-    case Problem::Folder:
-        return QStringLiteral("这是一个文件夹，不是文件。");
-    case Problem::NotRegularFile:
-        return QStringLiteral("这不是普通文件。");
-    case Problem::CannotOpen:
-        return QStringLiteral("文件无法打开（%1）。").arg(content.systemText);
-    case Problem::ReadFailed:
-        return QStringLiteral("读取文件时出错（%1）。").arg(content.systemText);
-    case Problem::TooBig:
-        return QStringLiteral("%1太大（%2 MB），关键词文件最大为 %3 MB。")
-            .arg(what, megabytes(content.size), megabytes(kMaxKeywordFileBytes));
-    case Problem::Utf16:
-        return QStringLiteral("文件是 UTF-16（Unicode）编码的。请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
-    case Problem::Binary:
-        return clipboard ? QStringLiteral("剪贴板中的文字含有空字符，不是关键词列表。")
-                         : QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
-    case Problem::Controls:
-        return clipboard ? QStringLiteral("剪贴板中的文字含有大量控制字符，不是关键词列表。")
-                         : QStringLiteral("文件中含有二进制数据（大量控制字符），不是文本文件。");
     case Problem::UnreadableBytes:
         return QStringLiteral("第%1行有无法识别的字节：文件不是 GBK（ANSI）或 UTF-8 编码的文本。").arg(content.line);
     case Problem::ControlCharacter:
@@ -192,7 +197,7 @@ void KeywordFileCommands::importFile(const QString &path)
     bool stored = false;
     try {
         const KeywordFileContent content = readKeywordFile(path);
-        if (content.problem != KeywordFileContent::Problem::None) {
+        if (content.refused()) {
             tell(QStringLiteral("从文件导入关键词失败：“%1”\r\n原因：%2\r\n关键词库没有改动。")
                      .arg(native(path), refusalReason(content, false)),
                  mb::Ok | mb::IconWarning, words.failedTitle);
@@ -226,7 +231,7 @@ void KeywordFileCommands::PasteKeywords()
         // The clipboard's text goes through the keyword file's own reading, so the same rules and
         // refusals hold, its size included.
         const KeywordFileContent content = parseKeywordText(text);
-        if (content.problem != KeywordFileContent::Problem::None) {
+        if (content.refused()) {
             tell(QStringLiteral("粘贴关键词失败。\r\n原因：%1\r\n关键词库没有改动。").arg(refusalReason(content, true)),
                  mb::Ok | mb::IconWarning, words.failedTitle);
             return;

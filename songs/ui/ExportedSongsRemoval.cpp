@@ -31,25 +31,29 @@ const QString kTitle = QStringLiteral("删除已导出过的歌曲");
 // Why a file cannot be used, in words for the user.
 QString refusalReason(const QString &path, const ExportedCodes &refused)
 {
-    using Problem = ExportedCodes::Problem;
-    switch (refused.problem) {
-    case Problem::Missing:
-    case Problem::Folder:
-    case Problem::NotRegularFile:
-    case Problem::CannotOpen:
+    using Reason = platform::TextFile::Reason;
+    switch (refused.reading) {
+    case Reason::Read:
+        break;
+    case Reason::Missing:
+    case Reason::Folder:
+    case Reason::NotRegularFile:
+    case Reason::CannotOpen:
         return ui::fileFailureReason(platform::readFailure(path, refused.systemText));
-    case Problem::ReadFailed:
+    case Reason::ReadFailed:
         return ui::fileFailureReason({platform::FileFailure::Reason::ReadError, refused.systemText});
-    case Problem::TooBig:
+    case Reason::TooBig:
         return QStringLiteral("文件太大（超过%1 MB），不是本程序导出的编码列表或搜歌文件。")
             .arg(kMaxExportedCodesFileBytes / (1024 * 1024));
-    case Problem::Utf16:
+    case Reason::Utf16:
         return QStringLiteral("文件是 UTF-16（Unicode）编码的，不是本程序导出的编码列表或搜歌文件。"
                               "请先把它另存为 GBK（ANSI）或 UTF-8 编码。");
-    case Problem::Binary:
-        return QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
-    case Problem::Controls:
-        return QStringLiteral("文件中含有二进制数据（大量控制字符），不是文本文件。");
+    case Reason::Binary:
+    case Reason::Controls:
+        return ui::notTextFileReason(refused.reading);
+    }
+    using Problem = ExportedCodes::Problem;
+    switch (refused.problem) {
     case Problem::NoCodeLine:
         return QStringLiteral("文件中没有一行像歌曲编码，不是本程序导出的编码列表或搜歌文件。");
     case Problem::NoSongWithCode:
@@ -159,7 +163,7 @@ std::optional<ExportedSongsRemoval::Found> ExportedSongsRemoval::findWhileWindow
         try {
             for (const QString &path : paths) {
                 ExportedCodes file = findExportedCodes(path, wanted, &stop);
-                if (file.problem != ExportedCodes::Problem::None) {
+                if (file.refused()) {
                     found.refusedPath = path;
                     found.refusal = std::move(file);
                     break;

@@ -8,12 +8,21 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <variant>
+
 using keywords::KeywordFileEncoding;
 using keywords::KeywordRow;
 
 namespace {
 
 using Problem = keywords::KeywordFileContent::Problem;
+using Reason = platform::TextFile::Reason;
+using Verdict = std::variant<Reason, Problem>;
+
+Verdict verdictOf(const keywords::KeywordFileContent &content)
+{
+    return content.reading != Reason::Read ? Verdict(content.reading) : Verdict(content.problem);
+}
 
 QByteArray utf16(const QString &text, bool littleEndian)
 {
@@ -48,7 +57,7 @@ struct FileCase {
     const char *name;
     QByteArray bytes;
     QList<KeywordRow> rows; // when it is read
-    Problem problem = Problem::None;
+    Verdict verdict = Problem::None;
     qsizetype line = 0; // where it is refused
 };
 // Cases are named by their name alone: printed whole, the bytes' addresses would make every listing
@@ -63,7 +72,7 @@ class KeywordFileBytes : public ::testing::TestWithParam<FileCase> {};
 TEST_P(KeywordFileBytes, AreReadWholeInOneEncodingOrRefused)
 {
     const keywords::KeywordFileContent content = keywords::parseKeywordFile(GetParam().bytes);
-    EXPECT_EQ(content.problem, GetParam().problem);
+    EXPECT_EQ(verdictOf(content), GetParam().verdict);
     EXPECT_EQ(content.line, GetParam().line);
     EXPECT_EQ(content.rows, GetParam().rows);
 }
@@ -79,15 +88,15 @@ INSTANTIATE_TEST_SUITE_P(
                  platform::toGbk(u"一些\r\n东风破\r\n"_qs),
                  {{0, u"一些"_qs, u"无"_qs}, {0, u"东风破"_qs, u"无"_qs}}},
         FileCase{"AsciiWord", "Beyond\r\n", {{0, u"Beyond"_qs, u"无"_qs}}},
-        FileCase{"Utf16WithBom", "\xFF\xFE" + utf16(u"青花瓷\r\n"_qs, true), {}, Problem::Utf16},
-        FileCase{"Utf16LeAsciiLines", utf16(u"青花瓷\r\nabc\r\n"_qs, true), {}, Problem::Utf16},
-        FileCase{"Utf16LeOneCjkLineWithoutZeroBytes", QByteArray("\x68\x54\x70\x67\x26\x4F"), {}, Problem::Utf16},
-        FileCase{"Utf16BeOneCjkLine", utf16(u"周杰伦"_qs, false), {}, Problem::Utf16},
+        FileCase{"Utf16WithBom", "\xFF\xFE" + utf16(u"青花瓷\r\n"_qs, true), {}, Reason::Utf16},
+        FileCase{"Utf16LeAsciiLines", utf16(u"青花瓷\r\nabc\r\n"_qs, true), {}, Reason::Utf16},
+        FileCase{"Utf16LeOneCjkLineWithoutZeroBytes", QByteArray("\x68\x54\x70\x67\x26\x4F"), {}, Reason::Utf16},
+        FileCase{"Utf16BeOneCjkLine", utf16(u"周杰伦"_qs, false), {}, Reason::Utf16},
         FileCase{"Utf16LeLongCjkLines",
                  utf16(u"月亮代表我的心东风破青花瓷"_qs.repeated(40) + u"\r\n"_qs, true).repeated(10),
                  {},
-                 Problem::Utf16},
-        FileCase{"RandomBytes", randomBytes(), {}, Problem::Controls},
+                 Reason::Utf16},
+        FileCase{"RandomBytes", randomBytes(), {}, Reason::Controls},
         FileCase{"GbkLineThenUtf8Line",
                  platform::toGbk(u"青花瓷\r\n"_qs) + u"月亮代表我的心\r\n"_qs.toUtf8(),
                  {},
@@ -105,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  Problem::UnreadableBytes,
                  2},
-        FileCase{"ZeroBytes", QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12), {}, Problem::Binary},
+        FileCase{"ZeroBytes", QByteArray("abc\0\x01\x02\x03xyz\0\xFF", 12), {}, Reason::Binary},
         FileCase{"Empty", {}, {}, Problem::Empty},
         FileCase{"BlankLines", " \r\n\t\r\n\r\n", {}, Problem::OnlyBlankLines},
         FileCase{"RemarksOnly", "||a\r\n\tb\r\n", {}, Problem::NoKeyword},
@@ -126,18 +135,17 @@ TEST(TextFileReaders, GiveOneVerdict)
     for (const auto &[bytes, kind] : inputs) {
         SCOPED_TRACE(int(kind));
         EXPECT_EQ(songs::parseSearchFile(bytes).kind, kind);
-        const auto codes = songs::findExportedCodes(bytes, {u"00000001"_qs}).problem;
-        using CodesProblem = songs::ExportedCodes::Problem;
-        EXPECT_EQ(codes == CodesProblem::None         ? TextKind::Text
-                      : codes == CodesProblem::Utf16  ? TextKind::Utf16
-                      : codes == CodesProblem::Binary ? TextKind::Binary
-                                                      : TextKind::Controls,
+        const Reason codes = songs::findExportedCodes(bytes, {u"00000001"_qs}).reading;
+        EXPECT_EQ(codes == Reason::Read         ? TextKind::Text
+                      : codes == Reason::Utf16  ? TextKind::Utf16
+                      : codes == Reason::Binary ? TextKind::Binary
+                                                : TextKind::Controls,
                   kind);
-        const Problem keywords = keywords::parseKeywordFile(bytes).problem;
-        EXPECT_EQ(keywords == Problem::None         ? TextKind::Text
-                      : keywords == Problem::Utf16  ? TextKind::Utf16
-                      : keywords == Problem::Binary ? TextKind::Binary
-                                                    : TextKind::Controls,
+        const Reason keywords = keywords::parseKeywordFile(bytes).reading;
+        EXPECT_EQ(keywords == Reason::Read         ? TextKind::Text
+                      : keywords == Reason::Utf16  ? TextKind::Utf16
+                      : keywords == Reason::Binary ? TextKind::Binary
+                                                   : TextKind::Controls,
                   kind);
     }
 }
@@ -146,9 +154,9 @@ TEST(TextFileReaders, GiveOneVerdict)
 TEST(KeywordText, IsReadAsAFileHoldingItInUtf8)
 {
     const QString manyLines = u"k1234567\n"_qs.repeated(1900000); // 17.1 MB
-    EXPECT_EQ(keywords::parseKeywordText(manyLines).problem, Problem::TooBig);
+    EXPECT_EQ(keywords::parseKeywordText(manyLines).reading, Reason::TooBig);
     const keywords::KeywordFileContent chinese = keywords::parseKeywordText(u"青花瓷\n"_qs.repeated(1800000));
-    EXPECT_EQ(chinese.problem, Problem::TooBig) << "7.2 million characters, 18 MB in UTF-8";
+    EXPECT_EQ(chinese.reading, Reason::TooBig) << "7.2 million characters, 18 MB in UTF-8";
     EXPECT_EQ(chinese.size, 18000000);
     EXPECT_EQ(keywords::parseKeywordText(u"||a\nb\t\u0001"_qs).problem, Problem::ControlCharacter);
     EXPECT_EQ(keywords::parseKeywordText(u"青花瓷\t违禁\r\n"_qs).rows,
@@ -175,7 +183,7 @@ TEST_P(WrittenKeywordFile, ReadsBack)
     EXPECT_EQ(file.encoding, GetParam().encoding);
     EXPECT_EQ(file.changedOnReading, GetParam().changedOnReading);
     const keywords::KeywordFileContent content = keywords::parseKeywordFile(file.bytes);
-    EXPECT_EQ(content.problem, Problem::None);
+    EXPECT_FALSE(content.refused());
     EXPECT_EQ(content.rows.size(), GetParam().rows.size());
     if (GetParam().changedOnReading == 0) {
         EXPECT_EQ(content.rows, GetParam().rows);

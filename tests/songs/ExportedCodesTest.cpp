@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <variant>
+
 using songs::SongStore;
 using songs::SongTableModel;
 
@@ -45,13 +47,18 @@ QByteArray randomBytes()
 TEST(ExportedCodes, ReadsCodeListsAndSearchFilesAndRefusesOtherFiles)
 {
     using Problem = songs::ExportedCodes::Problem;
+    using Reason = platform::TextFile::Reason;
+    using Verdict = std::variant<Reason, Problem>;
+    const auto verdictOf = [](const songs::ExportedCodes &read) {
+        return read.reading != Reason::Read ? Verdict(read.reading) : Verdict(read.problem);
+    };
     const QSet<QString> songCodes =
         set({u"00000001", u"00000002", u"01", u"02", u"03", u"04", u"编码1", u"00000007", u"00000008"});
     const struct {
         const char *name;
         QByteArray bytes;
         QSet<QString> codes;
-        Problem problem;
+        Verdict verdict;
     } cases[] = {
         {"CR LF, blank lines, codes the songs lack", "00000001\r\n\r\n00000002\r\n99\r\n",
          set({u"00000001", u"00000002"}), Problem::None},
@@ -79,9 +86,9 @@ TEST(ExportedCodes, ReadsCodeListsAndSearchFilesAndRefusesOtherFiles)
                     "\r\0\n\0",
                     8),
          {},
-         Problem::Utf16},
-        {"binary", QByteArray("PK\3\4\0\0\1", 7), {}, Problem::Binary},
-        {"random bytes with bars", randomBytes(), {}, Problem::Controls},
+         Reason::Utf16},
+        {"binary", QByteArray("PK\3\4\0\0\1", 7), {}, Reason::Binary},
+        {"random bytes with bars", randomBytes(), {}, Reason::Controls},
         {"prose", "这是一封信\r\nhello world\r\n", {}, Problem::NoCodeLine},
         {"search file without codes", "a||||b\r\n", {}, Problem::NoSongWithCode},
         {"empty", "", {}, Problem::NoCodeLine},
@@ -90,10 +97,10 @@ TEST(ExportedCodes, ReadsCodeListsAndSearchFilesAndRefusesOtherFiles)
         SCOPED_TRACE(c.name);
         const songs::ExportedCodes read = songs::findExportedCodes(c.bytes, songCodes);
         EXPECT_EQ(read.codes, c.codes);
-        EXPECT_EQ(read.problem, c.problem);
+        EXPECT_EQ(verdictOf(read), c.verdict);
     }
-    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/nonexistent/codes.txt"), songCodes).problem, Problem::Missing);
-    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/"), songCodes).problem, Problem::Folder);
+    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/nonexistent/codes.txt"), songCodes).reading, Reason::Missing);
+    EXPECT_EQ(songs::findExportedCodes(QStringLiteral("/"), songCodes).reading, Reason::Folder);
 }
 
 TEST(ExportedCodes, TheSongsFoundAreThoseWhoseCodeCellIsACodeExactly)

@@ -60,6 +60,16 @@ QString fileFailureReason(const platform::FileFailure &failure)
     return failure.systemText.isEmpty() ? reason : reason + QStringLiteral("（") + failure.systemText + QStringLiteral("）");
 }
 
+QString notTextFileReason(platform::TextFile::Reason reason)
+{
+    using Reason = platform::TextFile::Reason;
+    if (reason == Reason::Binary)
+        return QStringLiteral("文件中含有二进制数据（空字节），不是文本文件。");
+    if (reason == Reason::Controls)
+        return QStringLiteral("文件中含有二进制数据（大量控制字符），不是文本文件。");
+    return {};
+}
+
 QString outOfMemoryReason()
 {
     return QStringLiteral("内存不足，歌曲太多，无法导出。歌曲列表保持原样。");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/FileFailure.h"
+#include "platform/TextFile.h"
 
 #include <QString>
 
@@ -9,6 +10,10 @@ namespace ui {
 
 // The reason, with the system's own words in brackets when there are any.
 QString fileFailureReason(const platform::FileFailure &failure);
+
+// Why a file read as text holds binary data instead, in the same words for every file read so;
+// empty for the other reasons.
+QString notTextFileReason(platform::TextFile::Reason reason);
 
 // The reason of an export that ran out of memory before its file was written.
 QString outOfMemoryReason();
