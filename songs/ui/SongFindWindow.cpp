@@ -38,6 +38,9 @@ SongFindWindow::SongFindWindow(const songs::SongTableModel &table, QAbstractItem
     m_result = new QLabel(this);
     ui::nameControl(m_result, QStringLiteral("标签_查找结果"), QStringLiteral("查找结果"));
     m_result->setMinimumWidth(320);
+    // A wrap-around, a long name and how it was found make a long line: it wraps onto a second one.
+    m_result->setWordWrap(true);
+    m_result->setMinimumHeight(2 * m_result->fontMetrics().lineSpacing());
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(next);
