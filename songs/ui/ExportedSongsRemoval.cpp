@@ -8,13 +8,12 @@
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
 #include "songs/ui/SongRemoval.h"
+#include "songs/ui/WhileWindowAnswers.h"
 #include "ui/widgets/Commands.h"
 
 #include <QAction>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QWidget>
 #include <QtConcurrentRun>
 
@@ -176,18 +175,7 @@ std::optional<ExportedSongsRemoval::Found> ExportedSongsRemoval::findWhileWindow
         }
         return found;
     });
-    QEventLoop loop;
-    QFutureWatcher<Found> watcher;
-    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(future);
-    if (!future.isFinished())
-        loop.exec(); // also ends when the program is ended
-    if (m_quit.isRequested() || !future.isFinished()) {
-        stop = true;
-        future.waitForFinished(); // the reading stops within a line or a piece
-        return std::nullopt;
-    }
-    return future.takeResult();
+    return waitWhileWindowAnswers(future, stop, m_quit); // the reading stops within a line or a piece
 }
 
 } // namespace songs

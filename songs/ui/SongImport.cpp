@@ -9,11 +9,10 @@
 #include "songs/QuitRequest.h"
 #include "songs/SearchFileParser.h"
 #include "songs/SongTableModel.h"
+#include "songs/ui/WhileWindowAnswers.h"
 
 #include <QAction>
 #include <QDir>
-#include <QEventLoop>
-#include <QFutureWatcher>
 #include <QtConcurrentRun>
 
 #include <atomic>
@@ -104,18 +103,11 @@ std::optional<ParsedSearchFile> SongImport::parseWhileWindowAnswers(QFile &file)
         }
         return outcome;
     });
-    QEventLoop loop;
-    QFutureWatcher<Outcome> watcher;
-    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(future);
-    if (!future.isFinished())
-        loop.exec(); // also ends when the program is ended
-    if (m_quit.isRequested() || !future.isFinished()) {
-        stop = true;
-        future.waitForFinished(); // the pieces under way, a few milliseconds
+    // Stopping ends the pieces under way, a few milliseconds.
+    std::optional<Outcome> waited = waitWhileWindowAnswers(future, stop, m_quit);
+    if (!waited)
         return std::nullopt;
-    }
-    Outcome outcome = future.takeResult();
+    Outcome outcome = std::move(*waited);
     if (outcome.outOfMemory)
         throw std::bad_alloc();
     return std::move(outcome.parsed);
