@@ -8,17 +8,16 @@
 #include "ui/texts/FileMessages.h"
 #include "platform/Prompts.h"
 #include "ui/widgets/Commands.h"
+#include "ui/widgets/FileDropTarget.h"
 #include "ui/widgets/ListContextMenu.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTextDocumentFragment>
 #include <QTreeView>
-#include <QUrl>
 
 #include <algorithm>
 #include <new>
@@ -171,9 +170,13 @@ KeywordFileCommands::KeywordFileCommands(const KeywordPanel &panel, KeywordStore
     connect(m_pasteAction, &QAction::triggered, this,
             [this] { m_store.runWhenListReady([this] { PasteKeywords(); }); });
     // A keyword file dropped on the list is imported as with the menu entry.
-    m_panel.list->setAcceptDrops(true);
-    m_panel.list->viewport()->setAcceptDrops(true);
-    m_panel.list->viewport()->installEventFilter(this);
+    connect(ui::FileDropTarget::install(m_panel.list), &ui::FileDropTarget::filesDropped, this,
+            [this](const QStringList &paths) {
+                // After the drop has ended, so that the file manager is not held while a message is up.
+                QMetaObject::invokeMethod(
+                    this, [this, paths] { m_store.runWhenListReady([this, paths] { importDroppedFiles(paths); }); },
+                    Qt::QueuedConnection);
+            });
     // Both read or rebuild the keyword list, so they wait for a load under way.
     connect(m_importAction, &QAction::triggered, this,
             [this] { m_store.runWhenListReady([this] { ImportKeywordFile(); }); });
@@ -314,49 +317,6 @@ void KeywordFileCommands::exportFile(const QString &path)
         return;
     }
     tell(exportSummary(file, path), mb::Ok | mb::IconInformation, QStringLiteral("导出成功"));
-}
-
-namespace {
-QStringList droppedFiles(const QMimeData *mime)
-{
-    QStringList paths;
-    if (mime && mime->hasUrls()) {
-        for (const QUrl &url : mime->urls()) {
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-        }
-    }
-    return paths;
-}
-} // namespace
-
-bool KeywordFileCommands::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (droppedFiles(drag->mimeData()).isEmpty())
-            drag->ignore();
-        else
-            drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        const QStringList paths = droppedFiles(drop->mimeData());
-        if (paths.isEmpty())
-            return true;
-        drop->acceptProposedAction();
-        // After the drop has ended, so that the file manager is not held while a message is up.
-        QMetaObject::invokeMethod(
-            this, [this, paths] { m_store.runWhenListReady([this, paths] { importDroppedFiles(paths); }); },
-            Qt::QueuedConnection);
-        return true;
-    }
-    default:
-        return QObject::eventFilter(watched, event);
-    }
 }
 
 bool KeywordFileCommands::refuseChanges()

@@ -33,9 +33,6 @@ public:
     // Imports dropped keyword files one after another, as the menu entry would.
     void importDroppedFiles(const QStringList &paths);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void importFile(const QString &path);
     void exportFile(const QString &path);

@@ -24,11 +24,6 @@ public:
 Q_SIGNALS:
     // One notification per dropped file, in the order the drop lists them.
     void fileDropped(const QString &path);
-
-protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 };
 
 } // namespace songs
