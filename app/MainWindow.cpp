@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Icons.h"
+#include "app/KeywordControls.h"
 #include "app/WebLinks.h"
 #include "export/ui/DetailWorkbookExport.h"
 #include "hits/ui/HitListCommand.h"
@@ -59,7 +60,7 @@ void MainWindow::buildControls()
 {
     m_toolbar = buildToolbar(this);
     m_web = buildWebBand(this);
-    m_keywordPanel = keywords::buildKeywordPanel(this);
+    m_keywordPanel = buildKeywordPanel(this);
 
     m_songList = new songs::SongListView(&m_songTable, this);
     ui::nameControl(m_songList, QStringLiteral("超级列表框_主窗口"), QStringLiteral("歌曲列表"));

@@ -5,7 +5,7 @@
 #include "bench/BenchPrompts.h"
 #include "keywords/KeywordListModel.h"
 #include "keywords/ui/KeywordFileCommands.h"
-#include "keywords/ui/KeywordPanel.h"
+#include "app/KeywordControls.h"
 #include "keywords/ui/KeywordSearch.h"
 #include "keywords/KeywordStore.h"
 #include "keywords/ui/KeywordTexts.h"
@@ -64,7 +64,7 @@ struct Bench {
     Bench(int keywordCount, int songCount, int hitEvery = 0)
     {
         window.resize(1023, 490);
-        panel = keywords::buildKeywordPanel(&window);
+        panel = app::buildKeywordPanel(&window);
         songList = std::make_unique<songs::SongListView>(&songTable, &window);
         songList->setGeometry(2, 64, 838, 399);
 

@@ -1,4 +1,5 @@
 // The keyword controls of the main window: the search button, the keyword list and the add panel.
+// The main window builds them at their places (app/KeywordControls); the keyword commands work them.
 #pragma once
 
 class QGroupBox;
@@ -6,7 +7,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
-class QWidget;
 namespace ui { class ClickableLabel; }
 
 namespace keywords {
@@ -33,8 +33,5 @@ struct KeywordPanel {
     QPushButton *cancelButton = nullptr;         // 按钮7 "取消"
     QPushButton *searchOneButton = nullptr;      // 按钮6, hidden for good
 };
-
-// Creates the keyword controls on the main window in their start state.
-KeywordPanel buildKeywordPanel(QWidget *window);
 
 } // namespace keywords

@@ -1,5 +1,5 @@
 // The keyword controls of the main window.
-#include "keywords/ui/KeywordPanel.h"
+#include "app/KeywordControls.h"
 
 #include "keywords/KeywordListModel.h"
 #include "ui/widgets/Accessibility.h"
@@ -13,7 +13,10 @@
 #include <QPushButton>
 #include <QTreeView>
 
-namespace keywords {
+namespace app {
+
+using keywords::KeywordListModel;
+using keywords::KeywordPanel;
 
 namespace {
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect place)
@@ -122,4 +125,4 @@ KeywordPanel buildKeywordPanel(QWidget *window)
     return p;
 }
 
-} // namespace keywords
+} // namespace app
