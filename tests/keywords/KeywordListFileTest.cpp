@@ -6,6 +6,7 @@
 #include "songs/SearchFileParser.h"
 
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <variant>
@@ -26,12 +27,7 @@ Verdict verdictOf(const keywords::KeywordFileContent &content)
 
 QByteArray utf16(const QString &text, bool littleEndian)
 {
-    QByteArray bytes;
-    for (const QChar c : text) {
-        const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
-        bytes += littleEndian ? QByteArray{1, low} + QByteArray{1, high} : QByteArray{1, high} + QByteArray{1, low};
-    }
-    return bytes;
+    return QStringEncoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE).encode(text);
 }
 
 QByteArray randomBytes()

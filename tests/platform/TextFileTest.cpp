@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using platform::TextEncoding;
@@ -13,12 +14,7 @@ namespace {
 
 QByteArray utf16(const QString &text, bool littleEndian)
 {
-    QByteArray bytes;
-    for (const QChar c : text) {
-        const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
-        bytes += littleEndian ? QByteArray{1, low} + QByteArray{1, high} : QByteArray{1, high} + QByteArray{1, low};
-    }
-    return bytes;
+    return QStringEncoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE).encode(text);
 }
 
 QByteArray randomBytes(int lowest)

@@ -1,13 +1,13 @@
 // Reading earlier exports and finding the songs they hold.
 #include "songs/ExportedCodes.h"
 #include "songs/SongTableModel.h"
+#include "tests/songs/NumberedSongs.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 #include <variant>
 
-using songs::SongStore;
 using songs::SongTableModel;
 
 namespace {
@@ -19,19 +19,6 @@ QSet<QString> set(std::initializer_list<const char16_t *> codes)
     return result;
 }
 
-SongStore numbered(int first, int count)
-{
-    SongStore store;
-    for (int i = first; i < first + count; ++i) {
-        const QString name = QString::number(i);
-        SongStore::Cells cells;
-        cells.fill(QStringView());
-        cells[0] = name;
-        cells[8] = name;
-        store.appendRow(cells);
-    }
-    return store;
-}
 } // namespace
 
 // Random bytes without a zero byte, with a "||" among them.
@@ -106,6 +93,6 @@ TEST(ExportedCodes, ReadsCodeListsAndSearchFilesAndRefusesOtherFiles)
 TEST(ExportedCodes, TheSongsFoundAreThoseWhoseCodeCellIsACodeExactly)
 {
     SongTableModel model;
-    model.appendRows(numbered(0, 30));
+    model.appendRows(testing_support::numberedSongs(0, 30));
     EXPECT_EQ(songs::rowsWithCodes(model, set({u"0", u"21", u""})), (QList<int>{0, 21}));
 }

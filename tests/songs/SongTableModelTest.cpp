@@ -1,6 +1,7 @@
 // The song table model: the table operations, removal and the model contract.
 #include "songs/DuplicateCodes.h"
 #include "songs/SongTableModel.h"
+#include "tests/songs/NumberedSongs.h"
 #include "tests/support/MemoryLimit.h"
 
 #include <QAbstractItemModelTester>
@@ -92,19 +93,6 @@ QStringList namesOf(const SongTableModel &model)
     return names;
 }
 
-SongStore numbered(int first, int count)
-{
-    SongStore store;
-    for (int i = first; i < first + count; ++i) {
-        const QString name = QString::number(i);
-        SongStore::Cells cells;
-        cells.fill(QStringView());
-        cells[0] = name;
-        cells[8] = name;
-        store.appendRow(cells);
-    }
-    return store;
-}
 } // namespace
 
 // Few runs are announced one by one, many scattered rows with one reset; either way the rows left
@@ -161,11 +149,11 @@ TEST(SongTable, RemovedSongsGoBackWhereTheyWere)
     for (const QList<int> &rows : removals) {
         SongTableModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-        model.appendRows(numbered(0, 10));
+        model.appendRows(testing_support::numberedSongs(0, 10));
         const QStringList before = namesOf(model);
         const SongStore removed = model.songsAt(rows);
         model.removeSongs(rows);
-        model.appendRows(numbered(10, 2));
+        model.appendRows(testing_support::numberedSongs(10, 2));
         model.restoreSongs(rows, removed);
         EXPECT_EQ(namesOf(model), before + QStringList({u"10"_qs, u"11"_qs}));
         EXPECT_EQ(model.cellText(rows.last(), 8), QString::number(rows.last()));
@@ -175,7 +163,7 @@ TEST(SongTable, RemovedSongsGoBackWhereTheyWere)
         scattered << row;
     SongTableModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.appendRows(numbered(0, 200));
+    model.appendRows(testing_support::numberedSongs(0, 200));
     const SongStore removed = model.songsAt(scattered);
     model.removeSongs(scattered);
     model.removeSongs({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // the table shrank further: the rest go at the end
